@@ -1,0 +1,12 @@
+// Crc32Update.h - the CRC-32 inner loop every caller goes through, so a faster one can take its place.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace quil::crc {
+
+// Advances the (uncomplemented) CRC-32 register over `size` bytes.
+std::uint32_t Crc32Update(std::uint32_t reg, const std::uint8_t* data, std::size_t size);
+
+}  // namespace quil::crc

@@ -1,0 +1,21 @@
+// FolderListing.h - the ordinary files of a folder, as the start-file list and the hidden listing show them.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace quil {
+
+// The start-file patterns: the first members of the four series kinds.
+inline constexpr char kStartFilePatterns[] = "*.rar;*.001;*.ace;*.arj";
+
+// Names (without folder) of the ordinary files in `folder` that match any of the ";"-separated
+// wildcard patterns, letter case ignored, in ascending name order ignoring case. Ordinary means
+// regular files and links to regular files; names starting with "." are hidden and left out, as are
+// folders, FIFOs, sockets, devices and dangling links. A folder that cannot be read gives no names.
+QStringList ListOrdinaryFiles(const QString& folder, const QString& patterns = QStringLiteral("*"));
+
+// Ascending name order ignoring letter case; names equal but for case keep a fixed order.
+bool NameOrderLess(const QString& a, const QString& b);
+
+}  // namespace quil

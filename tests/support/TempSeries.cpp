@@ -1,0 +1,47 @@
+// TempSeries.cpp - a temporary folder to lay out series files in, for tests that work on real files.
+#include "tests/support/TempSeries.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+namespace quil::test {
+
+TempSeries::TempSeries()
+{
+    QVERIFY2(dir_.isValid(), "cannot make a temporary folder");
+}
+
+QString TempSeries::path(const QString& name) const
+{
+    return QDir(dir_.path()).filePath(name);
+}
+
+QByteArray TempSeries::contentFor(const QString& name, qint64 size)
+{
+    QByteArray bytes(size, '\0');
+    const QByteArray seed = name.toUtf8();
+    for (qint64 i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>(seed[i % seed.size()] + i * 7 + (i >> 8));
+    return bytes;
+}
+
+QString TempSeries::add(const QString& name, qint64 size)
+{
+    return write(name, contentFor(name, size));
+}
+
+QString TempSeries::write(const QString& name, const QByteArray& bytes)
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    return file.fileName();
+}
+
+void TempSeries::remove(const QString& name)
+{
+    QFile::remove(path(name));
+}
+
+}  // namespace quil::test

@@ -1,0 +1,30 @@
+// TempSeries.h - a temporary folder to lay out series files in, for tests that work on real files.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace quil::test {
+
+class TempSeries {
+public:
+    TempSeries();
+
+    QString folder() const { return dir_.path(); }
+    QString path(const QString& name) const;
+
+    // Writes `name` with `size` bytes of a pattern that differs per file; returns its path.
+    QString add(const QString& name, qint64 size);
+    // Writes `name` with exactly these bytes.
+    QString write(const QString& name, const QByteArray& bytes);
+    void remove(const QString& name);
+
+    // The bytes `add` writes for this name and size.
+    static QByteArray contentFor(const QString& name, qint64 size);
+
+private:
+    QTemporaryDir dir_;
+};
+
+}  // namespace quil::test

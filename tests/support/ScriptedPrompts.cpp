@@ -1,0 +1,34 @@
+// ScriptedPrompts.cpp - answers the program's questions from a script and records every prompt shown.
+#include "tests/support/ScriptedPrompts.h"
+
+namespace quil::test {
+
+Answer ScriptedPrompts::message(const QString& title, const QString& text, MessageIcon icon,
+                                MessageButtons buttons, Answer)
+{
+    messages.append({title, text, icon, buttons});
+    if (buttons == MessageButtons::Ok)
+        return Answer::Ok;
+    return answers_.isEmpty() ? Answer::No : answers_.dequeue();
+}
+
+std::optional<FileDialogChoice> ScriptedPrompts::fileDialog(const FileDialogRequest& request)
+{
+    dialogs.append(request);
+    if (files_.isEmpty())
+        return std::nullopt;
+    const QueuedFile next = files_.dequeue();
+    if (!next.path)
+        return std::nullopt;
+    return FileDialogChoice{*next.path, next.filterIndex};
+}
+
+QStringList ScriptedPrompts::messageTexts() const
+{
+    QStringList texts;
+    for (const ShownMessage& shown : messages)
+        texts.append(shown.text);
+    return texts;
+}
+
+}  // namespace quil::test

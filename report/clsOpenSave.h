@@ -12,6 +12,8 @@ public:
     // Option bits of Flags that the dialogs honour.
     enum : qint32 { OverwritePrompt = 2, FileMustExist = 4096 };
 
+    // Defaults: FilterIndex 1, Filter "All Files (*.*)|*.*", InitDir the file-system root,
+    // MaxFileSize 260, every other number 0, every other text empty, CancelError false.
     clsOpenSave();
 
     bool CancelError() const { return cancelError_; }
@@ -36,6 +38,7 @@ public:
     void setMaxFileSize(qint16 value) { maxFileSize_ = value; }
     qint32 hwnd() const { return hwnd_; }
     void sethwnd(qint32 value) { hwnd_ = value; }
+    // Out: where the extension of FileName starts (just after its dot), counted from 0; 0 when none.
     qint16 FileExt() const { return fileExt_; }
     void setFileExt(qint16 value) { fileExt_ = value; }
 
@@ -49,11 +52,13 @@ public:
     QString ShowOpen(Prompts& prompts);
     QString ShowSave(Prompts& prompts);
 
-    // The dialog request these properties describe.
+    // The dialog request these properties describe: the filter pairs up to the first empty part,
+    // OverwritePrompt and FileMustExist taken from Flags.
     FileDialogRequest Request(bool save) const;
 
 private:
     QString Show(Prompts& prompts, bool save);
+    void TakeChoice(const FileDialogChoice& choice);
 
     bool cancelError_ = false;
     QString defaultExt_;

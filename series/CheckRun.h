@@ -1,6 +1,8 @@
 // CheckRun.h - one check of a series: the questions, the first member, the walk and every member's verdict.
 #pragma once
 
+#include "series/SfvLookup.h"
+
 #include <QString>
 
 namespace quil {
@@ -13,11 +15,13 @@ class RunView;
 // How a run ended.
 enum class RunEnd {
     Refused,    // "Select an Archive File First!" or "List Contains Only 1 File!" was shown
-    Abandoned,  // the SFV dialog was cancelled or failed before any member was checked
+    Abandoned,  // the SFV file was not chosen (cancel, or a file that cannot be opened)
     Cancelled,  // stopped during the walk: "Checking Cancelled", no report
     Finished,   // the walk ended and the report was shown
 };
 
+// The run reads and writes the application-wide SeriesState; it only ever reads the series folder
+// and the SFV file.
 class CheckRun {
 public:
     CheckRun(RunView& view, Prompts& prompts, clsCRC& crc, clsOpenSave& sfvDialog);
@@ -25,17 +29,34 @@ public:
     // The run over the series recognised in `folder` (the start-file list's folder).
     RunEnd CheckSeq_Click(const QString& folder);
 
-    // Stops the walk before its next member and keeps the report from opening.
+    // Ends the walk before its next member and keeps the report from opening.
     void StopButton_Click();
 
-    // CheckMember: examines one walked member of the current run.
+    // Examines one walked member of the current run and adds its row.
     void CheckMember(const QString& folder, const QString& name);
 
     bool NotCancelled() const { return notCancelled_; }
     int FileCounter() const { return fileCounter_; }
 
 private:
-    ...
+    enum class Mode { SizeOnly, CrcReport, SfvCheck };
+
+    bool ChooseMode(const QString& folder);
+    bool ChooseSfvFile(const QString& folder);
+    void CheckFirstMember(const QString& folder);
+    MemberCrc ComputeCrc(const QString& path, const QString& name, bool compare);
+    void AddMissing(const QString& name);
+    void AddVerdict(const QString& name, const QString& crcText, const QString& sizeText, const QString& status);
+    void CountPresentMember();
+
+    RunView& view_;
+    Prompts& prompts_;
+    clsCRC& crc_;
+    clsOpenSave& sfvDialog_;
+    Mode mode_ = Mode::SizeOnly;
+    bool notCancelled_ = false;
+    int fileCounter_ = 0;
+    int progressMaximum_ = 0;
 };
 
 }  // namespace quil

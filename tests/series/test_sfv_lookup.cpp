@@ -1,0 +1,115 @@
+// test_sfv_lookup.cpp - reading SFV files and comparing a member's CRC-32 text with its entry.
+#include "crc/clsCRC.h"
+#include "series/SfvLookup.h"
+#include "tests/support/TempSeries.h"
+
+#include <QFile>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace quil;
+
+class SfvLookupTest : public QObject {
+    Q_OBJECT
+
+    static QString crcTextOf(const QByteArray& bytes)
+    {
+        clsCRC crc;
+        return CrcText(crc.CalculateBytes({reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                           static_cast<std::size_t>(bytes.size())}));
+    }
+
+private slots:
+    void lookup_data()
+    {
+        QTest::addColumn<QByteArray>("sfv");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain line") << QByteArray("movie.r00 0A1B2C3D\r\n") << "movie.r00" << "0A1B2C3D";
+        QTest::newRow("capital name, two spaces, lower-case value")
+            << QByteArray("MOVIE.R00  0a1b2c3d\r\n") << "movie.r00" << "0A1B2C3D";
+        QTest::newRow("comment") << QByteArray("; movie.r00 0A1B2C3D\r\n") << "; movie.r00" << "";
+        QTest::newRow("commented entry") << QByteArray(";movie.r00 0A1B2C3D\r\n") << "movie.r00" << "";
+        QTest::newRow("tab instead of space") << QByteArray("movie.r00\t0A1B2C3D\r\n") << "movie.r00" << "";
+        QTest::newRow("last line wins")
+            << QByteArray("movie.r00 11111111\r\nmovie.r01 22222222\r\nmovie.r00 33333333\r\n") << "movie.r00"
+            << "33333333";
+        QTest::newRow("name with a space") << QByteArray("my movie.r00 0A1B2C3D\r\n") << "my movie.r00" << "0A1B2C3D";
+        QTest::newRow("trailing space matches nothing") << QByteArray("movie.r00 0A1B2C3D \r\n") << "movie.r00" << "";
+        QTest::newRow("folder part never matches") << QByteArray("sub/movie.r00 0A1B2C3D\r\n") << "movie.r00" << "";
+        QTest::newRow("lines ended by LF alone") << QByteArray("a.r00 11111111\nmovie.r00 0A1B2C3D\n") << "movie.r00"
+                                                 << "0A1B2C3D";
+        QTest::newRow("lines ended by CR alone") << QByteArray("a.r00 11111111\rmovie.r00 0A1B2C3D") << "movie.r00"
+                                                 << "0A1B2C3D";
+        QTest::newRow("no line for the member") << QByteArray("other.r00 0A1B2C3D\r\n") << "movie.r00" << "";
+        QTest::newRow("binary junk") << QByteArray(200000, '\x01') + "\nmovie.r00 0A1B2C3D" << "movie.r00"
+                                     << "0A1B2C3D";
+    }
+    void lookup()
+    {
+        QFETCH(QByteArray, sfv);
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        test::TempSeries dir;
+        QCOMPARE(LookupSfvCrc(dir.write("check.sfv", sfv), name), expected);
+    }
+
+    void unreadableSfvHasNoMatchingLine()
+    {
+        test::TempSeries dir;
+        QCOMPARE(LookupSfvCrc(dir.path("absent.sfv"), "movie.r00"), QString());
+        QCOMPARE(LookupSfvCrc(dir.folder(), "movie.r00"), QString());
+        const QByteArray fifo = QFile::encodeName(dir.path("fifo.sfv"));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        QCOMPARE(LookupSfvCrc(dir.path("fifo.sfv"), "movie.r00"), QString());  // returns, never waits
+    }
+
+    void crcTextHasEightUpperCaseDigits()
+    {
+        QCOMPARE(CrcText(1), QString("00000001"));
+        QCOMPARE(CrcText(-873187034), QString("CBF43926"));
+        QCOMPARE(CrcText(std::nullopt), QString("00000000"));
+    }
+
+    void memberCrcIsComparedAsText()
+    {
+        test::TempSeries dir;
+        // A member whose CRC-32 text starts with 0, to try the value written without it.
+        QByteArray content;
+        QString text;
+        for (int i = 0; !text.startsWith('0'); ++i) {
+            content = QByteArray::number(i);
+            text = crcTextOf(content);
+        }
+        const QString member = dir.write("movie.r00", content);
+        const QString full = dir.write("full.sfv", ("movie.r00 " + text.toLower() + "\r\n").toUtf8());
+        const QString shortened = dir.write("short.sfv", ("movie.r00 " + text.mid(1) + "\r\n").toUtf8());
+
+        clsCRC crc;
+        int eventRounds = 0;
+        const ProcessEventsFn events = [&] { ++eventRounds; };
+        const MemberCrc matched = ComputeMemberCrc(crc, member, "movie.r00", true, full, events);
+        QCOMPARE(matched.text, text);
+        QVERIFY(matched.ok);
+        QCOMPARE(eventRounds, 2);
+        QVERIFY(!ComputeMemberCrc(crc, member, "movie.r00", true, shortened, events).ok);
+        QVERIFY(!ComputeMemberCrc(crc, member, "movie.r00", false, full, events).ok);
+
+        const MemberCrc empty = ComputeMemberCrc(crc, dir.write("empty.r01", {}), "empty.r01", false, full, events);
+        QCOMPARE(empty.text, QString("00000000"));
+    }
+
+    void unreadableMemberReportsWhy()
+    {
+        test::TempSeries dir;
+        clsCRC crc;
+        const MemberCrc gone = ComputeMemberCrc(crc, dir.path("gone.r00"), "gone.r00", true, QString(), {});
+        QVERIFY(gone.readFailed());
+        QVERIFY(gone.text.isEmpty());
+        QVERIFY(!gone.ok);
+    }
+};
+
+QTEST_GUILESS_MAIN(SfvLookupTest)
+#include "test_sfv_lookup.moc"

@@ -38,6 +38,16 @@ CheckRun::CheckRun(RunView& view, Prompts& prompts, clsCRC& crc, clsOpenSave& sf
 {
 }
 
+QString CheckRun::SfvQuestion()
+{
+    return QStringLiteral("Would You Like To Check Each File's CRC-32 Value Using An Existing SFV File?");
+}
+
+QString CheckRun::CrcReportQuestion()
+{
+    return QStringLiteral("Would You Like To Report Each File's CRC-32 Value Anyway (Without SFV File Checking)?");
+}
+
 RunEnd CheckRun::CheckSeq_Click(const QString& folder)
 {
     SeriesState& state = State();
@@ -90,17 +100,14 @@ bool CheckRun::ChooseMode(const QString& folder)
 {
     SeriesState& state = State();
     const Answer useSfv = prompts_.message(
-        ProductName(), QStringLiteral("Would You Like To Check Each File's CRC-32 Value Using An Existing SFV File?"),
-        MessageIcon::Question, MessageButtons::YesNo, Answer::Yes);
+        ProductName(), SfvQuestion(), MessageIcon::Question, MessageButtons::YesNo, Answer::Yes);
     if (useSfv == Answer::Yes) {
         state.CheckWithSfv = true;
         mode_ = Mode::SfvCheck;
         return ChooseSfvFile(folder);
     }
     const Answer reportCrc = prompts_.message(
-        ProductName(),
-        QStringLiteral("Would You Like To Report Each File's CRC-32 Value Anyway (Without SFV File Checking)?"),
-        MessageIcon::Question, MessageButtons::YesNo, Answer::No);
+        ProductName(), CrcReportQuestion(), MessageIcon::Question, MessageButtons::YesNo, Answer::No);
     state.ReportCrcAnyway = reportCrc == Answer::Yes;
     mode_ = state.ReportCrcAnyway ? Mode::CrcReport : Mode::SizeOnly;
     return true;

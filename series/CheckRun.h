@@ -35,6 +35,10 @@ public:
     // Examines one walked member of the current run and adds its row.
     void CheckMember(const QString& folder, const QString& name);
 
+    // The two questions that choose the mode, in the order they are asked.
+    static QString SfvQuestion();
+    static QString CrcReportQuestion();
+
     bool NotCancelled() const { return notCancelled_; }
     int FileCounter() const { return fileCounter_; }
 

@@ -1,0 +1,14 @@
+// CheckCommand.h - quillane-check from parsed arguments to exit status.
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace quil::cli {
+
+// Runs the check the arguments ask for: rows, a blank line and the report (LF line ends) on
+// `output`; messages on `errors`. Returns 0 when the report counts no problem, 1 when it counts
+// any, 2 for a refusal or bad usage.
+int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStream& errors, bool showProgress);
+
+}  // namespace quil::cli

@@ -1,0 +1,27 @@
+// CheckOptions.h - the command line of quillane-check, parsed.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace quil::cli {
+
+enum class CheckMode { SizeOnly, CrcReport, SfvCheck };
+
+struct CheckOptions {
+    enum class Action { Check, Help, Version, Usage };
+    Action action = Action::Check;
+    CheckMode mode = CheckMode::SizeOnly;
+    QString sfvFile;
+    QString reportFile;  // "" unless --save was given
+    QString startFile;
+    QString usageError;  // why the command line was refused
+};
+
+// `arguments` without the program name. Options may come as "--sfv FILE" or "--sfv=FILE"; "--"
+// ends the options.
+CheckOptions ParseCheckOptions(const QStringList& arguments);
+
+QString UsageText();
+
+}  // namespace quil::cli

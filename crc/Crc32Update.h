@@ -1,4 +1,4 @@
-// Crc32Update.h - the CRC-32 inner loop every caller goes through, so a faster one can take its place.
+// Crc32Update.h - the CRC-32 inner loop every caller goes through: the fastest one this CPU runs.
 #pragma once
 
 #include <cstddef>
@@ -6,7 +6,7 @@
 
 namespace quil::crc {
 
-// Advances the (uncomplemented) CRC-32 register over `size` bytes.
+// Advances the (uncomplemented) CRC-32 register over `size` bytes, exactly as Crc32Bytewise does.
 std::uint32_t Crc32Update(std::uint32_t reg, const std::uint8_t* data, std::size_t size);
 
 }  // namespace quil::crc

@@ -70,7 +70,7 @@ bool AtEnd(int fd)
 
 }  // namespace
 
-QString ReadWholeFile(const QString& path, std::vector<std::uint8_t>& buffer, const PieceFn& consume)
+QString ReadWholeFile(const QString& path, FileBuffer& buffer, const PieceFn& consume)
 {
     const QByteArray native = QFile::encodeName(path);
     // O_NONBLOCK keeps a FIFO named like a volume from hanging the open; fstat then refuses it.
@@ -87,15 +87,16 @@ QString ReadWholeFile(const QString& path, std::vector<std::uint8_t>& buffer, co
     if (length == 0)
         return {};
     const std::size_t pieceSize = length < kWholeReadLimit ? static_cast<std::size_t>(length) : kLargePiece;
-    if (buffer.size() < pieceSize)
-        buffer.resize(pieceSize);
+    std::uint8_t* const memory = buffer.Reserve(pieceSize);
+    if (!memory)
+        return Failure(path, SystemReason(ENOMEM));
 
     for (std::uint64_t left = length; left > 0;) {
         const auto piece = static_cast<std::size_t>(std::min<std::uint64_t>(left, pieceSize));
         int error = 0;
-        if (!ReadExactly(file.get(), buffer.data(), piece, error))
+        if (!ReadExactly(file.get(), memory, piece, error))
             return Failure(path, error ? SystemReason(error) : QStringLiteral("the file got shorter while it was read"));
-        consume({buffer.data(), piece});
+        consume({memory, piece});
         left -= piece;
     }
     if (!AtEnd(file.get()))

@@ -73,6 +73,11 @@ FileCrc clsCRC::CalculateFile(const QString& path)
     return result;
 }
 
+void clsCRC::ReleaseBuffer()
+{
+    fileBuffer_.Release();
+}
+
 qint32 clsCRC::Value() const
 {
     return crc32Selected_ ? static_cast<qint32>(~crc32Register_) : static_cast<qint32>(crc16Register_ & 0xFFFFu);

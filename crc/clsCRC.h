@@ -1,13 +1,14 @@
 // clsCRC.h - CRC-32 (ISO-HDLC, as SFV files record it) and CRC-16 (XMODEM) over bytes, text and files.
 #pragma once
 
+#include "crc/FileBuffer.h"
+
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <vector>
 
 namespace quil {
 
@@ -41,6 +42,9 @@ public:
     // file gives no value and leaves the register alone. A path that is not a readable regular
     // file (missing, a folder, a FIFO, no access) gives an error text; it never blocks.
     FileCrc CalculateFile(const QString& path);
+    // Returns the memory CalculateFile keeps between files to the system; the next file maps anew.
+    // Call it when a run ends.
+    void ReleaseBuffer();
 
     qint32 Value() const;            // CRC-32: the complemented register; CRC-16: its low 16 bits
     void setValue(qint64 number);    // stored into the selected register as is
@@ -50,7 +54,7 @@ private:
     bool crc32Selected_ = true;
     std::uint32_t crc16Register_ = 0;
     std::uint32_t crc32Register_ = 0xFFFFFFFFu;
-    std::vector<std::uint8_t> fileBuffer_;
+    crc::FileBuffer fileBuffer_;
 };
 
 }  // namespace quil

@@ -1,0 +1,57 @@
+// test_member_columns.cpp - the member list's column unit and widths, and twip rounding.
+#include "layout/MemberColumns.h"
+#include "layout/TwipUnits.h"
+
+#include <QtTest>
+
+using namespace quil;
+
+class MemberColumnsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void columnUnit_data()
+    {
+        QTest::addColumn<double>("listWidth");
+        QTest::addColumn<int>("unit");
+        QTest::newRow("design width") << 8175.0 << 669;  // 668.75
+        QTest::newRow("exact") << 1950.0 << 150;
+        QTest::newRow("half goes down to even") << 8172.0 << 668;  // 668.5
+        QTest::newRow("half goes up to even") << 8184.0 << 670;    // 669.5
+        QTest::newRow("no room") << 150.0 << 0;
+        QTest::newRow("narrower than the border") << 100.0 << 0;
+        QTest::newRow("wider than 16 bits hold") << 1.0e7 << 32767;
+    }
+    void columnUnit()
+    {
+        QFETCH(double, listWidth);
+        QFETCH(int, unit);
+        QCOMPARE(int(ColumnUnit(listWidth)), unit);
+    }
+
+    void columnsInOrder()
+    {
+        const auto columns = MemberColumns(8175);
+        QCOMPARE(columns[0].Caption, QString("Filename"));
+        QCOMPARE(columns[1].Caption, QString("Byte Size"));
+        QCOMPARE(columns[2].Caption, QString("CRC-32"));
+        QCOMPARE(columns[0].Width, 3345.0);
+        QCOMPARE(columns[1].Width, 2341.5);
+        QCOMPARE(columns[2].Width, 2341.5);
+    }
+
+    void roundingHalvesToEven()
+    {
+        QCOMPARE(RoundHalfEven(2.5), 2);
+        QCOMPARE(RoundHalfEven(3.5), 4);
+        QCOMPARE(RoundHalfEven(-2.5), -2);
+        QCOMPARE(RoundHalfEven(9000.4), 9000);
+        QCOMPARE(RoundHalfEven(1.0e12), std::numeric_limits<qint32>::max());
+        QCOMPARE(TwipsToPixels(8865), 591);
+        QCOMPARE(TwipsToPixels(7.5), 0);
+        QCOMPARE(TwipsToPixels(22.5), 2);
+        QCOMPARE(PixelsToTwips(591), 8865.0);
+    }
+};
+
+QTEST_GUILESS_MAIN(MemberColumnsTest)
+#include "test_member_columns.moc"

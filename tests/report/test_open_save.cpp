@@ -1,0 +1,165 @@
+// test_open_save.cpp - the dialog wrapper's properties, the request it builds and the choice it takes back.
+#include "report/clsOpenSave.h"
+#include "tests/support/ScriptedPrompts.h"
+
+#include <QtTest>
+
+using namespace quil;
+using Filters = QList<QPair<QString, QString>>;
+
+namespace {
+
+// A separator form written with "~" standing for each NUL.
+QString Held(QString text)
+{
+    return text.replace(u'~', QChar(u'\0'));
+}
+
+}  // namespace
+
+class OpenSaveTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newObjectDefaults()
+    {
+        const clsOpenSave dialog;
+        QCOMPARE(dialog.Filter(), QString("All Files (*.*)|*.*"));
+        QCOMPARE(dialog.FilterSeparatorForm(), Held("All Files (*.*)~*.*~~"));
+        QCOMPARE(dialog.FilterIndex(), 1);
+        QCOMPARE(dialog.InitDir(), QDir::rootPath());
+        QCOMPARE(dialog.MaxFileSize(), 260);
+        QCOMPARE(dialog.Flags(), 0);
+        QCOMPARE(dialog.hwnd(), 0);
+        QCOMPARE(dialog.FileExt(), 0);
+        QVERIFY(!dialog.CancelError());
+        QVERIFY(dialog.DefaultExt().isEmpty() && dialog.DialogTitle().isEmpty());
+        QVERIFY(dialog.FileName().isEmpty() && dialog.FileTitle().isEmpty());
+    }
+
+    void filterSeparatorForm_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("held");
+        QTest::addColumn<QString>("readBack");
+        QTest::addColumn<Filters>("pairs");
+        const Filters sfv{{"SFV Files (*.sfv)", "*.sfv"}};
+        QTest::newRow("one pair") << "SFV Files (*.sfv)|*.sfv" << Held("SFV Files (*.sfv)~*.sfv~~")
+                                  << "SFV Files (*.sfv)|*.sfv" << sfv;
+        QTest::newRow("trailing bar") << "SFV Files (*.sfv)|*.sfv|" << Held("SFV Files (*.sfv)~*.sfv~~")
+                                      << "SFV Files (*.sfv)|*.sfv" << sfv;
+        QTest::newRow("two pairs") << "Text|*.txt|All|*.*" << Held("Text~*.txt~All~*.*~~")
+                                   << "Text|*.txt|All|*.*" << Filters{{"Text", "*.txt"}, {"All", "*.*"}};
+        QTest::newRow("lone description is dropped") << "Text|*.txt|All" << Held("Text~*.txt~All~~")
+                                                     << "Text|*.txt|All" << Filters{{"Text", "*.txt"}};
+        QTest::newRow("empty part ends the list") << "Text|*.txt||All|*.*" << Held("Text~*.txt~~All~*.*~~")
+                                                  << "Text|*.txt||All|*.*" << Filters{{"Text", "*.txt"}};
+        QTest::newRow("empty") << "" << Held("~~") << "" << Filters{};
+    }
+    void filterSeparatorForm()
+    {
+        QFETCH(QString, written);
+        QFETCH(QString, held);
+        QFETCH(QString, readBack);
+        QFETCH(Filters, pairs);
+        clsOpenSave dialog;
+        dialog.setFilter(written);
+        QCOMPARE(dialog.FilterSeparatorForm(), held);
+        QCOMPARE(dialog.Filter(), readBack);
+        QCOMPARE(dialog.Request(false).filters, pairs);
+    }
+
+    void requestCarriesEverySetting()
+    {
+        clsOpenSave dialog;
+        dialog.setDefaultExt("txt");
+        dialog.setDialogTitle("Specify The Filename To Save To...");
+        dialog.setFileName("draft");
+        dialog.setFilterIndex(2);
+        dialog.setInitDir("/data/");
+        dialog.setFlags(clsOpenSave::OverwritePrompt);
+        test::ScriptedPrompts prompts;
+        QCOMPARE(dialog.ShowSave(prompts), QString());
+        dialog.setFlags(clsOpenSave::FileMustExist | 1);
+        QCOMPARE(dialog.ShowOpen(prompts), QString());
+        QCOMPARE(prompts.dialogs.size(), 2);
+        const FileDialogRequest save = prompts.dialogs[0];
+        QVERIFY(save.save && save.overwritePrompt && !save.fileMustExist);
+        QCOMPARE(save.title, QString("Specify The Filename To Save To..."));
+        QCOMPARE(save.initialFolder, QString("/data/"));
+        QCOMPARE(save.fileName, QString("draft"));
+        QCOMPARE(save.filterIndex, 2);
+        QCOMPARE(save.defaultExtension, QString("txt"));
+        const FileDialogRequest open = prompts.dialogs[1];
+        QVERIFY(!open.save && !open.overwritePrompt && open.fileMustExist);
+    }
+
+    void cancelLeavesFieldsAndRaisesOnlyWhenAsked_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<bool>("cancelError");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("open, quiet") << false << false << "";
+        QTest::newRow("save, quiet") << true << false << "";
+        QTest::newRow("open, raises") << false << true << "Cancel was selected";
+        QTest::newRow("save, raises") << true << true << "Cancel was selected";
+    }
+    void cancelLeavesFieldsAndRaisesOnlyWhenAsked()
+    {
+        QFETCH(bool, save);
+        QFETCH(bool, cancelError);
+        QFETCH(QString, result);
+        clsOpenSave dialog;
+        dialog.setCancelError(cancelError);
+        dialog.setFileName("kept.txt");
+        dialog.setFilterIndex(3);
+        test::ScriptedPrompts prompts;
+        prompts.queueFile(std::nullopt);
+        QCOMPARE(save ? dialog.ShowSave(prompts) : dialog.ShowOpen(prompts), result);
+        QCOMPARE(dialog.FileName(), QString("kept.txt"));
+        QCOMPARE(dialog.FilterIndex(), 3);
+    }
+
+    void choiceIsTakenBack_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("fileTitle");
+        QTest::addColumn<int>("fileExt");
+        QTest::newRow("plain") << "/data/report.txt" << "/data/report.txt" << "report.txt" << 13;
+        QTest::newRow("spaces trimmed") << "  /data/a b.sfv " << "/data/a b.sfv" << "a b.sfv" << 10;
+        QTest::newRow("no extension") << "/data/report" << "/data/report" << "report" << 0;
+        QTest::newRow("dot only in folder") << "/my.data/report" << "/my.data/report" << "report" << 0;
+        QTest::newRow("two dots") << "/d/movie.part.sfv" << "/d/movie.part.sfv" << "movie.part.sfv" << 14;
+    }
+    void choiceIsTakenBack()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, fileName);
+        QFETCH(QString, fileTitle);
+        QFETCH(int, fileExt);
+        clsOpenSave dialog;
+        test::ScriptedPrompts prompts;
+        prompts.queueFile(chosen, 2);
+        QCOMPARE(dialog.ShowOpen(prompts), QString());
+        QCOMPARE(dialog.FileName(), fileName);
+        QCOMPARE(dialog.FileTitle(), fileTitle);
+        QCOMPARE(int(dialog.FileExt()), fileExt);
+        QCOMPARE(dialog.FilterIndex(), 2);
+        QCOMPARE(dialog.Filter(), QString("All Files (*.*)|*.*"));
+    }
+
+    void overlongFileNameFailsBeforeTheDialog()
+    {
+        clsOpenSave dialog;
+        dialog.setMaxFileSize(4);
+        dialog.setFileName("12345");
+        test::ScriptedPrompts prompts;
+        QCOMPARE(dialog.ShowOpen(prompts), QString());
+        dialog.setFileName("123456");
+        QVERIFY(!dialog.ShowSave(prompts).isEmpty());
+        QCOMPARE(prompts.dialogs.size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(OpenSaveTest)
+#include "test_open_save.moc"

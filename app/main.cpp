@@ -1,14 +1,17 @@
-// main.cpp - starts Quillane.
+// main.cpp - starts Quillane: one main window, and the program ends when it closes.
+#include "app/CheckSequence.h"
+#include "app/StartUp.h"
+#include "app/WidgetPrompts.h"
 #include "report/Product.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(quil::ProductName());
-    window.show();
-    return app.exec();
+    QApplication::setApplicationName(quil::ProductName());
+    quil::WidgetPrompts prompts;
+    quil::CheckSequence window(prompts);
+    quil::StartUp(window);
+    return QApplication::exec();
 }

@@ -1,0 +1,101 @@
+// CheckSequence.h - the main window: folder tree, start files, member list, and the run's controls.
+#pragma once
+
+#include "app/TwipLayout.h"
+#include "crc/clsCRC.h"
+#include "report/clsOpenSave.h"
+#include "series/CheckRun.h"
+#include "series/RunView.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QStatusBar;
+class QTreeWidget;
+
+namespace quil {
+
+class FolderTree;
+class PictureBox;
+class Prompts;
+
+// The caption while loading, "Quillane (V3.1)", and after start-up, "Quillane (V3.1.005)".
+QString LoadCaption();
+QString StartUpCaption();
+
+class CheckSequence : public QWidget, public RunView {
+    Q_OBJECT
+public:
+    explicit CheckSequence(Prompts& prompts);
+    ~CheckSequence() override;
+
+    // The folder the start-file list shows.
+    QString FileListFolder() const { return fileListFolder_; }
+
+    // RunView: what the check run shows.
+    void ResetMemberList() override;
+    void AddMemberRow(const QString& name, const QString& crcText, const QString& sizeText,
+                      const QString& status) override;
+    void ShowStatus(const QString& text) override;
+    void SetProgress(int value, int maximum) override;
+    void SetProgressTip(const QString& tip) override;
+    void EnableControls(bool enable) override;
+    void SetBusy(bool busy) override;
+    void ProcessEvents() override;
+    void ShowReport() override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void ConnectControls();
+    void Form_Load();
+    void Form_Unload();
+    void FTV_FolderSelected();
+    void SetFileListFolder(const QString& folder);
+    void FileList_Click(int row);
+    void CheckSeq_Click();
+    void ErrorGrid_DblClick();
+    void ShowSequence_Click();
+    void About_Click();
+    void Banner_DblClick();
+    void GenerateTestSeries();
+    void RebuildColumns();
+    void DockStatusBar();
+
+    Prompts& prompts_;
+    clsCRC crc_;
+    clsOpenSave sfvDialog_;
+    CheckRun run_;
+    QString fileListFolder_;
+    bool busy_ = false;
+    bool unloaded_ = false;
+
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    FolderTree* FTV = nullptr;
+    QLabel* Label1 = nullptr;
+    QListWidget* FileList = nullptr;
+    QPushButton* CheckSeq = nullptr;
+    QPushButton* ShowSequence = nullptr;
+    QPushButton* StopButton = nullptr;
+    QTreeWidget* ErrorGrid = nullptr;
+    QProgressBar* PB = nullptr;
+    QStatusBar* SB = nullptr;
+    QPushButton* HelpButton = nullptr;
+    QPushButton* About = nullptr;
+    QPushButton* Exit_Button = nullptr;
+    PictureBox* Banner = nullptr;
+    PictureBox* Stretcher = nullptr;
+    std::unique_ptr<TwipLayout> layout_;
+};
+
+}  // namespace quil

@@ -1,0 +1,52 @@
+// HelpViewer.cpp - the help window: shows the help document shipped beside the program.
+#include "app/HelpViewer.h"
+
+#include "report/Product.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace quil {
+
+QStringList HelpFolders()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {programFolder, QDir::cleanPath(programFolder + QStringLiteral("/../share/quillane"))};
+}
+
+QString FindHelpDocument(const QStringList& folders)
+{
+    for (const QString& folder : folders) {
+        const QFileInfo document(QDir(folder).filePath(QString::fromLatin1(kHelpDocumentName)));
+        if (document.isFile())
+            return document.absoluteFilePath();
+    }
+    return {};
+}
+
+QString MissingHelpNotice(const QStringList& folders)
+{
+    return QStringLiteral("The help document %1 was not found. It belongs beside the program; "
+                          "these folders were searched:\r\n\r\n%2")
+        .arg(QString::fromLatin1(kHelpDocumentName), folders.join(QStringLiteral("\r\n")));
+}
+
+HelpViewer::HelpViewer()
+{
+    setObjectName(QStringLiteral("HelpViewer"));
+    setWindowTitle(ProductName() + QStringLiteral(" Help"));
+    setOpenExternalLinks(true);
+    resize(680, 600);
+}
+
+void HelpViewer::showDocument(const QString& documentPath)
+{
+    setSource(QUrl::fromLocalFile(documentPath));
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace quil

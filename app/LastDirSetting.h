@@ -1,0 +1,16 @@
+// LastDirSetting.h - the one remembered setting: the folder selected when the main window last closed.
+#pragma once
+
+#include <QString>
+
+namespace quil {
+
+// "LastDir" of section "Settings" of the application "Quillane" in the per-user settings store;
+// "" when it was never written.
+QString ReadLastDir();
+void WriteLastDir(const QString& folder);
+
+// The folder the window starts in: `lastDir` when it exists, otherwise the file-system root.
+QString StartFolder(const QString& lastDir);
+
+}  // namespace quil

@@ -1,0 +1,23 @@
+// Pictures.h - the program's own pictures, drawn at start-up: status icons, window icon, help button, banner.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace quil {
+
+// The 16 x 16 row icon of a member status by its icon index: 1 a blue tick with a grey shadow,
+// 2 a red cross, 3 a red C, 4 a red S, all on a transparent ground. A null pixmap for any other index.
+QPixmap StatusIcon(int iconIndex);
+
+// The window icon: three stacked volumes with a tick, in several sizes.
+QIcon WindowIcon();
+
+// The help button's picture: a white question mark on a blue disc, transparent around it.
+QPixmap HelpPicture();
+
+// The 297 x 43 banner with the product name, and the 297 x 35 strip that fills the space around it.
+QPixmap BannerPicture();
+QPixmap StripPicture();
+
+}  // namespace quil

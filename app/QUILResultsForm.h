@@ -1,0 +1,45 @@
+// QUILResultsForm.h - the report window: shows the scan report, which is on the clipboard already, and saves it.
+#pragma once
+
+#include "app/TwipLayout.h"
+#include "report/clsOpenSave.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QListWidget;
+class QPushButton;
+
+namespace quil {
+
+class Prompts;
+
+class QUILResultsForm : public QDialog {
+    Q_OBJECT
+public:
+    // Composes the report of the last run and copies it to the clipboard; `folder` is where the
+    // save dialog opens (the start-file list's folder).
+    QUILResultsForm(QWidget* parent, Prompts& prompts, const QString& folder);
+    ~QUILResultsForm() override;
+
+    QString ReportText() const { return reportText_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Form_Load();
+    void SaveFile_Click();
+
+    Prompts& prompts_;
+    QString folder_;
+    QString reportText_;
+    clsOpenSave saveDialog_;
+    QListWidget* ReportList = nullptr;
+    QPushButton* SaveFile = nullptr;
+    QPushButton* ExitButton = nullptr;
+    std::unique_ptr<TwipLayout> layout_;
+};
+
+}  // namespace quil

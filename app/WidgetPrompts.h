@@ -1,0 +1,33 @@
+// WidgetPrompts.h - the prompts seam answered by a person: message boxes, file dialogs, the help window, the browser.
+#pragma once
+
+#include "app/HelpViewer.h"
+#include "series/Prompts.h"
+
+#include <memory>
+
+namespace quil {
+
+class WidgetPrompts : public Prompts {
+public:
+    // `helpFolders`: where the help document is looked for.
+    explicit WidgetPrompts(QStringList helpFolders = HelpFolders());
+    ~WidgetPrompts() override;
+
+    Answer message(const QString& title, const QString& text, MessageIcon icon, MessageButtons buttons,
+                   Answer defaultAnswer) override;
+    std::optional<FileDialogChoice> fileDialog(const FileDialogRequest& request) override;
+    // Opens the help window, or says where the missing help document was looked for.
+    void showHelp() override;
+    void openWebPage(const QString& address) override;
+
+private:
+    QStringList helpFolders_;
+    std::unique_ptr<HelpViewer> viewer_;
+};
+
+// The name filters a file dialog shows for (description, pattern) pairs: a description that does
+// not name its patterns in brackets gets them appended; ";" between patterns becomes a space.
+QStringList NameFilters(const QList<QPair<QString, QString>>& filters);
+
+}  // namespace quil

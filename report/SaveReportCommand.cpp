@@ -1,0 +1,51 @@
+// SaveReportCommand.cpp - the report window's save command: asks for a .txt name and writes the report there.
+#include "report/SaveReportCommand.h"
+
+#include "report/Product.h"
+#include "report/ReportFile.h"
+#include "report/clsOpenSave.h"
+#include "series/FunctionModule.h"
+#include "series/Prompts.h"
+#include "series/SfvLookup.h"
+
+namespace quil {
+
+namespace {
+
+SaveEnd SaveChosenFile(clsOpenSave& dialog, Prompts& prompts, const QString& reportText)
+{
+    const QString fileName = TrimSpaces(dialog.FileName());
+    if (fileName.isEmpty())
+        return SaveEnd::Cancelled;
+    if (!SaveReportFile(fileName, reportText).isEmpty()) {
+        prompts.message(ProductName(), QStringLiteral("Error While Saving Report File!"), MessageIcon::Critical);
+        return SaveEnd::Failed;
+    }
+    prompts.message(ProductName(), QStringLiteral("File Saved As ") + dialog.FileName(), MessageIcon::None);
+    return SaveEnd::Saved;
+}
+
+}  // namespace
+
+SaveEnd SaveFile_Click(clsOpenSave& dialog, Prompts& prompts, const QString& folder, const QString& reportText,
+                       const std::function<void(bool)>& setBusy)
+{
+    dialog.setDefaultExt(QStringLiteral("txt"));
+    dialog.setDialogTitle(QStringLiteral("Specify The Filename To Save To..."));
+    dialog.setFileName(QString());
+    dialog.setFilter(QStringLiteral("TXT Files (*.txt)|*.txt"));
+    dialog.setFilterIndex(1);
+    dialog.setFlags(clsOpenSave::OverwritePrompt);
+    dialog.setInitDir(WithTrailingBackslash(folder));
+    dialog.setCancelError(false);
+    if (!dialog.ShowSave(prompts).isEmpty()) {
+        prompts.message(ProductName(), QStringLiteral("Error While Saving Report File!"), MessageIcon::Critical);
+        return SaveEnd::Failed;
+    }
+    setBusy(true);
+    const SaveEnd end = SaveChosenFile(dialog, prompts, reportText);
+    setBusy(false);
+    return end;
+}
+
+}  // namespace quil

@@ -1,0 +1,22 @@
+// SaveReportCommand.h - the report window's save command: asks for a .txt name and writes the report there.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace quil {
+
+class clsOpenSave;
+class Prompts;
+
+enum class SaveEnd { Cancelled, Saved, Failed };
+
+// Sets up `dialog` for a .txt file in `folder` (overwrite prompt on, CancelError off) and shows it.
+// A chosen name gets `reportText` + CR LF and the message "File Saved As " + name; any failure
+// shows "Error While Saving Report File!" (critical). `setBusy` is on from the dialog's close until
+// the last message has been closed. Both messages are titled with the product name.
+SaveEnd SaveFile_Click(clsOpenSave& dialog, Prompts& prompts, const QString& folder, const QString& reportText,
+                       const std::function<void(bool)>& setBusy);
+
+}  // namespace quil

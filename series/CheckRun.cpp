@@ -82,6 +82,7 @@ RunEnd CheckRun::CheckSeq_Click(const QString& folder)
     CheckFirstMember(folder);
     WalkSeries(folder, [this](const QString& f, const QString& n) { CheckMember(f, n); },
                [this](const QString& text) { view_.ShowStatus(text); });
+    crc_.ReleaseBuffer();  // a volume-sized buffer goes back to the system between runs
     view_.SetBusy(false);
     view_.SetProgress(progressMaximum_, progressMaximum_);
     view_.EnableControls(true);

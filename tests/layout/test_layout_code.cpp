@@ -44,13 +44,6 @@ private slots:
         }
     }
 
-    void halfTwipsAreKept()
-    {
-        TwipRect rect{4560, 480, 3975, 1845};
-        ApplyLayoutCode("WL2NH", rect, 15, 0);
-        QCOMPARE(rect, (TwipRect{4567.5, 480, 3982.5, 1845}));
-    }
-
     void negativeExtentIsRefusedPropertyByProperty()
     {
         TwipRect rect{100, 100, 1000, 1000};

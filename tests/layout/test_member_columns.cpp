@@ -44,10 +44,8 @@ private slots:
         QCOMPARE(RoundHalfEven(2.5), 2);
         QCOMPARE(RoundHalfEven(3.5), 4);
         QCOMPARE(RoundHalfEven(-2.5), -2);
-        QCOMPARE(RoundHalfEven(9000.4), 9000);
         QCOMPARE(RoundHalfEven(1.0e12), std::numeric_limits<qint32>::max());
         QCOMPARE(TwipsToPixels(8865), 591);
-        QCOMPARE(TwipsToPixels(7.5), 0);
         QCOMPARE(TwipsToPixels(22.5), 2);
         QCOMPARE(PixelsToTwips(591), 8865.0);
     }

@@ -56,47 +56,39 @@ private slots:
     {
         QTest::addColumn<bool>("sfvMode");
         QTest::addColumn<QStringList>("missing");
-        QTest::addColumn<QStringList>("sizes");
-        QTest::addColumn<QStringList>("crcs");
-        QTest::addColumn<QStringList>("sectionLines");  // from the missing section to the blank before SUMMARY
+        QTest::addColumn<QStringList>("problems");       // the size list, or in SFV mode the CRC list
+        QTest::addColumn<QStringList>("sectionLines");   // from the missing section up to SUMMARY
         QTest::addColumn<QString>("countLine");
-        QTest::newRow("two missing") << false << QStringList{"test.r01", "test.r02"} << QStringList{} << QStringList{}
-            << QStringList{"2 Files Are Missing From The Sequence:", "test.r01", "test.r02", "", "All File Sizes Match", ""}
-            << "Number Of Files With Differing Sizes: 0";
-        QTest::newRow("sfv, no mismatch") << true << QStringList{} << QStringList{} << QStringList{}
-            << QStringList{"No Files Are Missing From The Sequence", "", "No Files Have Bad CRC Values", ""}
-            << "Number Of Files With Bad CRC Values: 0";
-        QTest::newRow("one size") << false << QStringList{} << QStringList{"test.r02"} << QStringList{}
-            << QStringList{"No Files Are Missing From The Sequence", "", "test.r02 Has A Different Byte Size Than test.rar", ""}
-            << "Number Of Files With Differing Sizes: 1";
-        QTest::newRow("two sizes") << false << QStringList{} << QStringList{"test.r00", "test.r02"} << QStringList{}
-            << QStringList{"No Files Are Missing From The Sequence", "",
-                           "2 Files Have A Different Byte Size Than test.rar", "test.r00", "test.r02", ""}
-            << "Number Of Files With Differing Sizes: 2";
-        QTest::newRow("one crc") << true << QStringList{} << QStringList{} << QStringList{"test.r00"}
-            << QStringList{"No Files Are Missing From The Sequence", "", "test.r00 Has A Bad CRC Value.", ""}
-            << "Number Of Files With Bad CRC Values: 1";
-        QTest::newRow("two crcs") << true << QStringList{} << QStringList{} << QStringList{"test.r00", "test.r03"}
-            << QStringList{"No Files Are Missing From The Sequence", "", "2 Files Have A Bad CRC Value:", "test.r00",
-                           "test.r03", ""}
-            << "Number Of Files With Bad CRC Values: 2";
+        const QString none = "No Files Are Missing From The Sequence";
+        const QString noSize = "Number Of Files With Differing Sizes: ";
+        const QString noCrc = "Number Of Files With Bad CRC Values: ";
+        using L = QStringList;
+        QTest::newRow("two missing") << false << L{"test.r01", "test.r02"} << L{}
+            << L{"2 Files Are Missing From The Sequence:", "test.r01", "test.r02", "", "All File Sizes Match", ""} << noSize + "0";
+        QTest::newRow("sfv, no mismatch") << true << L{} << L{}
+            << L{none, "", "No Files Have Bad CRC Values", ""} << noCrc + "0";
+        QTest::newRow("one size") << false << L{} << L{"test.r02"}
+            << L{none, "", "test.r02 Has A Different Byte Size Than test.rar", ""} << noSize + "1";
+        QTest::newRow("two sizes") << false << L{} << L{"test.r00", "test.r02"}
+            << L{none, "", "2 Files Have A Different Byte Size Than test.rar", "test.r00", "test.r02", ""} << noSize + "2";
+        QTest::newRow("one crc") << true << L{} << L{"test.r00"}
+            << L{none, "", "test.r00 Has A Bad CRC Value.", ""} << noCrc + "1";
+        QTest::newRow("two crcs") << true << L{} << L{"test.r00", "test.r03"}
+            << L{none, "", "2 Files Have A Bad CRC Value:", "test.r00", "test.r03", ""} << noCrc + "2";
     }
     void sections()
     {
         QFETCH(bool, sfvMode);
         QFETCH(QStringList, missing);
-        QFETCH(QStringList, sizes);
-        QFETCH(QStringList, crcs);
+        QFETCH(QStringList, problems);
         QFETCH(QStringList, sectionLines);
         QFETCH(QString, countLine);
         SeriesState& state = State();
         state.CheckWithSfv = sfvMode;
         state.MissingList = missing;
-        state.SizeList = sizes;
-        state.CRCList = crcs;
+        (sfvMode ? state.CRCList : state.SizeList) = problems;
         const QStringList lines = ComposeReport();
-        QCOMPARE(lines.mid(2, sectionLines.size()), sectionLines);
-        QCOMPARE(lines.mid(2 + sectionLines.size()).at(0), QString("SUMMARY"));
+        QCOMPARE(lines.mid(2, sectionLines.size() + 1), sectionLines + QStringList{"SUMMARY"});
         QVERIFY(lines.contains(countLine));
         QCOMPARE(lines.filter("Number Of Files With").size(), 1);
     }
@@ -112,26 +104,18 @@ private slots:
         QVERIFY(ComposeReport().contains("Total Number Of Files: 0"));
     }
 
-    void startNameIsRebuiltFromTheKind_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("startName");
-        QTest::newRow("RAR") << "RAR" << "movie.part.rar";
-        QTest::newRow("ARJ") << "ARJ" << "movie.part.arj";
-        QTest::newRow("ACE") << "ACE" << "movie.part.ace";
-        QTest::newRow("NUM") << "NUM" << "movie.part.001";
-        QTest::newRow("lower-case kind is unknown") << "rar" << "";
-        QTest::newRow("no kind") << "" << "";
-    }
     void startNameIsRebuiltFromTheKind()
     {
-        QFETCH(QString, kind);
-        QFETCH(QString, startName);
-        State().SeriesKind = kind;
+        const QList<QPair<QString, QString>> kinds{
+            {"RAR", "movie.part.rar"}, {"ARJ", "movie.part.arj"}, {"ACE", "movie.part.ace"},
+            {"NUM", "movie.part.001"}, {"rar", ""}, {"", ""}};
         State().BaseName = "movie.part";
-        const QStringList lines = ComposeReport();
-        QCOMPARE(lines.first(), "For The Archive Sequence Starting With " + startName + "...");
-        QVERIFY(lines.contains("Starting Archive Filename: " + startName));
+        for (const auto& [kind, startName] : kinds) {
+            State().SeriesKind = kind;
+            const QStringList lines = ComposeReport();
+            QCOMPARE(lines.first(), "For The Archive Sequence Starting With " + startName + "...");
+            QVERIFY(lines.contains("Starting Archive Filename: " + startName));
+        }
     }
 
     void textKeepsLinesButBlanksSpaceOnlyOnes()

@@ -16,6 +16,12 @@ FolderTree::FolderTree(QWidget* parent) : QTreeView(parent), model_(new QFileSys
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &FolderTree::folderSelected);
+    // The model reads folders in the background; the selected folder's row exists only once its
+    // parent has been read, so it is scrolled into view again then.
+    connect(model_, &QFileSystemModel::directoryLoaded, this, [this] {
+        if (currentIndex().isValid())
+            scrollTo(currentIndex());
+    });
 }
 
 QString FolderTree::selectedFolder() const

@@ -1,0 +1,82 @@
+// test_status_popup.cpp - what a double-clicked member row says, and the refusal of a too-short found list.
+#include "series/SeqListCheck.h"
+#include "series/SeriesState.h"
+#include "series/StatusPopup.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TempSeries.h"
+
+#include <QtTest>
+
+using namespace quil;
+
+class StatusPopupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void init() { ResetState(); }
+
+    void explainsEachStatus_data()
+    {
+        QTest::addColumn<int>("iconIndex");
+        QTest::addColumn<QString>("explanation");
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::newRow("OK") << 1 << "File Is OK" << MessageIcon::Information;
+        QTest::newRow("Missing") << 2 << "File Is Missing" << MessageIcon::Exclamation;
+        QTest::newRow("Bad CRC") << 3 << "File Has A Bad CRC Value.\r\nHas 0BADC0DE, Should Be CBF43926"
+                                 << MessageIcon::Exclamation;
+        QTest::newRow("Bad Size") << 4 << "File Has A Different Byte Size Than Movie.rar.\r\nHas 0,060, Should Be 0,100"
+                                  << MessageIcon::Exclamation;
+        QTest::newRow("no status") << 0 << "" << MessageIcon::Information;
+    }
+
+    void explainsEachStatus()
+    {
+        QFETCH(int, iconIndex);
+        QFETCH(QString, explanation);
+        QFETCH(MessageIcon, icon);
+        test::TempSeries dir;
+        State().SfvPath = dir.write("movie.sfv", "; comment\r\nmovie.r01 CBF43926\r\n");
+        State().ReferenceSize = 100;
+        test::ScriptedPrompts prompts;
+        ShowMemberStatus(prompts, {"movie.r01", iconIndex, "0,060", "0BADC0DE"}, "Movie.rar");
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages[0].title, QString("Quillane"));
+        QCOMPARE(prompts.messages[0].text, "Status For: movie.r01\r\n\r\n" + explanation);
+        QCOMPARE(prompts.messages[0].icon, icon);
+        QCOMPARE(prompts.messages[0].buttons, MessageButtons::Ok);
+    }
+
+    void badCrcOfAMemberTheSfvFileLacksShouldBeNothing()
+    {
+        test::TempSeries dir;
+        State().SfvPath = dir.write("movie.sfv", "movie.rar 12345678\n");
+        test::ScriptedPrompts prompts;
+        ShowMemberStatus(prompts, {"movie.r01", 3, "0,060", "0BADC0DE"}, "movie.rar");
+        QVERIFY(prompts.messages[0].text.endsWith("Has 0BADC0DE, Should Be "));
+    }
+
+    void aFoundListOfFewerThanTwoIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("seqList");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("empty") << QStringList() << "Select an Archive File First!";
+        QTest::newRow("one") << QStringList({"x.rar"}) << "List Contains Only 1 File!";
+        QTest::newRow("two") << QStringList({"x.rar", "x.r00"}) << "";
+    }
+
+    void aFoundListOfFewerThanTwoIsRefused()
+    {
+        QFETCH(QStringList, seqList);
+        QFETCH(QString, refusal);
+        State().SeqList = seqList;
+        test::ScriptedPrompts prompts;
+        QCOMPARE(RefuseShortSeqList(prompts), !refusal.isEmpty());
+        QCOMPARE(prompts.messageTexts(), refusal.isEmpty() ? QStringList() : QStringList({refusal}));
+        if (!refusal.isEmpty())
+            QCOMPARE(prompts.messages[0].icon, MessageIcon::Exclamation);
+    }
+};
+
+QTEST_GUILESS_MAIN(StatusPopupTest)
+#include "test_status_popup.moc"

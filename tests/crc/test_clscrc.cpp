@@ -39,6 +39,7 @@ private slots:
 
     void emptyFileGivesNoValueAndKeepsRegister();
     void fileEqualsItsBytesWhateverCameBefore();
+    void fileOf2GiBAndMoreIsReadWhole();
     void unreadablePathGivesError_data();
     void unreadablePathGivesError();
 
@@ -176,6 +177,29 @@ void TestClsCrc::fileEqualsItsBytesWhateverCameBefore()
         }
         crc.ReleaseBuffer();
     }
+}
+
+void TestClsCrc::fileOf2GiBAndMoreIsReadWhole()
+{
+    // Sparse, so it costs no disk: a head, a hole of zeros, and a tail past the 2 GiB mark.
+    test::TempSeries dir;
+    const qint64 tailAt = qint64{1} << 31;
+    QFile file(dir.path("large.001"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.write("start") == 5 && file.seek(tailAt) && file.write("tail!") == 5);
+    file.close();
+
+    clsCRC expected;
+    expected.AddBytes(Bytes("start"));
+    const std::vector<std::uint8_t> zeros(std::size_t{64} << 20, 0);
+    for (qint64 left = tailAt - 5; left > 0; left -= static_cast<qint64>(zeros.size()))
+        expected.AddBytes(std::span(zeros).first(static_cast<std::size_t>(std::min<qint64>(left, zeros.size()))));
+    expected.AddBytes(Bytes("tail!"));
+
+    clsCRC crc;
+    const FileCrc result = crc.CalculateFile(file.fileName());
+    QVERIFY2(!result.failed(), qPrintable(result.error));
+    QCOMPARE(result.value, std::optional<qint32>(expected.Value()));
 }
 
 void TestClsCrc::unreadablePathGivesError_data()

@@ -6,7 +6,6 @@
 #include "report/clsOpenSave.h"
 #include "series/FunctionModule.h"
 #include "series/Prompts.h"
-#include "series/SfvLookup.h"
 
 namespace quil {
 

@@ -3,7 +3,7 @@
 
 #include "report/Product.h"
 #include "series/SeriesState.h"
-#include "series/SfvLookup.h"
+#include "series/FunctionModule.h"
 
 #include <QHash>
 

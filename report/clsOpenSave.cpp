@@ -1,7 +1,7 @@
 // clsOpenSave.cpp - open and save file dialogs set up field by field; the chosen file is read back from the same object.
 #include "report/clsOpenSave.h"
 
-#include "series/SfvLookup.h"
+#include "series/FunctionModule.h"
 
 #include <QDir>
 

@@ -34,6 +34,17 @@ QString WithTrailingBackslash(const QString& path)
     return path.endsWith(separator) ? path : path + separator;
 }
 
+QString TrimSpaces(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
 QString JoinPath(const QString& folder, const QString& name)
 {
     return WithTrailingBackslash(folder) + name;

@@ -19,6 +19,9 @@ QString TextAfterLast(const QString& text, const QString& mark);
 // The path ending in exactly one native separator ("/" here); an empty path gives the separator alone.
 QString WithTrailingBackslash(const QString& path);
 
+// Text with leading and trailing space characters (only those; tabs stay) removed.
+QString TrimSpaces(const QString& text);
+
 // Folder and name joined by exactly one separator.
 QString JoinPath(const QString& folder, const QString& name);
 

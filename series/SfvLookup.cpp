@@ -48,17 +48,6 @@ void ForEachLine(QFile& file, LineFn onLine)
 
 }  // namespace
 
-QString TrimSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 QString LookupSfvCrc(const QString& sfvPath, const QString& name)
 {
     // Only a regular file is opened: a FIFO picked as the SFV file must not hang the run.

@@ -33,7 +33,4 @@ struct MemberCrc {
 MemberCrc ComputeMemberCrc(clsCRC& crc, const QString& memberPath, const QString& name, bool compare,
                            const QString& sfvPath, const ProcessEventsFn& processEvents);
 
-// Text with leading and trailing space characters (only those) removed.
-QString TrimSpaces(const QString& text);
-
 }  // namespace quil

@@ -43,6 +43,13 @@ private slots:
         QCOMPARE(JoinPath("/data/", "x.rar"), QString("/data/x.rar"));
     }
 
+    void onlySpacesAreTrimmed()
+    {
+        QCOMPARE(TrimSpaces("  a b  "), QString("a b"));
+        QCOMPARE(TrimSpaces("\ta \t"), QString("\ta \t"));
+        QCOMPARE(TrimSpaces("   "), QString());
+    }
+
     void pathIsPresentForFilesAndFolders()
     {
         test::TempSeries dir;

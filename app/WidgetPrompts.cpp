@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -45,6 +46,13 @@ QStringList NameFilters(const QList<QPair<QString, QString>>& filters)
     return names;
 }
 
+QString WithDefaultExtension(const QString& path, const QString& extension)
+{
+    if (extension.isEmpty() || QFileInfo(path).fileName().contains(u'.'))
+        return path;
+    return path + u'.' + extension;
+}
+
 WidgetPrompts::WidgetPrompts(QStringList helpFolders) : helpFolders_(std::move(helpFolders)) {}
 
 WidgetPrompts::~WidgetPrompts() = default;
@@ -78,7 +86,7 @@ std::optional<FileDialogChoice> WidgetPrompts::fileDialog(const FileDialogReques
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return FileDialogChoice{dialog.selectedFiles().constFirst(),
+    return FileDialogChoice{WithDefaultExtension(dialog.selectedFiles().constFirst(), request.defaultExtension),
                             std::max(1, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1)};
 }
 

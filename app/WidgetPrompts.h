@@ -30,4 +30,7 @@ private:
 // not name its patterns in brackets gets them appended; ";" between patterns becomes a space.
 QStringList NameFilters(const QList<QPair<QString, QString>>& filters);
 
+// `path` with "." + `extension` appended when its file name has no dot and `extension` is not empty.
+QString WithDefaultExtension(const QString& path, const QString& extension);
+
 }  // namespace quil

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileSystemModel>
+#include <QTimer>
 
 namespace quil {
 
@@ -16,17 +17,42 @@ FolderTree::FolderTree(QWidget* parent) : QTreeView(parent), model_(new QFileSys
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &FolderTree::folderSelected);
-    // The model reads folders in the background; the selected folder's row exists only once its
-    // parent has been read, so it is scrolled into view again then.
-    connect(model_, &QFileSystemModel::directoryLoaded, this, [this] {
-        if (currentIndex().isValid())
-            scrollTo(currentIndex());
-    });
+    // The model reads and sorts folders in the background, so the selected folder's row moves until
+    // its parents are settled; it is scrolled into view after each move until the person takes over.
+    connect(model_, &QFileSystemModel::directoryLoaded, this, &FolderTree::FollowSelection);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, &FolderTree::FollowSelection);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &FolderTree::FollowSelection);
 }
 
 QString FolderTree::selectedFolder() const
 {
     return currentIndex().isValid() ? QDir::toNativeSeparators(model_->filePath(currentIndex())) : QString();
+}
+
+void FolderTree::FollowSelection()
+{
+    QTimer::singleShot(0, this, [this] {
+        if (followSelection_ && currentIndex().isValid())
+            scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
+}
+
+void FolderTree::mousePressEvent(QMouseEvent* event)
+{
+    followSelection_ = false;
+    QTreeView::mousePressEvent(event);
+}
+
+void FolderTree::wheelEvent(QWheelEvent* event)
+{
+    followSelection_ = false;
+    QTreeView::wheelEvent(event);
+}
+
+void FolderTree::keyPressEvent(QKeyEvent* event)
+{
+    followSelection_ = false;
+    QTreeView::keyPressEvent(event);
 }
 
 void FolderTree::setSelectedFolder(const QString& folder)
@@ -38,7 +64,8 @@ void FolderTree::setSelectedFolder(const QString& folder)
         expand(ancestor);
     const bool alreadyCurrent = index == currentIndex();
     setCurrentIndex(index);
-    scrollTo(index);
+    followSelection_ = true;
+    FollowSelection();
     if (alreadyCurrent)
         emit folderSelected();
 }

@@ -22,8 +22,16 @@ public:
 signals:
     void folderSelected();
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void FollowSelection();
+
     QFileSystemModel* model_;
+    bool followSelection_ = false;
 };
 
 }  // namespace quil

@@ -2,6 +2,7 @@
 #include "app/CheckSequence.h"
 
 #include "app/AboutBox.h"
+#include "app/BusyCursor.h"
 #include "app/FolderTree.h"
 #include "app/HelpKey.h"
 #include "app/LastDirSetting.h"
@@ -261,9 +262,9 @@ void CheckSequence::About_Click()
 
 void CheckSequence::Banner_DblClick()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SetBusyCursor(true);
     prompts_.openWebPage(ProductWebPage());
-    QApplication::restoreOverrideCursor();
+    SetBusyCursor(false);
 }
 
 void CheckSequence::GenerateTestSeries()
@@ -320,10 +321,7 @@ void CheckSequence::SetBusy(bool busy)
     if (busy == busy_)
         return;
     busy_ = busy;
-    if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
+    SetBusyCursor(busy);
 }
 
 void CheckSequence::ProcessEvents()

@@ -1,6 +1,7 @@
 // QUILResultsForm.cpp - the report window: shows the scan report, which is on the clipboard already, and saves it.
 #include "app/QUILResultsForm.h"
 
+#include "app/BusyCursor.h"
 #include "app/HelpKey.h"
 #include "layout/TwipUnits.h"
 #include "layout/WindowGeometry.h"
@@ -8,8 +9,8 @@
 #include "report/SaveReportCommand.h"
 #include "report/ScanReport.h"
 
-#include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -69,12 +70,7 @@ void QUILResultsForm::resizeEvent(QResizeEvent* event)
 
 void QUILResultsForm::SaveFile_Click()
 {
-    quil::SaveFile_Click(saveDialog_, prompts_, folder_, reportText_, [](bool busy) {
-        if (busy)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-        else
-            QApplication::restoreOverrideCursor();
-    });
+    quil::SaveFile_Click(saveDialog_, prompts_, folder_, reportText_, &SetBusyCursor);
 }
 
 }  // namespace quil

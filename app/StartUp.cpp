@@ -3,10 +3,14 @@
 
 #include "app/CheckSequence.h"
 
+#include <QScreen>
+
 namespace quil {
 
 void StartUp(CheckSequence& window)
 {
+    if (const QScreen* screen = window.screen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
     window.show();
     window.setWindowTitle(StartUpCaption());
 }

@@ -5,7 +5,7 @@ namespace quil {
 
 class CheckSequence;
 
-// Shows `window` and sets its caption to the product name and full version, "Quillane (V3.1.005)".
+// Shows `window` centred on its screen and sets its caption to the product name and full version, "Quillane (V3.1.005)".
 void StartUp(CheckSequence& window);
 
 }  // namespace quil

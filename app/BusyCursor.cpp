@@ -1,0 +1,16 @@
+// BusyCursor.cpp - the hourglass over the whole program while it works.
+#include "app/BusyCursor.h"
+
+#include <QApplication>
+
+namespace quil {
+
+void SetBusyCursor(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+}  // namespace quil

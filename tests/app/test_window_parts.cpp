@@ -59,14 +59,6 @@ private slots:
         QVERIFY(StatusIcon(3).toImage() != StatusIcon(4).toImage());
     }
 
-    void picturesHaveTheirSizes()
-    {
-        QCOMPARE(BannerPicture().size(), QSize(297, 43));
-        QCOMPARE(StripPicture().size(), QSize(297, 35));
-        QVERIFY(!HelpPicture().isNull());
-        QVERIFY(!WindowIcon().availableSizes().isEmpty());
-    }
-
     void theLastFolderIsStoredUnderSettings()
     {
         QTemporaryDir folder;

@@ -28,43 +28,50 @@ if [ ! -s bench.sfv ]; then
 fi
 
 names=("quillane-check --sfv" "cksfv -f" "rhash -c" "7zz h -scrcCRC32" "cat (the floor)")
-run() {
-  case $1 in
-    0) "$check" --sfv bench.sfv bench.rar ;;
-    1) cksfv -q -f bench.sfv ;;
-    2) rhash -c bench.sfv ;;
-    3) 7zz h -scrcCRC32 "${volumes[@]}" ;;
-    4) cat "${volumes[@]}" ;;
-  esac
-}
+command0=("$check" --sfv bench.sfv bench.rar)
+command1=(cksfv -q -f bench.sfv)
+command2=(rhash -c bench.sfv)
+command3=(7zz h -scrcCRC32 "${volumes[@]}")
+command4=(cat "${volumes[@]}")
 
 # A checker that is fast but wrong says nothing: every one must accept the series first.
 for i in 0 1 2 3; do
-  run $i >/dev/null 2>&1 || { echo "compare: '${names[$i]}' did not accept the series" >&2; exit 1; }
+  declare -n command="command$i"
+  "${command[@]}" >/dev/null 2>&1 || { echo "compare: '${names[$i]}' did not accept the series" >&2; exit 1; }
 done
 
-declare -A seconds
+# Wall time, and CPU time (user + system), which other work on the machine disturbs less.
+declare -A wall cpu
+peak_kib=0
 for ((round = 0; round < rounds; round++)); do
   for ((k = 0; k < ${#names[@]}; k++)); do
     i=$(((round + k) % ${#names[@]}))
+    declare -n command="command$i"
     cat "${volumes[@]}" >/dev/null  # the page cache forgets files left alone for about a minute
     start=$(date +%s%N)
-    run "$i" >/dev/null 2>&1
+    /usr/bin/time -f '%U %S %M' -o usage.txt "${command[@]}" >/dev/null 2>&1
     end=$(date +%s%N)
-    seconds[$i]+="$(awk -v n=$((end - start)) 'BEGIN { printf "%.4f ", n / 1e9 }')"
+    read -r user system kib <usage.txt
+    wall[$i]+="$(awk -v n=$((end - start)) 'BEGIN { printf "%.3f ", n / 1e9 }')"
+    cpu[$i]+="$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%.2f ", u + s }')"
+    [ "$i" -eq 0 ] && [ "$kib" -gt "$peak_kib" ] && peak_kib=$kib
   done
 done
 
 median() { tr ' ' '\n' | grep . | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-declare -a medians
-for i in "${!names[@]}"; do medians[$i]=$(echo "${seconds[$i]}" | median); done
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+declare -a wall_median cpu_median
+for i in "${!names[@]}"; do
+  wall_median[$i]=$(echo "${wall[$i]}" | median)
+  cpu_median[$i]=$(echo "${cpu[$i]}" | median)
+done
 
 total_mib=$(du -cm "${volumes[@]}" | tail -1 | cut -f1)
 echo "${#volumes[@]} volumes, $total_mib MiB, page cache warm; medians of $rounds interleaved rounds on $(nproc) cores"
-printf '%-22s %10s %16s\n' command seconds "x quillane-check"
+printf '%-22s %8s %9s %8s %9s   %s\n' command "wall s" "x quil" "cpu s" "x quil" "wall s of every round"
 for i in "${!names[@]}"; do
-  printf '%-22s %10.3f %16.2f\n' "${names[$i]}" "${medians[$i]}" "$(awk -v a="${medians[$i]}" -v b="${medians[0]}" 'BEGIN { print a / b }')"
+  printf '%-22s %8.3f %9s %8.2f %9s   %s\n' "${names[$i]}" "${wall_median[$i]}" "$(ratio "${wall_median[$i]}" "${wall_median[0]}")" \
+    "${cpu_median[$i]}" "$(ratio "${cpu_median[$i]}" "${cpu_median[0]}")" "${wall[$i]}"
 done
-printf 'quillane-check / cat: %.2f\n' "$(awk -v a="${medians[0]}" -v b="${medians[4]}" 'BEGIN { print a / b }')"
-peak_kib=$(/usr/bin/time -f %M "$check" --sfv bench.sfv bench.rar 2>&1 >/dev/null | tail -1)
+echo "quillane-check / cat: wall $(ratio "${wall_median[0]}" "${wall_median[4]}"), cpu $(ratio "${cpu_median[0]}" "${cpu_median[4]}")"
 echo "quillane-check peak memory: $((peak_kib / 1024)) MiB (largest volume: 100 MiB)"

@@ -167,7 +167,7 @@ void CheckSequence::Form_Unload()
     if (unloaded_)
         return;
     unloaded_ = true;
-    // A walk still going ends at its next member, and its report never opens.
+    // A walk still going ends at its next member, and its report never opens: the window stays shut.
     run_.StopButton_Click();
     crc_.Clear();
     ErrorGrid->clear();
@@ -331,8 +331,6 @@ void CheckSequence::ProcessEvents()
 
 void CheckSequence::ShowReport()
 {
-    if (unloaded_)
-        return;
     QUILResultsForm report(this, prompts_, fileListFolder_);
     report.exec();
 }

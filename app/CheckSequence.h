@@ -77,7 +77,7 @@ private:
     CheckRun run_;
     QString fileListFolder_;
     bool busy_ = false;
-    bool unloaded_ = false;
+    bool unloaded_ = false;  // the folder is stored once, however often the window is closed
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame4 = nullptr;

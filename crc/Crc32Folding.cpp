@@ -38,12 +38,13 @@ constexpr std::uint64_t XPowerModP(int power)
 
 constexpr std::uint64_t XPower64DivP()
 {
-    std::uint64_t quotient = 0;
-    unsigned __int128 remainder = static_cast<unsigned __int128>(1) << 64;
-    for (int bit = 64; bit >= 32; --bit) {
+    // Cancelling the x^64 term with P * x^32 up front leaves a remainder that fits in 64 bits.
+    std::uint64_t quotient = std::uint64_t{1} << 32;
+    std::uint64_t remainder = (kPolynomialFull & 0xFFFFFFFFu) << 32;
+    for (int bit = 63; bit >= 32; --bit) {
         if ((remainder >> bit) & 1u) {
             quotient |= std::uint64_t{1} << (bit - 32);
-            remainder ^= static_cast<unsigned __int128>(kPolynomialFull) << (bit - 32);
+            remainder ^= kPolynomialFull << (bit - 32);
         }
     }
     return quotient;
@@ -154,7 +155,7 @@ QUIL_FOLD128_TARGET std::uint32_t Crc32Fold128(std::uint32_t reg, const std::uin
 {
     if (size < 64)
         return Crc32Slicing16(reg, data, size);
-    // The register enters as the first four message bytes' partner; the rest starts from zero.
+    // XORing the register into the first four bytes lets the folding start from a zero register.
     __m128i x0 = _mm_xor_si128(Load128(data), _mm_cvtsi32_si128(static_cast<int>(reg)));
     __m128i x1 = Load128(data + 16);
     __m128i x2 = Load128(data + 32);

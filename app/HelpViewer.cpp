@@ -12,8 +12,7 @@ namespace quil {
 
 QStringList HelpFolders()
 {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    return {programFolder, QDir::cleanPath(programFolder + QStringLiteral("/../share/quillane"))};
+    return {QCoreApplication::applicationDirPath()};
 }
 
 QString FindHelpDocument(const QStringList& folders)
@@ -38,6 +37,7 @@ HelpViewer::HelpViewer()
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(ProductName() + QStringLiteral(" Help"));
     setOpenExternalLinks(true);
+    document()->setDocumentMargin(12);
     resize(680, 600);
 }
 

@@ -9,7 +9,8 @@ namespace quil {
 // The name of the help document, installed beside the program.
 inline constexpr char kHelpDocumentName[] = "quil.html";
 
-// Where the help document is looked for: the program's own folder, then ../share/quillane.
+// Where the help document is looked for: the program's own folder (the build and the install
+// both put it there).
 QStringList HelpFolders();
 
 // The first `folders` entry that holds the help document, as a full path; "" when none does.

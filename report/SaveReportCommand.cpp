@@ -1,6 +1,7 @@
 // SaveReportCommand.cpp - the report window's save command: asks for a .txt name and writes the report there.
 #include "report/SaveReportCommand.h"
 
+#include "report/FileDialogSetup.h"
 #include "report/Product.h"
 #include "report/ReportFile.h"
 #include "report/clsOpenSave.h"
@@ -29,14 +30,8 @@ SaveEnd SaveChosenFile(clsOpenSave& dialog, Prompts& prompts, const QString& rep
 SaveEnd SaveFile_Click(clsOpenSave& dialog, Prompts& prompts, const QString& folder, const QString& reportText,
                        const std::function<void(bool)>& setBusy)
 {
-    dialog.setDefaultExt(QStringLiteral("txt"));
-    dialog.setDialogTitle(QStringLiteral("Specify The Filename To Save To..."));
-    dialog.setFileName(QString());
-    dialog.setFilter(QStringLiteral("TXT Files (*.txt)|*.txt"));
-    dialog.setFilterIndex(1);
-    dialog.setFlags(clsOpenSave::OverwritePrompt);
-    dialog.setInitDir(WithTrailingBackslash(folder));
-    dialog.setCancelError(false);
+    PrepareFileDialog(dialog, {QStringLiteral("txt"), QStringLiteral("Specify The Filename To Save To..."),
+                               QStringLiteral("TXT Files (*.txt)|*.txt"), clsOpenSave::OverwritePrompt, folder});
     if (!dialog.ShowSave(prompts).isEmpty()) {
         prompts.message(ProductName(), QStringLiteral("Error While Saving Report File!"), MessageIcon::Critical);
         return SaveEnd::Failed;

@@ -151,7 +151,10 @@ void CheckSequence::Form_Load()
     setWindowTitle(LoadCaption());
     const QString folder = StartFolder(ReadLastDir());
     FTV->setSelectedFolder(folder);
-    SetFileListFolder(folder);
+    // The tree's notification has listed the folder already when the tree knows it; listing it
+    // again would lose the start file taken then.
+    if (fileListFolder_ != folder)
+        SetFileListFolder(folder);
     crc_.setAlgorithm(clsCRC::CRC32);
     ShowStatus(QStringLiteral("Ready"));
 }

@@ -242,6 +242,8 @@ private slots:
         QCOMPARE(Find<FolderTree>("FTV")->selectedFolder(), dir.folder());
         QCOMPARE(window->FileListFolder(), dir.folder());
         QCOMPARE(StartFiles(), QStringList({"movie.rar"}));
+        QCOMPARE(Find<QListWidget>("FileList")->currentRow(), 0);
+        QCOMPARE(State().SeqList, QStringList({"movie.rar"}));
         QCOMPARE(Status(), QString("Ready"));
     }
 

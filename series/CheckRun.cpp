@@ -2,6 +2,7 @@
 #include "series/CheckRun.h"
 
 #include "crc/clsCRC.h"
+#include "report/FileDialogSetup.h"
 #include "report/Product.h"
 #include "report/clsOpenSave.h"
 #include "series/FunctionModule.h"
@@ -116,14 +117,8 @@ bool CheckRun::ChooseMode(const QString& folder)
 
 bool CheckRun::ChooseSfvFile(const QString& folder)
 {
-    sfvDialog_.setDefaultExt(QStringLiteral("sfv"));
-    sfvDialog_.setDialogTitle(QStringLiteral("Find The SFV File To Use..."));
-    sfvDialog_.setFileName(QString());
-    sfvDialog_.setFilter(QStringLiteral("SFV Files (*.sfv)|*.sfv"));
-    sfvDialog_.setFilterIndex(1);
-    sfvDialog_.setFlags(clsOpenSave::FileMustExist);
-    sfvDialog_.setInitDir(WithTrailingBackslash(folder));
-    sfvDialog_.setCancelError(false);
+    PrepareFileDialog(sfvDialog_, {QStringLiteral("sfv"), QStringLiteral("Find The SFV File To Use..."),
+                                   QStringLiteral("SFV Files (*.sfv)|*.sfv"), clsOpenSave::FileMustExist, folder});
     const QString failure = sfvDialog_.ShowOpen(prompts_);
     const QString chosen = TrimSpaces(sfvDialog_.FileName());
     if (failure.isEmpty() && chosen.isEmpty())

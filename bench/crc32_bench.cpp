@@ -108,10 +108,16 @@ void PrintSummary(const std::map<std::string, double>& medians)
         return;
     std::printf("\nCRC-32 over %zu MiB in memory, medians:\n%-14s %8s %12s\n", kBufferSize >> 20, "", "GB/s",
                 "x baseline");
-    for (const auto& [name, gbPerSecond] : medians)
-        std::printf("%-14s %8.2f %12.2f\n", name.c_str(), gbPerSecond, gbPerSecond / baseline->second);
+    auto print = [&](const char* name) {
+        const auto found = medians.find(name);
+        if (found != medians.end())
+            std::printf("%-14s %8.2f %12.2f\n", name, found->second, found->second / baseline->second);
+    };
+    print(kBaseline);
     for (const Crc32Implementation& implementation : Crc32Implementations()) {
-        if (!implementation.supported)
+        if (implementation.supported)
+            print(implementation.name);
+        else
             std::printf("%-14s %8s %12s\n", implementation.name, "skipped", "(CPU lacks it)");
     }
 }

@@ -11,6 +11,7 @@
 #include "series/MemberWalks.h"
 #include "series/Prompts.h"
 #include "series/RunView.h"
+#include "series/SeqListCheck.h"
 #include "series/SeriesState.h"
 #include "series/SizeText.h"
 
@@ -52,13 +53,8 @@ QString CheckRun::CrcReportQuestion()
 RunEnd CheckRun::CheckSeq_Click(const QString& folder)
 {
     SeriesState& state = State();
-    if (state.SeqList.size() < 2) {
-        prompts_.message(ProductName(),
-                         state.SeqList.isEmpty() ? QStringLiteral("Select an Archive File First!")
-                                                 : QStringLiteral("List Contains Only 1 File!"),
-                         MessageIcon::Exclamation);
+    if (RefuseShortSeqList(prompts_))
         return RunEnd::Refused;
-    }
 
     notCancelled_ = true;
     fileCounter_ = 1;

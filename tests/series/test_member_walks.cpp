@@ -85,14 +85,6 @@ private slots:
         QCOMPARE(names, QStringList({"x.c00"}));
     }
 
-    void walkShowsItsStatusText()
-    {
-        setSeries("NUM", {"x.001", "x.002"});
-        QString shown;
-        State().KeepWalking = true;
-        CheckNumMembers("/s", [](const QString&, const QString&) {}, [&](const QString& text) { shown = text; });
-        QCOMPARE(shown, QString("Checking Archive Members"));
-    }
 };
 
 QTEST_GUILESS_MAIN(MemberWalksTest)

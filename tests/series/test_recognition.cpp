@@ -84,18 +84,6 @@ private slots:
         QCOMPARE(State().SeqList, QStringList({"n.000", "n.001", "n.002"}));
     }
 
-    void unknownExtensionLeavesKindAndEmptiesList()
-    {
-        test::TempSeries dir;
-        dir.add("a.rar", 1);
-        dir.add("a.r00", 1);
-        dir.add("a.zip", 1);
-        FileList_Click(dir.folder(), "a.rar", {});
-        FileList_Click(dir.folder(), "a.zip", {});
-        QCOMPARE(State().SeriesKind, QString("RAR"));
-        QVERIFY(State().SeqList.isEmpty());
-    }
-
     void extensionPatterns_data()
     {
         QTest::addColumn<QString>("extension");

@@ -1,5 +1,4 @@
-// test_status_popup.cpp - what a double-clicked member row says, and the refusal of a too-short found list.
-#include "series/SeqListCheck.h"
+// test_status_popup.cpp - what a double-clicked member row says.
 #include "series/SeriesState.h"
 #include "series/StatusPopup.h"
 #include "tests/support/ScriptedPrompts.h"
@@ -47,35 +46,6 @@ private slots:
         QCOMPARE(prompts.messages[0].buttons, MessageButtons::Ok);
     }
 
-    void badCrcOfAMemberTheSfvFileLacksShouldBeNothing()
-    {
-        test::TempSeries dir;
-        State().SfvPath = dir.write("movie.sfv", "movie.rar 12345678\n");
-        test::ScriptedPrompts prompts;
-        ShowMemberStatus(prompts, {"movie.r01", 3, "0,060", "0BADC0DE"}, "movie.rar");
-        QVERIFY(prompts.messages[0].text.endsWith("Has 0BADC0DE, Should Be "));
-    }
-
-    void aFoundListOfFewerThanTwoIsRefused_data()
-    {
-        QTest::addColumn<QStringList>("seqList");
-        QTest::addColumn<QString>("refusal");
-        QTest::newRow("empty") << QStringList() << "Select an Archive File First!";
-        QTest::newRow("one") << QStringList({"x.rar"}) << "List Contains Only 1 File!";
-        QTest::newRow("two") << QStringList({"x.rar", "x.r00"}) << "";
-    }
-
-    void aFoundListOfFewerThanTwoIsRefused()
-    {
-        QFETCH(QStringList, seqList);
-        QFETCH(QString, refusal);
-        State().SeqList = seqList;
-        test::ScriptedPrompts prompts;
-        QCOMPARE(RefuseShortSeqList(prompts), !refusal.isEmpty());
-        QCOMPARE(prompts.messageTexts(), refusal.isEmpty() ? QStringList() : QStringList({refusal}));
-        if (!refusal.isEmpty())
-            QCOMPARE(prompts.messages[0].icon, MessageIcon::Exclamation);
-    }
 };
 
 QTEST_GUILESS_MAIN(StatusPopupTest)

@@ -9,87 +9,68 @@
 
 using namespace quil;
 
-class SaveReportCommandTest : public QObject {
-    Q_OBJECT
+namespace {
 
+// One report window's save command with scripted answers, recording the busy cursor.
+struct Window {
+    test::TempSeries dir;
+    clsOpenSave dialog;
+    test::ScriptedPrompts prompts;
     QStringList busy;
-    std::function<void(bool)> recordBusy()
-    {
-        return [this](bool on) { busy << (on ? "on" : "off"); };
-    }
 
-    static QByteArray Read(const QString& path)
+    SaveEnd Save(const QString& text = "report")
     {
-        QFile file(path);
+        return SaveFile_Click(dialog, prompts, dir.folder(), text, [this](bool on) { busy << (on ? "on" : "off"); });
+    }
+    QByteArray Read(const QString& name) const
+    {
+        QFile file(dir.path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+};
 
+}  // namespace
+
+class SaveReportCommandTest : public QObject {
+    Q_OBJECT
 private slots:
-    void init() { busy.clear(); }
-
-    void asksForATextFileInTheListFolderEveryTime()
+    void savesThenCancelsAskingForATextFileInTheListFolderEachTime()
     {
-        test::TempSeries dir;
-        clsOpenSave dialog;
-        test::ScriptedPrompts prompts;
-        prompts.queueFile(dir.path("first.txt"), 1);
-        QCOMPARE(SaveFile_Click(dialog, prompts, dir.folder(), "report", recordBusy()), SaveEnd::Saved);
-        QCOMPARE(SaveFile_Click(dialog, prompts, dir.folder(), "report", recordBusy()), SaveEnd::Cancelled);
-        QCOMPARE(prompts.dialogs.size(), 2);
-        const FileDialogRequest& second = prompts.dialogs[1];
-        QVERIFY(second.save);
+        Window w;
+        w.dir.write("old.txt", "a much longer older content that must go entirely");
+        w.prompts.queueFile(w.dir.path("old.txt"));
+        QCOMPARE(w.Save("line\r\nAvailable At x"), SaveEnd::Saved);
+        QCOMPARE(w.Save(), SaveEnd::Cancelled);
+        QCOMPARE(w.Read("old.txt"), QByteArray("line\r\nAvailable At x\r\n"));
+        QCOMPARE(QDir(w.dir.folder()).entryList(QDir::Files), QStringList{"old.txt"});
+        // One message for the save, none for the cancel; the busy cursor comes back both times.
+        QCOMPARE(w.prompts.messageTexts(), QStringList({"File Saved As " + w.dir.path("old.txt")}));
+        QCOMPARE(w.prompts.messages[0].icon, MessageIcon::None);
+        QCOMPARE(w.prompts.messages[0].title, QString("Quillane"));
+        QCOMPARE(w.busy, QStringList({"on", "off", "on", "off"}));
+        QCOMPARE(w.prompts.dialogs.size(), 2);
+        const FileDialogRequest& second = w.prompts.dialogs[1];
+        QVERIFY(second.save && second.overwritePrompt);
         QCOMPARE(second.title, QString("Specify The Filename To Save To..."));
-        QCOMPARE(second.initialFolder, dir.folder() + "/");
+        QCOMPARE(second.initialFolder, w.dir.folder() + "/");
         QCOMPARE(second.fileName, QString());  // not the previous save's name
         QCOMPARE(second.defaultExtension, QString("txt"));
-        QCOMPARE(second.filters.size(), 1);
-        QCOMPARE(second.filters[0].second, QString("*.txt"));
-        QVERIFY(second.overwritePrompt);
-    }
-
-    void savesTheReportWithALineEndAndSaysWhere()
-    {
-        test::TempSeries dir;
-        dir.write("old.txt", "a much longer older content that must go entirely");
-        clsOpenSave dialog;
-        test::ScriptedPrompts prompts;
-        prompts.queueFile(dir.path("old.txt"));
-        QCOMPARE(SaveFile_Click(dialog, prompts, dir.folder(), "line\r\nAvailable At x", recordBusy()),
-                 SaveEnd::Saved);
-        QCOMPARE(Read(dir.path("old.txt")), QByteArray("line\r\nAvailable At x\r\n"));
-        QCOMPARE(prompts.messageTexts(), QStringList({"File Saved As " + dir.path("old.txt")}));
-        QCOMPARE(prompts.messages[0].icon, MessageIcon::None);
-        QCOMPARE(prompts.messages[0].title, QString("Quillane"));
-        QCOMPARE(busy, QStringList({"on", "off"}));
-    }
-
-    void cancelWritesNothingAndSaysNothing()
-    {
-        test::TempSeries dir;
-        clsOpenSave dialog;
-        test::ScriptedPrompts prompts;
-        prompts.queueFile(std::nullopt);
-        QCOMPARE(SaveFile_Click(dialog, prompts, dir.folder(), "report", recordBusy()), SaveEnd::Cancelled);
-        QVERIFY(prompts.messages.isEmpty());
-        QCOMPARE(busy, QStringList({"on", "off"}));
-        QCOMPARE(QDir(dir.folder()).entryList(QDir::Files), QStringList());
+        QCOMPARE(second.filters, (QList<QPair<QString, QString>>{{"TXT Files (*.txt)", "*.txt"}}));
     }
 
     void aFailedWriteSaysSoAndTheNextSaveWorks()
     {
-        test::TempSeries dir;
-        QVERIFY(QDir(dir.folder()).mkdir("taken.txt"));
-        clsOpenSave dialog;
-        test::ScriptedPrompts prompts;
-        prompts.queueFile(dir.path("taken.txt"));
-        prompts.queueFile(dir.path("fine.txt"));
-        QCOMPARE(SaveFile_Click(dialog, prompts, dir.folder(), "report", recordBusy()), SaveEnd::Failed);
-        QCOMPARE(SaveFile_Click(dialog, prompts, dir.folder(), "report", recordBusy()), SaveEnd::Saved);
-        QCOMPARE(prompts.messageTexts(),
-                 QStringList({"Error While Saving Report File!", "File Saved As " + dir.path("fine.txt")}));
-        QCOMPARE(prompts.messages[0].icon, MessageIcon::Critical);
-        QCOMPARE(busy, QStringList({"on", "off", "on", "off"}));
-        QCOMPARE(Read(dir.path("fine.txt")), QByteArray("report\r\n"));
+        Window w;
+        QVERIFY(QDir(w.dir.folder()).mkdir("taken.txt"));
+        w.prompts.queueFile(w.dir.path("taken.txt"));
+        w.prompts.queueFile(w.dir.path("fine.txt"));
+        QCOMPARE(w.Save(), SaveEnd::Failed);
+        QCOMPARE(w.Save(), SaveEnd::Saved);
+        QCOMPARE(w.prompts.messageTexts(),
+                 QStringList({"Error While Saving Report File!", "File Saved As " + w.dir.path("fine.txt")}));
+        QCOMPARE(w.prompts.messages[0].icon, MessageIcon::Critical);
+        QCOMPARE(w.busy, QStringList({"on", "off", "on", "off"}));
+        QCOMPARE(w.Read("fine.txt"), QByteArray("report\r\n"));
     }
 };
 

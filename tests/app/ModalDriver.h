@@ -14,29 +14,24 @@ namespace quil::test {
 // `handle` left it open. Destroying the driver stops the polling (when no dialog ever came).
 class ModalDriver {
 public:
-    explicit ModalDriver(std::function<void(QDialog&)> handle) : handle_(std::move(handle))
+    explicit ModalDriver(std::function<void(QDialog&)> handle)
     {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-        timer_.start();
+        QObject::connect(&timer_, &QTimer::timeout, [this, handle = std::move(handle)] {
+            QPointer<QDialog> dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            timer_.stop();
+            opened_ = true;
+            handle(*dialog);
+            if (dialog && dialog->isVisible())
+                dialog->reject();
+        });
+        timer_.start(5);
     }
 
     bool opened() const { return opened_; }
 
 private:
-    void Poll()
-    {
-        QPointer<QDialog> dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        timer_.stop();
-        opened_ = true;
-        handle_(*dialog);
-        if (dialog && dialog->isVisible())
-            dialog->reject();
-    }
-
-    std::function<void(QDialog&)> handle_;
     QTimer timer_;
     bool opened_ = false;
 };

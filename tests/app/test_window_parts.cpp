@@ -21,42 +21,28 @@ class WindowPartsTest : public QObject {
 
     QTemporaryDir settingsFolder;
 
-    // The share of the opaque pixels of `picture` whose colour is mostly `channel`.
-    static double ShareOf(const QPixmap& picture, int (QColor::*channel)() const)
-    {
-        const QImage image = picture.toImage();
-        int opaque = 0;
-        int matching = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor colour = image.pixelColor(x, y);
-                if (colour.alpha() < 200)
-                    continue;
-                ++opaque;
-                const int strongest = std::max({colour.red(), colour.green(), colour.blue()});
-                matching += (colour.*channel)() == strongest && strongest > 100 ? 1 : 0;
-            }
-        }
-        return opaque ? double(matching) / opaque : 0;
-    }
-
 private slots:
     void initTestCase() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path()); }
 
+    // That the four differ is seen in the main window's rows; here each is of its size and colour.
     void statusIconsAreSmallAndOfTheirColour()
     {
         for (int index = 1; index <= 4; ++index) {
-            const QPixmap icon = StatusIcon(index);
+            const QImage icon = StatusIcon(index).toImage();
             QCOMPARE(icon.size(), QSize(16, 16));
-            QVERIFY(icon.toImage().hasAlphaChannel());
-            QCOMPARE(icon.toImage().pixelColor(0, 0).alpha(), 0);
-            // The tick is blue; the cross, the C and the S are red.
-            QVERIFY(ShareOf(icon, index == 1 ? &QColor::blue : &QColor::red) > 0.5);
+            QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);
+            // The tick is blue; the cross, the C and the S are red: most opaque pixels lean that way.
+            int opaque = 0, leaning = 0;
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x) {
+                    const QColor c = icon.pixelColor(x, y);
+                    const int strongest = std::max({c.red(), c.green(), c.blue()});
+                    opaque += c.alpha() >= 200;
+                    leaning += c.alpha() >= 200 && strongest > 100 && (index == 1 ? c.blue() : c.red()) == strongest;
+                }
+            QVERIFY2(leaning * 2 > opaque, qPrintable(QString::number(index)));
         }
-        QVERIFY(StatusIcon(0).isNull());
-        QVERIFY(StatusIcon(5).isNull());
-        QVERIFY(StatusIcon(1).toImage() != StatusIcon(2).toImage());
-        QVERIFY(StatusIcon(3).toImage() != StatusIcon(4).toImage());
+        QVERIFY(StatusIcon(0).isNull() && StatusIcon(5).isNull());
     }
 
     void theLastFolderIsStoredUnderSettings()
@@ -70,14 +56,10 @@ private slots:
         QCOMPARE(StartFolder(""), QString("/"));
     }
 
-    void fileDialogFiltersNameTheirPatterns()
+    void theFileDialogTakesTheRequestedSettings()
     {
         QCOMPARE(NameFilters({{"SFV Files (*.sfv)", "*.sfv"}, {"Archives", "*.rar;*.001"}}),
                  QStringList({"SFV Files (*.sfv)", "Archives (*.rar *.001)"}));
-    }
-
-    void theFileDialogTakesTheRequestedSettings()
-    {
         QTemporaryDir folder;
         FileDialogRequest request;
         request.save = true;
@@ -86,28 +68,22 @@ private slots:
         request.filters = {{"TXT Files (*.txt)", "*.txt"}};
         request.defaultExtension = "txt";
         request.overwritePrompt = true;
-        WidgetPrompts prompts{QStringList()};
-        QString title;
-        QString suffix;
-        bool confirms = false;
-        test::ModalDriver driver([&](QDialog& shown) {
-            auto& dialog = static_cast<QFileDialog&>(shown);
-            title = dialog.windowTitle();
-            suffix = dialog.defaultSuffix();
-            confirms = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
-            QTest::keyClicks(dialog.findChild<QLineEdit*>("fileNameEdit"), "report");
-            shown.accept();
+        QStringList shown;
+        test::ModalDriver driver([&](QDialog& dialog) {
+            auto& files = static_cast<QFileDialog&>(dialog);
+            shown << files.windowTitle() << files.defaultSuffix();
+            QVERIFY(!files.testOption(QFileDialog::DontConfirmOverwrite));
+            QTest::keyClicks(files.findChild<QLineEdit*>("fileNameEdit"), "report");
+            dialog.accept();
         });
-        const std::optional<FileDialogChoice> choice = prompts.fileDialog(request);
-        QCOMPARE(title, request.title);
-        QCOMPARE(suffix, QString("txt"));
-        QVERIFY(confirms);
+        const std::optional<FileDialogChoice> choice = WidgetPrompts{QStringList()}.fileDialog(request);
+        QCOMPARE(shown, QStringList({request.title, "txt"}));
         QVERIFY(choice);
         QCOMPARE(choice->filePath, folder.path() + "/report.txt");
         QCOMPARE(choice->filterIndex, 1);
     }
 
-    void theHelpDocumentIsFoundBesideTheProgram()
+    void theHelpDocumentIsFoundBesideTheProgramOrItsAbsenceExplained()
     {
         const QString built = FindHelpDocument({QStringLiteral(QUILLANE_BUILT_APP_FOLDER)});
         QCOMPARE(built, QStringLiteral(QUILLANE_BUILT_APP_FOLDER "/quil.html"));
@@ -120,23 +96,15 @@ private slots:
         QCOMPARE(viewer.documentTitle(), QString("Quillane Help"));
         for (const char* topic : {"Check Sequence", "SFV", "Bad Size", "Missing", "Save To File", "Ctrl+Alt+F10", "F1"})
             QVERIFY2(viewer.toPlainText().contains(topic), topic);
-    }
 
-    void aMissingHelpDocumentIsExplained()
-    {
-        QTemporaryDir empty;
-        WidgetPrompts prompts({empty.path()});
         QString text;
         test::ModalDriver driver([&](QDialog& box) { text = static_cast<QMessageBox&>(box).text(); });
-        prompts.showHelp();
-        QCOMPARE(text, MissingHelpNotice({empty.path()}));
-        QVERIFY(text.contains("quil.html"));
-        QVERIFY(text.contains(empty.path()));
+        WidgetPrompts({empty.path()}).showHelp();
+        QVERIFY(text.contains("quil.html") && text.contains(empty.path()));
     }
 
     void messageBoxesShowTheirIconAndButtons()
     {
-        WidgetPrompts prompts{QStringList()};
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         test::ModalDriver driver([&](QDialog& shown) {
             auto& box = static_cast<QMessageBox&>(shown);
@@ -144,8 +112,8 @@ private slots:
             QCOMPARE(static_cast<QAbstractButton*>(box.defaultButton()), box.button(QMessageBox::Yes));
             box.button(QMessageBox::No)->click();
         });
-        QCOMPARE(prompts.message(ProductName(), "Generate A Test?", MessageIcon::Question, MessageButtons::YesNo,
-                                 Answer::Yes),
+        QCOMPARE(WidgetPrompts{QStringList()}.message(ProductName(), "Generate A Test?", MessageIcon::Question,
+                                                      MessageButtons::YesNo, Answer::Yes),
                  Answer::No);
         QCOMPARE(icon, QMessageBox::Question);
     }

@@ -84,23 +84,6 @@ private slots:
         QCOMPARE(QString::fromUtf8(bytes).replace("\r\n", "\n"), reportPart);
     }
 
-    void badCrcAndCrcReportModes()
-    {
-        test::TempSeries series;
-        series.add("m.ace", 64);
-        series.add("m.c00", 64);
-        series.write("m.sfv", "m.ace 00000000\r\nm.c00 " + CrcOf("m.c00", 64).toLatin1() + "\r\n");
-        const Outcome sfv = Run({"--sfv=m.sfv", "m.ace"}, series.folder());
-        QCOMPARE(sfv.status, 1);
-        QVERIFY(sfv.output.startsWith("Bad CRC\tm.ace\t0,064\t" + CrcOf("m.ace", 64) + "\nOK\tm.c00"));
-        QVERIFY(sfv.output.contains("m.ace Has A Bad CRC Value."));
-
-        const Outcome crc = Run({"--crc", "m.ace"}, series.folder());
-        QCOMPARE(crc.status, 0);
-        QVERIFY(crc.output.contains("OK\tm.c00\t0,064\t" + CrcOf("m.c00", 64)));
-        QVERIFY(crc.output.contains("All File Sizes Match"));
-    }
-
     void refusalsAndUsage_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(statuses, QStringList({"Ready To Scan Archive"}));
     }
 
-    void kindsWithTwoPatternsListLettersBeforeDigits()
+    void otherKindsGatherTheirMembers()
     {
         test::TempSeries dir;
         for (const char* name : {"x.arj", "x.100", "x.a02", "x.a01", "x.c00"})
@@ -72,37 +72,13 @@ private slots:
         FileList_Click(dir.folder(), "x.ace", {});
         QCOMPARE(State().SeriesKind, QString("ACE"));
         QCOMPARE(State().SeqList, QStringList({"x.ace", "x.c00", "x.100"}));
-    }
 
-    void numberedSeriesComesFromTheScanAlone()
-    {
-        test::TempSeries dir;
+        // A numbered series comes from the scan alone, .000 first.
         for (const char* name : {"n.002", "n.001", "n.000", "n.01"})
             dir.add(name, 5);
         FileList_Click(dir.folder(), "n.001", {});
         QCOMPARE(State().SeriesKind, QString("NUM"));
         QCOMPARE(State().SeqList, QStringList({"n.000", "n.001", "n.002"}));
-    }
-
-    void extensionPatterns_data()
-    {
-        QTest::addColumn<QString>("extension");
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<bool>("matches");
-        QTest::newRow("range") << "s42" << "[r-z][0-9][0-9]" << true;
-        QTest::newRow("upper case") << "S42" << "[r-z][0-9][0-9]" << true;
-        QTest::newRow("below range") << "q42" << "[r-z][0-9][0-9]" << false;
-        QTest::newRow("too long") << "r001" << "[r-z][0-9][0-9]" << false;
-        QTest::newRow("too short") << "r0" << "[r-z][0-9][0-9]" << false;
-        QTest::newRow("literal letter") << "a07" << "a[0-9][0-9]" << true;
-        QTest::newRow("wrong literal") << "b07" << "a[0-9][0-9]" << false;
-    }
-    void extensionPatterns()
-    {
-        QFETCH(QString, extension);
-        QFETCH(QString, pattern);
-        QFETCH(bool, matches);
-        QCOMPARE(ExtensionMatches(extension, pattern), matches);
     }
 
     void memberLookupIgnoresLetterCase()

@@ -100,15 +100,6 @@ private slots:
         QCOMPARE(empty.text, QString("00000000"));
     }
 
-    void unreadableMemberReportsWhy()
-    {
-        test::TempSeries dir;
-        clsCRC crc;
-        const MemberCrc gone = ComputeMemberCrc(crc, dir.path("gone.r00"), "gone.r00", true, QString(), {});
-        QVERIFY(gone.readFailed());
-        QVERIFY(gone.text.isEmpty());
-        QVERIFY(!gone.ok);
-    }
 };
 
 QTEST_GUILESS_MAIN(SfvLookupTest)

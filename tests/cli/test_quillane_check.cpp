@@ -1,6 +1,4 @@
 // test_quillane_check.cpp - quillane-check as a user runs it: output, report file and exit status.
-#include "crc/clsCRC.h"
-#include "series/SfvLookup.h"
 #include "tests/support/TempSeries.h"
 
 #include <QProcess>
@@ -32,10 +30,7 @@ Outcome Run(const QStringList& arguments, const QString& folder)
 
 QString CrcOf(const QString& name, qint64 size)
 {
-    const QByteArray bytes = test::TempSeries::contentFor(name, size);
-    clsCRC crc;
-    return CrcText(crc.CalculateBytes(
-        {reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())}));
+    return test::TempSeries::crcTextFor(name, size);
 }
 
 }  // namespace

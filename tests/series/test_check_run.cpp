@@ -41,13 +41,7 @@ class CheckRunTest : public QObject {
         prompts.queueFile(sfvPath);
     }
 
-    static QString crcOf(const QString& name, qint64 size)
-    {
-        const QByteArray bytes = test::TempSeries::contentFor(name, size);
-        clsCRC crc;
-        return CrcText(crc.CalculateBytes({reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                           static_cast<std::size_t>(bytes.size())}));
-    }
+    static QString crcOf(const QString& name, qint64 size) { return test::TempSeries::crcTextFor(name, size); }
 
     // x.rar, x.r00, x.r01 of 100, 100 and 60 bytes.
     static void addShortLastSeries(test::TempSeries& series)

@@ -13,13 +13,6 @@ using namespace quil;
 class SfvLookupTest : public QObject {
     Q_OBJECT
 
-    static QString crcTextOf(const QByteArray& bytes)
-    {
-        clsCRC crc;
-        return CrcText(crc.CalculateBytes({reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                           static_cast<std::size_t>(bytes.size())}));
-    }
-
 private slots:
     void lookup_data()
     {
@@ -80,7 +73,7 @@ private slots:
         QString text;
         for (int i = 0; !text.startsWith('0'); ++i) {
             content = QByteArray::number(i);
-            text = crcTextOf(content);
+            text = test::TempSeries::crcTextOf(content);
         }
         const QString member = dir.write("movie.r00", content);
         const QString full = dir.write("full.sfv", ("movie.r00 " + text.toLower() + "\r\n").toUtf8());

@@ -1,6 +1,9 @@
 // TempSeries.cpp - a temporary folder to lay out series files in, for tests that work on real files.
 #include "tests/support/TempSeries.h"
 
+#include "crc/clsCRC.h"
+#include "series/SfvLookup.h"
+
 #include <QDir>
 #include <QFile>
 #include <QtTest>
@@ -24,6 +27,13 @@ QByteArray TempSeries::contentFor(const QString& name, qint64 size)
     for (qint64 i = 0; i < size; ++i)
         bytes[i] = static_cast<char>(seed[i % seed.size()] + i * 7 + (i >> 8));
     return bytes;
+}
+
+QString TempSeries::crcTextOf(const QByteArray& bytes)
+{
+    clsCRC crc;
+    return CrcText(crc.CalculateBytes(
+        {reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())}));
 }
 
 QString TempSeries::add(const QString& name, qint64 size)

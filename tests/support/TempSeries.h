@@ -20,8 +20,10 @@ public:
     QString write(const QString& name, const QByteArray& bytes);
     void remove(const QString& name);
 
-    // The bytes `add` writes for this name and size.
+    // The bytes `add` writes for this name and size, and their CRC-32 text.
     static QByteArray contentFor(const QString& name, qint64 size);
+    static QString crcTextFor(const QString& name, qint64 size) { return crcTextOf(contentFor(name, size)); }
+    static QString crcTextOf(const QByteArray& bytes);
 
 private:
     QTemporaryDir dir_;

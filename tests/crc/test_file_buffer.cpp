@@ -29,6 +29,14 @@ private slots:
         QCOMPARE(buffer.Reserve(10), grown);
     }
 
+    void noMemoryGivesNullAndHoldsNothing()
+    {
+        FileBuffer buffer;
+        QVERIFY(buffer.Reserve(100));
+        QCOMPARE(buffer.Reserve(std::size_t{1} << 62), nullptr);  // beyond any address space
+        QCOMPARE(buffer.capacity(), std::size_t{0});
+    }
+
     void releaseReturnsTheMemory()
     {
         FileBuffer buffer;

@@ -1,12 +1,15 @@
-// test_results_form.cpp - the report window: its text and the clipboard, saving, cancelling, resizing.
+// test_results_form.cpp - the report window: its text and the clipboard, saving, cancelling, the save dialog.
 #include "app/QUILResultsForm.h"
+#include "app/WidgetPrompts.h"
 #include "report/ScanReport.h"
 #include "series/SeriesState.h"
+#include "tests/app/ModalDriver.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempSeries.h"
 
 #include <QClipboard>
-#include <QLabel>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -24,30 +27,13 @@ class ResultsFormTest : public QObject {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // A label's or button's text, or a list's lines one a line.
-    static QString Text(const QWidget& form, const char* name)
-    {
-        auto* list = form.findChild<QListWidget*>(name);
-        if (!list)
-            return form.findChild<QWidget*>(name)->property("text").toString();
-        QStringList lines;
-        for (int i = 0; i < list->count(); ++i)
-            lines << list->item(i)->text();
-        return lines.join(u'\n');
-    }
-
 private slots:
     void init()
     {
-        ResetState();
-        SeriesState& state = State();
-        state.SeriesKind = "RAR";
-        state.BaseName = "movie";
-        state.ReferenceSize = 100;
-        state.SeqList = QStringList{"movie.rar", "movie.r00", "movie.r02"};
-        state.LastMemberName = "movie.r02";
-        state.MissingList = QStringList{"movie.r01"};
-        state.SizeList = QStringList{"movie.r02"};
+        ResetState();  // any state makes a report: what it says is the report's own test
+        State().SeriesKind = "RAR";
+        State().BaseName = "movie";
+        State().MissingList = QStringList{"movie.r01", "movie.r02"};
         prompts = test::ScriptedPrompts();
     }
 
@@ -56,12 +42,17 @@ private slots:
         QGuiApplication::clipboard()->setText("something older");
         test::TempSeries dir;
         QUILResultsForm form(nullptr, prompts, dir.folder());
+        QStringList shown{form.windowTitle()};
+        for (const char* name : {"Label1", "SaveFile", "ExitButton"})
+            shown << form.findChild<QWidget*>(name)->property("text").toString();
+        const auto* list = form.findChild<QListWidget*>("ReportList");
+        for (int row = 0; row < list->count(); ++row)
+            shown << list->item(row)->text();
         const QStringList lines = ComposeReport();
-        QCOMPARE(Text(form, "ReportList"), lines.join(u'\n'));
+        QCOMPARE(shown, QStringList({"Quillane - Scan Report",
+                                     "-= This Report Has Been Copied To The Windows Clipboard =-", "&Save To File",
+                                     "E&xit"}) + lines);
         QCOMPARE(QGuiApplication::clipboard()->text(), ReportText(lines));
-        QCOMPARE(QStringList({form.windowTitle(), Text(form, "Label1"), Text(form, "SaveFile"), Text(form, "ExitButton")}),
-                 QStringList({"Quillane - Scan Report", "-= This Report Has Been Copied To The Windows Clipboard =-",
-                              "&Save To File", "E&xit"}));
     }
 
     // What a save writes and says is the save command's test; here the window's button drives it.
@@ -75,42 +66,32 @@ private slots:
         form.show();
         for (int click = 0; click < 3; ++click)
             QTest::mouseClick(form.findChild<QPushButton*>("SaveFile"), Qt::LeftButton);
-        QCOMPARE(prompts.dialogs.size(), 3);
         QCOMPARE(QDir(dir.folder()).entryList(QDir::Files), QStringList({"one.txt", "two.txt"}));
         QCOMPARE(Read(dir.path("one.txt")), (form.ReportText() + "\r\n").toLocal8Bit());
         QCOMPARE(Read(dir.path("one.txt")), Read(dir.path("two.txt")));
-        QVERIFY(!QApplication::overrideCursor());
-        QVERIFY(form.isVisible());
+        QVERIFY(form.isVisible() && !QApplication::overrideCursor());
         QTest::mouseClick(form.findChild<QPushButton*>("ExitButton"), Qt::LeftButton);
         QVERIFY(!form.isVisible());
     }
 
-    // How each control moves is checked by the layout tests; here the window must apply it.
-    void growsWithItsWindowAndOpensAtItsFirstSizeAgain()
+    // The button above goes through a scripted dialog; this is the real one a save opens.
+    void theRealSaveDialogAsksBeforeOverwritingAndAddsTheExtension()
     {
         test::TempSeries dir;
-        const QSize first(520, 429);
-        {
-            QUILResultsForm form(nullptr, prompts, dir.folder());
-            form.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&form));
-            QCOMPARE(form.size(), first);
-            const QRect list = form.findChild<QWidget*>("ReportList")->geometry();
-            const QRect exit = form.findChild<QWidget*>("ExitButton")->geometry();
-            form.resize(first + QSize(30, 45));
-            QTRY_COMPARE(form.size(), first + QSize(30, 45));
-            QCOMPARE(form.findChild<QWidget*>("ReportList")->geometry(), list.adjusted(0, 0, 30, 45));
-            QCOMPARE(form.findChild<QWidget*>("ExitButton")->geometry(), exit.translated(30, 45));
-            form.resize(100, 100);
-            QTRY_COMPARE(form.size(), first);
-            form.resize(first + QSize(60, 60));
-            QTRY_COMPARE(form.size(), first + QSize(60, 60));
-        }
-        QUILResultsForm again(nullptr, prompts, dir.folder());
-        again.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&again));
-        QCOMPARE(again.size(), first);
-        QCOMPARE(again.minimumSize(), first);
+        const FileDialogRequest request{.save = true, .title = "Specify The Filename To Save To...",
+                                        .initialFolder = dir.folder(), .filters = {{"TXT Files (*.txt)", "*.txt"}},
+                                        .defaultExtension = "txt", .overwritePrompt = true};
+        QStringList shown;
+        test::ModalDriver driver([&](QDialog& dialog) {
+            auto& files = static_cast<QFileDialog&>(dialog);
+            shown << files.windowTitle() << files.nameFilters() << files.defaultSuffix();
+            QVERIFY(!files.testOption(QFileDialog::DontConfirmOverwrite));
+            QTest::keyClicks(files.findChild<QLineEdit*>("fileNameEdit"), "report");
+            dialog.accept();
+        });
+        const std::optional<FileDialogChoice> choice = WidgetPrompts{QStringList()}.fileDialog(request);
+        QCOMPARE(shown, QStringList({request.title, "TXT Files (*.txt)", "txt"}));
+        QCOMPARE(choice.value_or(FileDialogChoice{}).filePath, dir.path("report.txt"));
     }
 };
 

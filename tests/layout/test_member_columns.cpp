@@ -1,4 +1,4 @@
-// test_member_columns.cpp - the member list's column unit and widths, and twip rounding.
+// test_member_columns.cpp - the member list's column unit and captions, and twip rounding.
 #include "layout/MemberColumns.h"
 #include "layout/TwipUnits.h"
 
@@ -9,39 +9,19 @@ using namespace quil;
 class MemberColumnsTest : public QObject {
     Q_OBJECT
 private slots:
-    void columnUnit_data()
+    void columnsAndRounding()
     {
-        QTest::addColumn<double>("listWidth");
-        QTest::addColumn<int>("unit");
-        QTest::newRow("design width") << 8175.0 << 669;  // 668.75
-        QTest::newRow("exact") << 1950.0 << 150;
-        QTest::newRow("half goes down to even") << 8172.0 << 668;  // 668.5
-        QTest::newRow("half goes up to even") << 8184.0 << 670;    // 669.5
-        QTest::newRow("narrower than the border") << 100.0 << 0;
-        QTest::newRow("wider than 16 bits hold") << 1.0e7 << 32767;
-    }
-    void columnUnit()
-    {
-        QFETCH(double, listWidth);
-        QFETCH(int, unit);
-        QCOMPARE(int(ColumnUnit(listWidth)), unit);
-    }
-
-    void columnsInOrder()
-    {
+        // 668.75; exact; a half goes to even, down and up; narrower than the border; wider than 16 bits hold.
+        for (const auto& [listWidth, unit] : std::initializer_list<std::pair<double, int>>{
+                 {8175, 669}, {1950, 150}, {8172, 668}, {8184, 670}, {100, 0}, {1.0e7, 32767}})
+            QVERIFY2(ColumnUnit(listWidth) == unit, qPrintable(QStringLiteral("list width %1").arg(listWidth)));
+        // The column widths are checked in pixels on the shown window (tests/app); the captions only here.
         const auto columns = MemberColumns(8175);
-        const QList<QPair<QString, double>> expected{{"Filename", 3345}, {"Byte Size", 2341.5}, {"CRC-32", 2341.5}};
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE((QPair<QString, double>{columns[i].Caption, columns[i].Width}), expected[i]);
-    }
-
-    void roundingAndPixels()
-    {
+        QCOMPARE((QStringList{columns[0].Caption, columns[1].Caption, columns[2].Caption}),
+                 (QStringList{"Filename", "Byte Size", "CRC-32"}));
         QCOMPARE(RoundHalfEven(-2.5), -2);
         QCOMPARE(RoundHalfEven(1.0e12), std::numeric_limits<qint32>::max());
-        QCOMPARE(TwipsToPixels(8865), 591);
         QCOMPARE(TwipsToPixels(22.5), 2);  // 1.5 pixels
-        QCOMPARE(PixelsToTwips(591), 8865.0);
     }
 };
 

@@ -9,68 +9,41 @@
 
 using namespace quil;
 
-namespace {
-
-// One report window's save command with scripted answers, recording the busy cursor.
-struct Window {
-    test::TempSeries dir;
-    clsOpenSave dialog;
-    test::ScriptedPrompts prompts;
-    QStringList busy;
-
-    SaveEnd Save(const QString& text = "report")
-    {
-        return SaveFile_Click(dialog, prompts, dir.folder(), text, [this](bool on) { busy << (on ? "on" : "off"); });
-    }
-    QByteArray Read(const QString& name) const
-    {
-        QFile file(dir.path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-};
-
-}  // namespace
-
 class SaveReportCommandTest : public QObject {
     Q_OBJECT
 private slots:
-    void savesThenCancelsAskingForATextFileInTheListFolderEachTime()
+    // One report window's save command used three times: into a folder's name, over an older file, cancelled.
+    void failsSavesThenCancelsAskingForATextFileInTheListFolderEachTime()
     {
-        Window w;
-        w.dir.write("old.txt", "a much longer older content that must go entirely");
-        w.prompts.queueFile(w.dir.path("old.txt"));
-        QCOMPARE(w.Save("line\r\nAvailable At x"), SaveEnd::Saved);
-        QCOMPARE(w.Save(), SaveEnd::Cancelled);
-        QCOMPARE(w.Read("old.txt"), QByteArray("line\r\nAvailable At x\r\n"));
-        QCOMPARE(QDir(w.dir.folder()).entryList(QDir::Files), QStringList{"old.txt"});
-        // One message for the save, none for the cancel; the busy cursor comes back both times.
-        QCOMPARE(w.prompts.messageTexts(), QStringList({"File Saved As " + w.dir.path("old.txt")}));
-        QCOMPARE(w.prompts.messages[0].icon, MessageIcon::None);
-        QCOMPARE(w.prompts.messages[0].title, QString("Quillane"));
-        QCOMPARE(w.busy, QStringList({"on", "off", "on", "off"}));
-        QCOMPARE(w.prompts.dialogs.size(), 2);
-        const FileDialogRequest& second = w.prompts.dialogs[1];
-        QVERIFY(second.save && second.overwritePrompt);
-        QCOMPARE(second.title, QString("Specify The Filename To Save To..."));
-        QCOMPARE(second.initialFolder, w.dir.folder() + "/");
-        QCOMPARE(second.fileName, QString());  // not the previous save's name
-        QCOMPARE(second.defaultExtension, QString("txt"));
-        QCOMPARE(second.filters, (QList<QPair<QString, QString>>{{"TXT Files (*.txt)", "*.txt"}}));
-    }
-
-    void aFailedWriteSaysSoAndTheNextSaveWorks()
-    {
-        Window w;
-        QVERIFY(QDir(w.dir.folder()).mkdir("taken.txt"));
-        w.prompts.queueFile(w.dir.path("taken.txt"));
-        w.prompts.queueFile(w.dir.path("fine.txt"));
-        QCOMPARE(w.Save(), SaveEnd::Failed);
-        QCOMPARE(w.Save(), SaveEnd::Saved);
-        QCOMPARE(w.prompts.messageTexts(),
-                 QStringList({"Error While Saving Report File!", "File Saved As " + w.dir.path("fine.txt")}));
-        QCOMPARE(w.prompts.messages[0].icon, MessageIcon::Critical);
-        QCOMPARE(w.busy, QStringList({"on", "off", "on", "off"}));
-        QCOMPARE(w.Read("fine.txt"), QByteArray("report\r\n"));
+        test::TempSeries dir;
+        clsOpenSave dialog;
+        test::ScriptedPrompts prompts;
+        QStringList busy;
+        const auto save = [&](const QString& text) {
+            return SaveFile_Click(dialog, prompts, dir.folder(), text, [&](bool on) { busy << (on ? "on" : "off"); });
+        };
+        QVERIFY(QDir(dir.folder()).mkdir("taken.txt"));
+        dir.write("old.txt", "a much longer older content that must go entirely");
+        prompts.queueFile(dir.path("taken.txt"));
+        prompts.queueFile(dir.path("old.txt"));
+        QCOMPARE(save("report"), SaveEnd::Failed);
+        QCOMPARE(save("line\r\nAvailable At x"), SaveEnd::Saved);
+        QCOMPARE(save("report"), SaveEnd::Cancelled);
+        QFile file(dir.path("old.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("line\r\nAvailable At x\r\n"));
+        QCOMPARE(QDir(dir.folder()).entryList(QDir::Files), QStringList{"old.txt"});
+        // A message for the failure and the save, none for the cancel; the busy cursor comes back each time.
+        QCOMPARE(prompts.messageTexts(), QStringList({"Error While Saving Report File!", "File Saved As " + dir.path("old.txt")}));
+        QCOMPARE(prompts.messages[0].icon, MessageIcon::Critical);
+        QCOMPARE(prompts.messages[1].icon, MessageIcon::None);
+        QCOMPARE(busy, QStringList({"on", "off", "on", "off", "on", "off"}));
+        // The last dialog is set up afresh: it does not offer the previous save's name.
+        const FileDialogRequest& last = prompts.dialogs.at(2);
+        QVERIFY(last.save && last.overwritePrompt && last.fileName.isEmpty());
+        QCOMPARE(QStringList({last.title, last.initialFolder, last.defaultExtension}),
+                 QStringList({"Specify The Filename To Save To...", dir.folder() + "/", "txt"}));
+        QCOMPARE(last.filters, (QList<QPair<QString, QString>>{{"TXT Files (*.txt)", "*.txt"}}));
     }
 };
 

@@ -69,7 +69,8 @@ private slots:
     void choiceIsTakenBack()
     {
         // The path trimmed, its name, and where its extension starts: 0 when only a folder has a dot.
-        for (const auto& [chosen, fileName, fileTitle, fileExt] : std::initializer_list<std::tuple<QString, QString, QString, int>>{
+        using Choice = std::tuple<QString, QString, QString, int>;
+        for (const auto& [chosen, fileName, fileTitle, fileExt] : std::initializer_list<Choice>{
                  {"  /data/a b.sfv ", "/data/a b.sfv", "a b.sfv", 10},
                  {"/my.data/report", "/my.data/report", "report", 0},
                  {"/d/movie.part.sfv", "/d/movie.part.sfv", "movie.part.sfv", 14}}) {

@@ -34,7 +34,8 @@ private slots:
         QCOMPARE(file.readAll(), QByteArray("line\r\nAvailable At x\r\n"));
         QCOMPARE(QDir(dir.folder()).entryList(QDir::Files), QStringList{"old.txt"});
         // A message for the failure and the save, none for the cancel; the busy cursor comes back each time.
-        QCOMPARE(prompts.messageTexts(), QStringList({"Error While Saving Report File!", "File Saved As " + dir.path("old.txt")}));
+        QCOMPARE(prompts.messageTexts(),
+                 QStringList({"Error While Saving Report File!", "File Saved As " + dir.path("old.txt")}));
         QCOMPARE(prompts.messages[0].icon, MessageIcon::Critical);
         QCOMPARE(prompts.messages[1].icon, MessageIcon::None);
         QCOMPARE(busy, QStringList({"on", "off", "on", "off", "on", "off"}));

@@ -49,11 +49,12 @@ private slots:
         QCOMPARE(dialog.Request(false).filters, pairs);
     }
 
-    void cancelLeavesFieldsAndRaisesOnlyWhenAsked()
+    void flagsReachTheDialogAndCancelLeavesFieldsRaisingOnlyWhenAsked()
     {
         for (const bool save : {false, true}) {
             for (const bool cancelError : {false, true}) {
                 clsOpenSave dialog;
+                dialog.setFlags((save ? clsOpenSave::OverwritePrompt : clsOpenSave::FileMustExist) | 1);
                 dialog.setCancelError(cancelError);
                 dialog.setFileName("kept.txt");
                 dialog.setFilterIndex(3);
@@ -62,6 +63,8 @@ private slots:
                 QCOMPARE(save ? dialog.ShowSave(prompts) : dialog.ShowOpen(prompts),
                          cancelError ? QString("Cancel was selected") : QString());
                 QCOMPARE(dialog.FileName() + QString::number(dialog.FilterIndex()), QString("kept.txt3"));
+                const FileDialogRequest& asked = prompts.dialogs.at(0);
+                QVERIFY(asked.save == save && asked.overwritePrompt == save && asked.fileMustExist == !save);
             }
         }
     }

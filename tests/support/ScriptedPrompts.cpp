@@ -15,12 +15,7 @@ Answer ScriptedPrompts::message(const QString& title, const QString& text, Messa
 std::optional<FileDialogChoice> ScriptedPrompts::fileDialog(const FileDialogRequest& request)
 {
     dialogs.append(request);
-    if (files_.isEmpty())
-        return std::nullopt;
-    const QueuedFile next = files_.dequeue();
-    if (!next.path)
-        return std::nullopt;
-    return FileDialogChoice{*next.path, next.filterIndex};
+    return files_.isEmpty() ? std::nullopt : files_.dequeue();
 }
 
 QStringList ScriptedPrompts::messageTexts() const

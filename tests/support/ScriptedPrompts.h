@@ -22,7 +22,10 @@ public:
     // Queue the next answers; a question with no queued answer gets No, a message gets Ok.
     void queueAnswer(Answer answer) { answers_.enqueue(answer); }
     // Queue the next file dialog outcome: a path, or no value for Cancel.
-    void queueFile(std::optional<QString> path, int filterIndex = 1) { files_.enqueue({std::move(path), filterIndex}); }
+    void queueFile(std::optional<QString> path, int filterIndex = 1)
+    {
+        files_.enqueue(path ? std::optional(FileDialogChoice{*path, filterIndex}) : std::nullopt);
+    }
 
     Answer message(const QString& title, const QString& text, MessageIcon icon, MessageButtons buttons,
                    Answer defaultAnswer) override;
@@ -39,12 +42,8 @@ public:
     QStringList messageTexts() const;
 
 private:
-    struct QueuedFile {
-        std::optional<QString> path;
-        int filterIndex;
-    };
     QQueue<Answer> answers_;
-    QQueue<QueuedFile> files_;
+    QQueue<std::optional<FileDialogChoice>> files_;
 };
 
 }  // namespace quil::test

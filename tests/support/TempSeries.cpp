@@ -4,7 +4,6 @@
 #include "crc/clsCRC.h"
 #include "series/SfvLookup.h"
 
-#include <QDir>
 #include <QFile>
 #include <QtTest>
 
@@ -13,11 +12,6 @@ namespace quil::test {
 TempSeries::TempSeries()
 {
     QVERIFY2(dir_.isValid(), "cannot make a temporary folder");
-}
-
-QString TempSeries::path(const QString& name) const
-{
-    return QDir(dir_.path()).filePath(name);
 }
 
 QByteArray TempSeries::contentFor(const QString& name, qint64 size)
@@ -36,22 +30,12 @@ QString TempSeries::crcTextOf(const QByteArray& bytes)
         {reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())}));
 }
 
-QString TempSeries::add(const QString& name, qint64 size)
-{
-    return write(name, contentFor(name, size));
-}
-
 QString TempSeries::write(const QString& name, const QByteArray& bytes)
 {
     QFile file(path(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(file.fileName()));
     return file.fileName();
-}
-
-void TempSeries::remove(const QString& name)
-{
-    QFile::remove(path(name));
 }
 
 }  // namespace quil::test

@@ -12,13 +12,12 @@ public:
     TempSeries();
 
     QString folder() const { return dir_.path(); }
-    QString path(const QString& name) const;
+    QString path(const QString& name) const { return dir_.filePath(name); }
 
     // Writes `name` with `size` bytes of a pattern that differs per file; returns its path.
-    QString add(const QString& name, qint64 size);
+    QString add(const QString& name, qint64 size) { return write(name, contentFor(name, size)); }
     // Writes `name` with exactly these bytes.
     QString write(const QString& name, const QByteArray& bytes);
-    void remove(const QString& name);
 
     // The bytes `add` writes for this name and size, and their CRC-32 text.
     static QByteArray contentFor(const QString& name, qint64 size);

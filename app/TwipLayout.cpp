@@ -35,11 +35,8 @@ bool TwipLayout::Form_Resize()
 
 TwipRect TwipLayout::Rect(const QString& name) const
 {
-    for (const LayoutItem& item : items_) {
-        if (item.Name == name)
-            return item.Rect;
-    }
-    return {};
+    const LayoutItem* item = FindItem(items_, name);
+    return item ? item->Rect : TwipRect{};
 }
 
 void TwipLayout::PlaceWidgets()

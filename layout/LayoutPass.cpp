@@ -29,10 +29,4 @@ bool ResizeControls(LayoutState& state, TwipSize outer, std::span<LayoutItem> it
     return firstPass;
 }
 
-LayoutItem* FindItem(std::span<LayoutItem> items, const QString& name)
-{
-    const auto found = std::find_if(items.begin(), items.end(), [&](const LayoutItem& item) { return item.Name == name; });
-    return found == items.end() ? nullptr : &*found;
-}
-
 }  // namespace quil

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <iterator>
 #include <span>
 
 namespace quil {
@@ -41,7 +42,15 @@ TwipSize ClampToMinimum(const LayoutState& state, TwipSize outer);
 // the last pass to every item by its Tag, remember the size, rounded, and return false.
 bool ResizeControls(LayoutState& state, TwipSize outer, std::span<LayoutItem> items);
 
-// The item named `name`, or nullptr.
-LayoutItem* FindItem(std::span<LayoutItem> items, const QString& name);
+// The item named `name`, or nullptr; constant items give a constant item.
+template <typename Items>
+auto FindItem(Items& items, const QString& name) -> decltype(&*std::begin(items))
+{
+    for (auto& item : items) {
+        if (item.Name == name)
+            return &item;
+    }
+    return nullptr;
+}
 
 }  // namespace quil

@@ -25,11 +25,6 @@ std::vector<LayoutItem> MainWindowDesign()
         {u"FileList"_s, frame1, u"WL2NH"_s, {4560, 480, 3975, 1845}},
         {u"Label1"_s, frame1, u"L2"_s, {4560, 240, 3375, 255}},
         {u"Exit_Button"_s, window, u"M"_s, {7200, 7080, 1575, 615}},
-        {u"HidList"_s, window, {}, {2280, 960, 615, 480}},
-        {u"SizeList"_s, window, {}, {480, 960, 495, 450}},
-        {u"CRCList"_s, window, {}, {1080, 960, 495, 450}},
-        {u"MissingList"_s, window, {}, {1680, 960, 495, 450}},
-        {u"SeqList"_s, window, {}, {2880, 960, 735, 540}},
         {u"Banner"_s, window, u"T"_s, {120, 7080, 4455, 645}},
         {u"Stretcher"_s, window, u"R"_s, {120, 7080, 4455, 645}},
     };

@@ -20,10 +20,4 @@ int StatusIconIndex(const QString& status)
     return 0;
 }
 
-QString StatusForIconIndex(int iconIndex)
-{
-    const auto words = StatusWords();
-    return iconIndex >= 1 && iconIndex <= 4 ? words[iconIndex - 1] : QString();
-}
-
 }  // namespace quil

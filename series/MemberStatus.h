@@ -13,7 +13,4 @@ inline QString StatusBadSize() { return QStringLiteral("Bad Size"); }
 // 1 "OK", 2 "Missing", 3 "Bad CRC", 4 "Bad Size"; 0 for any other word.
 int StatusIconIndex(const QString& status);
 
-// The status word of an icon index; "" for an index outside 1 to 4.
-QString StatusForIconIndex(int iconIndex);
-
 }  // namespace quil

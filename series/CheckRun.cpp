@@ -145,25 +145,10 @@ void CheckRun::CheckFirstMember(const QString& folder)
         AddMissing(first);
         return;
     }
-    const QString sizeText = SizeText(file.size);
-    switch (mode_) {
-    case Mode::SfvCheck:
+    if (mode_ == Mode::SfvCheck)
         crc_.Clear();
-        [[fallthrough]];
-    case Mode::CrcReport: {
-        const MemberCrc crc = ComputeCrc(file.path, first, mode_ == Mode::SfvCheck);
-        if (crc.readFailed() && mode_ == Mode::CrcReport) {
-            AddMissing(first);
-            return;
-        }
-        const bool bad = mode_ == Mode::SfvCheck && !crc.ok;
-        AddVerdict(first, crc.readFailed() ? kUnknown : crc.text, sizeText, bad ? StatusBadCrc() : StatusOK());
-        break;
-    }
-    case Mode::SizeOnly:
-        AddVerdict(first, kSkipped, sizeText, StatusOK());
-        break;
-    }
+    // The first member sets the reference size, so it is never compared by size.
+    AddVerdictFor(first, file, false);
     state.ReferenceSize = file.size;
 }
 
@@ -181,8 +166,12 @@ void CheckRun::CheckMember(const QString& folder, const QString& walkedName)
         return;
     }
     CountPresentMember();
+    AddVerdictFor(name, file, file.size != state.ReferenceSize);
+}
+
+void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool sizeDiffers)
+{
     const QString sizeText = SizeText(file.size);
-    const bool sizeDiffers = file.size != state.ReferenceSize;
     switch (mode_) {
     case Mode::SfvCheck: {
         const MemberCrc crc = ComputeCrc(file.path, name, true);
@@ -193,6 +182,7 @@ void CheckRun::CheckMember(const QString& folder, const QString& walkedName)
         AddVerdict(name, kSkipped, sizeText, sizeDiffers ? StatusBadSize() : StatusOK());
         break;
     case Mode::CrcReport: {
+        // A volume that cannot be read has no CRC to report: it counts as missing.
         const MemberCrc crc = ComputeCrc(file.path, name, false);
         if (crc.readFailed())
             AddMissing(name);

@@ -8,6 +8,7 @@
 namespace quil {
 
 class clsCRC;
+struct MemberFile;
 class clsOpenSave;
 class Prompts;
 class RunView;
@@ -49,6 +50,8 @@ private:
     bool ChooseSfvFile(const QString& folder);
     void CheckFirstMember(const QString& folder);
     MemberCrc ComputeCrc(const QString& path, const QString& name, bool compare);
+    // The row of a present member, by mode; `sizeDiffers` matters outside SFV checks only.
+    void AddVerdictFor(const QString& name, const MemberFile& file, bool sizeDiffers);
     void AddMissing(const QString& name);
     void AddVerdict(const QString& name, const QString& crcText, const QString& sizeText, const QString& status);
     void CountPresentMember();

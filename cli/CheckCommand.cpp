@@ -12,7 +12,6 @@
 #include "series/CheckRun.h"
 #include "series/FolderListing.h"
 #include "series/Recognition.h"
-#include "series/SeriesState.h"
 
 #include <QFileInfo>
 
@@ -72,9 +71,7 @@ int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStre
         errors << "Error While Saving Report File!" << Qt::endl;
         return kRefused;
     }
-    const SeriesState& state = State();
-    const bool problems = !state.MissingList.isEmpty() || !state.SizeList.isEmpty() || !state.CRCList.isEmpty();
-    return problems ? kProblemsFound : kNoProblem;
+    return ProblemsFound() > 0 ? kProblemsFound : kNoProblem;
 }
 
 }  // namespace quil::cli

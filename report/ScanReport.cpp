@@ -44,15 +44,18 @@ QString StartName(const QString& seriesKind, const QString& baseName)
     return found == startExtensions.cend() ? QString() : baseName + *found;
 }
 
+qsizetype ProblemsFound()
+{
+    // A list the run did not fill is empty, so every list can count.
+    const SeriesState& state = State();
+    return state.MissingList.size() + state.SizeList.size() + state.CRCList.size();
+}
+
 QStringList ComposeReport()
 {
     const SeriesState& state = State();
     const QString start = StartName(state.SeriesKind, state.BaseName);
     const bool sfvMode = state.CheckWithSfv;
-    // A series has at most about a thousand members, so the counts and their sum fit any integer.
-    const qsizetype missing = state.MissingList.size();
-    const qsizetype differing = state.SizeList.size();
-    const qsizetype badCrc = state.CRCList.size();
 
     QStringList lines;
     lines << u"For The Archive Sequence Starting With "_s + start + u"..."_s << QString();
@@ -73,14 +76,13 @@ QStringList ComposeReport()
 
     lines << u"SUMMARY"_s << u"Starting Archive Filename: "_s + start
           << u"Ending Archive Filename: "_s + state.LastMemberName << QString();
-    lines << u"Number Of Missing Files: "_s + QString::number(missing);
+    lines << u"Number Of Missing Files: "_s + QString::number(state.MissingList.size());
     if (sfvMode)
-        lines << u"Number Of Files With Bad CRC Values: "_s + QString::number(badCrc);
+        lines << u"Number Of Files With Bad CRC Values: "_s + QString::number(state.CRCList.size());
     else
-        lines << u"Number Of Files With Differing Sizes: "_s + QString::number(differing);
+        lines << u"Number Of Files With Differing Sizes: "_s + QString::number(state.SizeList.size());
     lines << u"Total Number Of Files: "_s + QString::number(state.SeqList.size()) << QString();
-    // Every list counts, whatever the mode: a list the run did not fill is empty.
-    lines << u"Total Errors/Differences Found: "_s + QString::number(missing + differing + badCrc)
+    lines << u"Total Errors/Differences Found: "_s + QString::number(ProblemsFound())
           << QString();
     return lines;
 }

@@ -10,6 +10,9 @@ namespace quil {
 // "test.rar"); "" for a kind that is not one of "RAR", "ARJ", "ACE", "NUM".
 QString StartName(const QString& seriesKind, const QString& baseName);
 
+// Missing, differing-size and bad-CRC members of the last run together, whatever the mode.
+qsizetype ProblemsFound();
+
 // The report lines of the last run, built from State() alone; an empty line stands for a blank.
 // Composing twice without a run in between gives the same lines. Never fails.
 QStringList ComposeReport();

@@ -76,9 +76,11 @@ RunEnd CheckRun::CheckSeq_Click(const QString& folder)
 
     view_.EnableControls(false);
     view_.SetBusy(true);
+    finder_.emplace(folder);
     CheckFirstMember(folder);
     WalkSeries(folder, [this](const QString& f, const QString& n) { CheckMember(f, n); },
                [this](const QString& text) { view_.ShowStatus(text); });
+    finder_.reset();
     crc_.ReleaseBuffer();  // a volume-sized buffer goes back to the system between runs
     view_.SetBusy(false);
     view_.SetProgress(progressMaximum_, progressMaximum_);
@@ -128,6 +130,11 @@ bool CheckRun::ChooseSfvFile(const QString& folder)
     return true;
 }
 
+MemberFile CheckRun::Find(const QString& folder, const QString& name)
+{
+    return finder_ && finder_->folder() == folder ? finder_->Find(name) : FindMemberFile(folder, name);
+}
+
 MemberCrc CheckRun::ComputeCrc(const QString& path, const QString& name, bool compare)
 {
     return ComputeMemberCrc(crc_, path, name, compare, State().SfvPath, [this] { view_.ProcessEvents(); });
@@ -138,7 +145,7 @@ void CheckRun::CheckFirstMember(const QString& folder)
     SeriesState& state = State();
     const QString first = state.SeqList.first().toLower();
     view_.ShowStatus(QStringLiteral("Checking %1...").arg(first));
-    const MemberFile file = FindMemberFile(folder, first);
+    const MemberFile file = Find(folder, first);
     if (!file.isRegularFile()) {
         // Gone since it was listed: the size recorded then stays the reference.
         fileCounter_ = 0;
@@ -160,7 +167,7 @@ void CheckRun::CheckMember(const QString& folder, const QString& walkedName)
         return;
     view_.ShowStatus(QStringLiteral("Checking %1...").arg(name));
     // Only a regular file is a volume: a folder, FIFO or device of that name is never opened.
-    const MemberFile file = FindMemberFile(folder, name);
+    const MemberFile file = Find(folder, name);
     if (!file.isRegularFile()) {
         AddMissing(name);
         return;

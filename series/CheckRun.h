@@ -1,6 +1,7 @@
 // CheckRun.h - one check of a series: the questions, the first member, the walk and every member's verdict.
 #pragma once
 
+#include "series/MemberFile.h"
 #include "series/SfvLookup.h"
 
 #include <QString>
@@ -8,7 +9,6 @@
 namespace quil {
 
 class clsCRC;
-struct MemberFile;
 class clsOpenSave;
 class Prompts;
 class RunView;
@@ -49,6 +49,7 @@ private:
     bool ChooseMode(const QString& folder);
     bool ChooseSfvFile(const QString& folder);
     void CheckFirstMember(const QString& folder);
+    MemberFile Find(const QString& folder, const QString& name);
     MemberCrc ComputeCrc(const QString& path, const QString& name, bool compare);
     // The row of a present member, by mode; `sizeDiffers` matters outside SFV checks only.
     void AddVerdictFor(const QString& name, const MemberFile& file, bool sizeDiffers);
@@ -61,6 +62,7 @@ private:
     clsCRC& crc_;
     clsOpenSave& sfvDialog_;
     Mode mode_ = Mode::SizeOnly;
+    std::optional<MemberFinder> finder_;  // the series folder, for the length of one walk
     bool notCancelled_ = false;
     int fileCounter_ = 0;
     int progressMaximum_ = 0;

@@ -18,27 +18,30 @@ static MemberFile Describe(const QFileInfo& info)
     return {MemberFile::Kind::NotAFile, info.filePath(), 0};
 }
 
-static QString FirstCaseFoldedMatch(const QString& folder, const QString& name)
+MemberFile MemberFinder::Find(const QString& name)
 {
-    const QStringList entries = QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
-    QString best;
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0 && (best.isEmpty() || NameOrderLess(entry, best)))
-            best = entry;
+    if (name.isEmpty())
+        return {};
+    MemberFile exact = Describe(QFileInfo(JoinPath(folder_, name)));
+    if (exact.kind != MemberFile::Kind::Absent)
+        return exact;
+    if (!byFoldedName_) {
+        byFoldedName_.emplace();
+        const QStringList entries = QDir(folder_).entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+        for (const QString& entry : entries) {
+            QString& first = (*byFoldedName_)[entry.toCaseFolded()];
+            if (first.isEmpty() || NameOrderLess(entry, first))
+                first = entry;
+        }
     }
-    return best;
+    const QString other = byFoldedName_->value(name.toCaseFolded());
+    return other.isEmpty() ? MemberFile{} : Describe(QFileInfo(JoinPath(folder_, other)));
 }
 
 MemberFile FindMemberFile(const QString& folder, const QString& name)
 {
-    if (name.isEmpty())
-        return {};
-    MemberFile exact = Describe(QFileInfo(JoinPath(folder, name)));
-    if (exact.kind != MemberFile::Kind::Absent)
-        return exact;
-    const QString other = FirstCaseFoldedMatch(folder, name);
-    return other.isEmpty() ? MemberFile{} : Describe(QFileInfo(JoinPath(folder, other)));
+    return MemberFinder(folder).Find(name);
 }
 
 }  // namespace quil

@@ -1,7 +1,10 @@
 // MemberFile.h - finds the file behind a walked member name, letter case ignored.
 #pragma once
 
+#include <QHash>
 #include <QString>
+
+#include <optional>
 
 namespace quil {
 
@@ -14,9 +17,25 @@ struct MemberFile {
     bool isRegularFile() const { return kind == Kind::RegularFile; }
 };
 
-// The entry of `folder` whose name equals `name` ignoring letter case: the exact-case entry when
-// there is one, otherwise the first such entry in name order. Hidden entries count; a dangling
-// link counts as absent. A series written as MOVIE.R00 thus checks like one written movie.r00.
+// Finds members of one folder. A name is looked up on disk afresh every time; the folder's names
+// are listed once, on the first name that is not there in its exact case, so a walk through a
+// large folder does not list it again for every absent member.
+class MemberFinder {
+public:
+    explicit MemberFinder(QString folder) : folder_(std::move(folder)) {}
+
+    const QString& folder() const { return folder_; }
+
+    // The entry whose name equals `name` ignoring letter case: the exact-case entry when there is
+    // one, otherwise the first such entry in name order. Hidden entries count; a dangling link
+    // counts as absent. A series written as MOVIE.R00 thus checks like one written movie.r00.
+    MemberFile Find(const QString& name);
+
+private:
+    QString folder_;
+    std::optional<QHash<QString, QString>> byFoldedName_;  // case-folded name -> first entry
+};
+
 MemberFile FindMemberFile(const QString& folder, const QString& name);
 
 }  // namespace quil

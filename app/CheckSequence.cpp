@@ -10,18 +10,17 @@
 #include "app/Pictures.h"
 #include "app/QUILResultsForm.h"
 #include "app/QUILSeqList.h"
+#include "app/RunQuestions.h"
 #include "layout/MainWindowLayout.h"
 #include "layout/MemberColumns.h"
 #include "layout/TwipUnits.h"
 #include "layout/WindowGeometry.h"
 #include "report/Product.h"
+#include "series/DemoSeries.h"
 #include "series/FolderListing.h"
-#include "series/MemberStatus.h"
+#include "series/Messages.h"
 #include "series/Recognition.h"
-#include "series/SeqListCheck.h"
-#include "series/SeriesState.h"
 #include "series/StatusPopup.h"
-#include "series/TestSeries.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -40,8 +39,9 @@ namespace quil {
 
 namespace {
 
-// Where a member row keeps its status icon index.
-constexpr int kIconIndexRole = Qt::UserRole;
+// Where a member row keeps its status (its icon index) and the reason it could not be read.
+constexpr int kStatusRole = Qt::UserRole;
+constexpr int kReasonRole = Qt::UserRole + 1;
 
 template <typename Control>
 Control* Named(Control* control, const char* name, const QString& tip = {})
@@ -64,7 +64,7 @@ QString StartUpCaption()
     return ProductName() + QStringLiteral(" (V") + VersionText() + u')';
 }
 
-CheckSequence::CheckSequence(Prompts& prompts) : prompts_(prompts), run_(*this, prompts, crc_, sfvDialog_)
+CheckSequence::CheckSequence(Prompts& prompts) : prompts_(prompts), run_(*this, crc_)
 {
     setObjectName(QStringLiteral("CheckSequence"));
     setWindowIcon(WindowIcon());
@@ -129,7 +129,7 @@ void CheckSequence::ConnectControls()
     connect(FileList, &QListWidget::currentRowChanged, this, &CheckSequence::FileList_Click);
     connect(FileList, &QListWidget::itemDoubleClicked, this, &CheckSequence::CheckSeq_Click);
     connect(CheckSeq, &QPushButton::clicked, this, &CheckSequence::CheckSeq_Click);
-    connect(StopButton, &QPushButton::clicked, this, [this] { run_.StopButton_Click(); });
+    connect(StopButton, &QPushButton::clicked, this, &CheckSequence::StopButton_Click);
     connect(ShowSequence, &QPushButton::clicked, this, &CheckSequence::ShowSequence_Click);
     connect(ErrorGrid, &QTreeWidget::itemDoubleClicked, this, &CheckSequence::ErrorGrid_DblClick);
     connect(HelpButton, &QPushButton::clicked, this, [this] { prompts_.showHelp(); });
@@ -141,7 +141,7 @@ void CheckSequence::ConnectControls()
     // Shift is not looked at, so both combinations run the generator.
     for (const QKeyCombination keys : {Qt::CTRL | Qt::ALT | Qt::Key_F10, Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_F10}) {
         auto* shortcut = new QShortcut(QKeySequence(keys), this);
-        connect(shortcut, &QShortcut::activated, this, &CheckSequence::GenerateTestSeries);
+        connect(shortcut, &QShortcut::activated, this, &CheckSequence::WriteDemoSeries);
     }
 }
 
@@ -155,7 +155,6 @@ void CheckSequence::Form_Load()
     // again would lose the start file taken then.
     if (fileListFolder_ != folder)
         SetFileListFolder(folder);
-    crc_.setAlgorithm(clsCRC::CRC32);
     ShowStatus(QStringLiteral("Ready"));
 }
 
@@ -171,8 +170,7 @@ void CheckSequence::Form_Unload()
         return;
     unloaded_ = true;
     // A walk still going ends at its next member, and its report never opens: the window stays shut.
-    run_.StopButton_Click();
-    crc_.Clear();
+    StopButton_Click();
     ErrorGrid->clear();
     ErrorGrid->setColumnCount(0);
     WriteLastDir(FTV->selectedFolder());
@@ -207,7 +205,7 @@ void CheckSequence::RebuildColumns()
 void CheckSequence::FTV_FolderSelected()
 {
     SetFileListFolder(FTV->selectedFolder());
-    State().SeqList.clear();
+    series_.reset();
     if (FileList->count() == 0)
         return;
     {
@@ -230,30 +228,70 @@ void CheckSequence::SetFileListFolder(const QString& folder)
 
 void CheckSequence::FileList_Click(int row)
 {
-    if (const QListWidgetItem* item = FileList->item(row))
-        quil::FileList_Click(fileListFolder_, item->text(), [this](const QString& text) { ShowStatus(text); });
+    const QListWidgetItem* item = FileList->item(row);
+    if (!item)
+        return;
+    SetBusy(true);
+    series_ = RecognizeSeries(fileListFolder_, item->text());
+    SetBusy(false);
+    ShowStatus(QStringLiteral("Ready To Scan Archive"));
 }
 
 void CheckSequence::CheckSeq_Click()
 {
-    run_.CheckSeq_Click(fileListFolder_);
+    const QStringList seqList = series_ ? series_->SeqList : QStringList();
+    if (const auto refusal = SeqListRefusal(seqList)) {
+        prompts_.message(ProductName(), *refusal, MessageIcon::Exclamation);
+        return;
+    }
+    SetProgress(0, CheckRun::ProgressMaximum(*series_));
+    ResetMemberList();
+    lastRun_.reset();
+    const std::optional<RunChoice> choice = AskRunChoice(prompts_, sfvDialog_, fileListFolder_);
+    // The window may have been closed while a question was open.
+    if (!choice || unloaded_)
+        return;
+
+    EnableControls(false);
+    SetBusy(true);
+    lastRun_ = run_.Run(*series_, choice->mode, choice->sfv ? &*choice->sfv : nullptr);
+    SetBusy(false);
+    SetProgress(PB->maximum(), PB->maximum());
+    EnableControls(true);
+    if (lastRun_->cancelled) {
+        ShowStatus(QStringLiteral("Checking Cancelled"));
+        return;
+    }
+    ShowStatus(QStringLiteral("Displaying Results..."));
+    ShowReport(*lastRun_);
+    ShowStatus(QStringLiteral("Ready"));
+}
+
+void CheckSequence::StopButton_Click()
+{
+    run_.Stop();
 }
 
 void CheckSequence::ErrorGrid_DblClick()
 {
-    const QTreeWidgetItem* row = ErrorGrid->currentItem();
-    if (!CheckSeq->isEnabled() || !row)
+    const QTreeWidgetItem* item = ErrorGrid->currentItem();
+    if (!CheckSeq->isEnabled() || !item || !lastRun_)
         return;
-    const QListWidgetItem* startFile = FileList->currentItem();
-    ShowMemberStatus(prompts_, {row->text(0), row->data(0, kIconIndexRole).toInt(), row->text(1), row->text(2)},
-                     startFile ? startFile->text() : QString());
+    const MemberRow row{item->text(0), item->text(1), item->text(2),
+                        static_cast<MemberStatus>(item->data(0, kStatusRole).toInt()),
+                        item->data(0, kReasonRole).toString()};
+    const StatusExplanation explanation = ExplainMemberStatus(row, *lastRun_);
+    prompts_.message(ProductName(), explanation.text, explanation.icon);
 }
 
 void CheckSequence::ShowSequence_Click()
 {
-    if (RefuseShortSeqList(prompts_))
+    const QStringList seqList = series_ ? series_->SeqList : QStringList();
+    if (const auto refusal = SeqListRefusal(seqList)) {
+        prompts_.message(ProductName(), *refusal, MessageIcon::Exclamation);
         return;
-    QUILSeqList sequence(this, State().SeqList, prompts_);
+    }
+    QUILSeqList sequence(this, seqList, prompts_);
     sequence.exec();
 }
 
@@ -270,12 +308,12 @@ void CheckSequence::Banner_DblClick()
     SetBusyCursor(false);
 }
 
-void CheckSequence::GenerateTestSeries()
+void CheckSequence::WriteDemoSeries()
 {
     // The generator writes into the folder being walked; it waits until the run is over.
     if (!CheckSeq->isEnabled())
         return;
-    quil::GenerateTestSeries(fileListFolder_, prompts_, [this](const QString& text) { ShowStatus(text); });
+    quil::WriteDemoSeries(fileListFolder_, prompts_, [this](const QString& text) { ShowStatus(text); });
 }
 
 void CheckSequence::ResetMemberList()
@@ -284,13 +322,13 @@ void CheckSequence::ResetMemberList()
     RebuildColumns();
 }
 
-void CheckSequence::AddMemberRow(const QString& name, const QString& crcText, const QString& sizeText,
-                                 const QString& status)
+void CheckSequence::AddMemberRow(const MemberRow& member)
 {
-    const int iconIndex = StatusIconIndex(status);
-    auto* row = new QTreeWidgetItem(ErrorGrid, {name, sizeText, crcText});
+    const int iconIndex = static_cast<int>(member.status);
+    auto* row = new QTreeWidgetItem(ErrorGrid, {member.name, member.sizeText, member.crcText});
     row->setIcon(0, StatusIcon(iconIndex));
-    row->setData(0, kIconIndexRole, iconIndex);
+    row->setData(0, kStatusRole, iconIndex);
+    row->setData(0, kReasonRole, member.reason);
     ErrorGrid->scrollToItem(row);
     ErrorGrid->viewport()->repaint();
 }
@@ -332,9 +370,9 @@ void CheckSequence::ProcessEvents()
     QCoreApplication::processEvents();
 }
 
-void CheckSequence::ShowReport()
+void CheckSequence::ShowReport(const RunResult& run)
 {
-    QUILResultsForm report(this, prompts_, fileListFolder_);
+    QUILResultsForm report(this, prompts_, run, fileListFolder_);
     report.exec();
 }
 

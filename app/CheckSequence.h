@@ -5,11 +5,14 @@
 #include "crc/clsCRC.h"
 #include "report/clsOpenSave.h"
 #include "series/CheckRun.h"
+#include "series/RunResult.h"
 #include "series/RunView.h"
+#include "series/Series.h"
 
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -37,18 +40,20 @@ public:
 
     // The folder the start-file list shows.
     QString FileListFolder() const { return fileListFolder_; }
+    // The series of the start file picked; null when none is.
+    const Series* SelectedSeries() const { return series_ ? &*series_ : nullptr; }
 
     // RunView: what the check run shows.
-    void ResetMemberList() override;
-    void AddMemberRow(const QString& name, const QString& crcText, const QString& sizeText,
-                      const QString& status) override;
+    void AddMemberRow(const MemberRow& row) override;
     void ShowStatus(const QString& text) override;
     void SetProgress(int value, int maximum) override;
     void SetProgressTip(const QString& tip) override;
-    void EnableControls(bool enable) override;
-    void SetBusy(bool busy) override;
     void ProcessEvents() override;
-    void ShowReport() override;
+
+    // Empties the member list and rebuilds its columns.
+    void ResetMemberList();
+    // Enables the start controls; the Stop button shows exactly while they are disabled.
+    void EnableControls(bool enable);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -63,11 +68,14 @@ private:
     void SetFileListFolder(const QString& folder);
     void FileList_Click(int row);
     void CheckSeq_Click();
+    void StopButton_Click();
     void ErrorGrid_DblClick();
     void ShowSequence_Click();
     void About_Click();
     void Banner_DblClick();
-    void GenerateTestSeries();
+    void WriteDemoSeries();
+    void SetBusy(bool busy);
+    void ShowReport(const RunResult& run);
     void RebuildColumns();
     void DockStatusBar();
 
@@ -76,6 +84,8 @@ private:
     clsOpenSave sfvDialog_;
     CheckRun run_;
     QString fileListFolder_;
+    std::optional<Series> series_;     // the start file picked, with its found list
+    std::optional<RunResult> lastRun_;  // what the member list shows
     bool busy_ = false;
     bool unloaded_ = false;  // the folder is stored once, however often the window is closed
 

@@ -17,7 +17,7 @@
 
 namespace quil {
 
-QUILResultsForm::QUILResultsForm(QWidget* parent, Prompts& prompts, const QString& folder)
+QUILResultsForm::QUILResultsForm(QWidget* parent, Prompts& prompts, const RunResult& run, const QString& folder)
     : QDialog(parent), prompts_(prompts), folder_(folder)
 {
     setObjectName(QStringLiteral("QUILResultsForm"));
@@ -46,14 +46,14 @@ QUILResultsForm::QUILResultsForm(QWidget* parent, Prompts& prompts, const QStrin
     AddHelpKey(*this, prompts_);
 
     layout_ = std::make_unique<TwipLayout>(*this, ReportWindowDesign(), &ResizeControls);
-    Form_Load();
+    Form_Load(run);
 }
 
 QUILResultsForm::~QUILResultsForm() = default;
 
-void QUILResultsForm::Form_Load()
+void QUILResultsForm::Form_Load(const RunResult& run)
 {
-    const QStringList lines = ComposeReport();
+    const QStringList lines = ComposeReport(run);
     ReportList->addItems(lines);
     reportText_ = quil::ReportText(lines);
     // Without a clipboard the report still shows; only the copy is lost.

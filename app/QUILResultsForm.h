@@ -14,13 +14,14 @@ class QPushButton;
 namespace quil {
 
 class Prompts;
+struct RunResult;
 
 class QUILResultsForm : public QDialog {
     Q_OBJECT
 public:
-    // Composes the report of the last run and copies it to the clipboard; `folder` is where the
-    // save dialog opens (the start-file list's folder).
-    QUILResultsForm(QWidget* parent, Prompts& prompts, const QString& folder);
+    // Composes the report of `run` and copies it to the clipboard; `folder` is where the save
+    // dialog opens (the start-file list's folder).
+    QUILResultsForm(QWidget* parent, Prompts& prompts, const RunResult& run, const QString& folder);
     ~QUILResultsForm() override;
 
     QString ReportText() const { return reportText_; }
@@ -29,7 +30,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void Form_Load();
+    void Form_Load(const RunResult& run);
     void SaveFile_Click();
 
     Prompts& prompts_;

@@ -26,7 +26,6 @@ public:
     // The current twip place of the item `name`; a zero rectangle for an unknown name.
     TwipRect Rect(const QString& name) const;
 
-    const LayoutState& State() const { return state_; }
 
 private:
     void PlaceWidgets();

@@ -2,16 +2,16 @@
 #include "cli/CheckCommand.h"
 
 #include "cli/CheckOptions.h"
-#include "cli/ConsolePrompts.h"
 #include "cli/ConsoleView.h"
 #include "crc/clsCRC.h"
 #include "report/Product.h"
 #include "report/ReportFile.h"
 #include "report/ScanReport.h"
-#include "report/clsOpenSave.h"
 #include "series/CheckRun.h"
 #include "series/FolderListing.h"
+#include "series/Messages.h"
 #include "series/Recognition.h"
+#include "series/SfvLookup.h"
 
 #include <QFileInfo>
 
@@ -49,29 +49,38 @@ int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStre
     }
 
     const QFileInfo start(options.startFile);
-    if (!IsListedStartFile(start)) {
-        errors << "Select an Archive File First!" << Qt::endl;
+    const std::optional<Series> series =
+        IsListedStartFile(start) ? RecognizeSeries(start.absolutePath(), start.fileName()) : std::nullopt;
+    if (const auto refusal = SeqListRefusal(series ? series->SeqList : QStringList())) {
+        errors << *refusal << Qt::endl;
         return kRefused;
     }
-    const QString folder = start.absolutePath();
-    FileList_Click(folder, start.fileName(), {});
+    std::optional<SfvTable> sfv;
+    if (options.mode == CheckMode::SfvCheck) {
+        auto read = SfvTable::Read(QFileInfo(options.sfvFile).absoluteFilePath());
+        if (const QString* failure = std::get_if<QString>(&read)) {
+            errors << WithReason(SfvOpenErrorMessage(), *failure) << Qt::endl;
+            return kRefused;
+        }
+        sfv = std::move(std::get<SfvTable>(read));
+    }
 
-    ConsolePrompts prompts(options.mode, options.sfvFile, errors);
     ConsoleView view(output, errors, showProgress);
     clsCRC crc;
-    clsOpenSave sfvDialog;
-    CheckRun run(view, prompts, crc, sfvDialog);
-    if (run.CheckSeq_Click(folder) != RunEnd::Finished)
-        return kRefused;
+    CheckRun run(view, crc);
+    const RunResult result = run.Run(*series, options.mode, sfv ? &*sfv : nullptr);
+    view.ClearProgressLine();
 
-    const QString report = ReportText(ComposeReport());
+    const QString report = ReportText(ComposeReport(result));
     output << '\n' << QString(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
     output.flush();
-    if (!options.reportFile.isEmpty() && !SaveReportFile(options.reportFile, report).isEmpty()) {
-        errors << "Error While Saving Report File!" << Qt::endl;
-        return kRefused;
+    if (!options.reportFile.isEmpty()) {
+        if (const QString failure = SaveReportFile(options.reportFile, report); !failure.isEmpty()) {
+            errors << WithReason(SaveErrorMessage(), failure) << Qt::endl;
+            return kRefused;
+        }
     }
-    return ProblemsFound() > 0 ? kProblemsFound : kNoProblem;
+    return result.ProblemsFound() > 0 ? kProblemsFound : kNoProblem;
 }
 
 }  // namespace quil::cli

@@ -1,12 +1,12 @@
 // CheckOptions.h - the command line of quillane-check, parsed.
 #pragma once
 
+#include "series/CheckMode.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace quil::cli {
-
-enum class CheckMode { SizeOnly, CrcReport, SfvCheck };
 
 struct CheckOptions {
     enum class Action { Check, Help, Version, Usage };

@@ -8,17 +8,20 @@ ConsoleView::ConsoleView(QTextStream& output, QTextStream& errors, bool showProg
 {
 }
 
-void ConsoleView::AddMemberRow(const QString& name, const QString& crcText, const QString& sizeText,
-                               const QString& status)
+void ConsoleView::AddMemberRow(const MemberRow& row)
 {
     ClearProgressLine();
-    output_ << status << '\t' << name << '\t' << sizeText << '\t' << crcText << '\n';
+    output_ << StatusWord(row.status) << '\t' << row.name << '\t' << row.sizeText << '\t' << row.crcText << '\n';
     output_.flush();
+    if (!row.reason.isEmpty()) {
+        errors_ << row.reason << '\n';
+        errors_.flush();
+    }
 }
 
-void ConsoleView::ShowStatus(const QString& text)
+void ConsoleView::ShowMemberStatus(const QString& text)
 {
-    if (!showProgress_ || !text.startsWith(u"Checking ") || !text.endsWith(u"..."))
+    if (!showProgress_)
         return;
     errors_ << "\r\x1b[K" << text << " (" << value_ << " of " << maximum_ << ')';
     errors_.flush();
@@ -29,12 +32,6 @@ void ConsoleView::SetProgress(int value, int maximum)
 {
     value_ = value;
     maximum_ = maximum;
-}
-
-void ConsoleView::SetBusy(bool busy)
-{
-    if (!busy)
-        ClearProgressLine();
 }
 
 void ConsoleView::ClearProgressLine()

@@ -12,21 +12,18 @@ public:
     // Progress is drawn on `errors` only when `showProgress` (standard error is a terminal).
     ConsoleView(QTextStream& output, QTextStream& errors, bool showProgress);
 
-    void ResetMemberList() override {}
-    void AddMemberRow(const QString& name, const QString& crcText, const QString& sizeText,
-                      const QString& status) override;
-    void ShowStatus(const QString& text) override;
+    // A row: status, name, size and CRC-32 separated by tabs; a reason goes to standard error.
+    void AddMemberRow(const MemberRow& row) override;
+    void ShowStatus(const QString&) override {}
+    void ShowMemberStatus(const QString& text) override;
     void SetProgress(int value, int maximum) override;
     void SetProgressTip(const QString&) override {}
-    void EnableControls(bool) override {}
-    void SetBusy(bool busy) override;
     void ProcessEvents() override {}
-    void ShowReport() override { reportShown_ = true; }
 
-    bool reportShown() const { return reportShown_; }
+    // Takes the progress line off the terminal once the run is over.
+    void ClearProgressLine();
 
 private:
-    void ClearProgressLine();
 
     QTextStream& output_;
     QTextStream& errors_;
@@ -34,7 +31,6 @@ private:
     bool progressDrawn_ = false;
     int value_ = 0;
     int maximum_ = 0;
-    bool reportShown_ = false;
 };
 
 }  // namespace quil::cli

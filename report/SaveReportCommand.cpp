@@ -6,6 +6,7 @@
 #include "report/ReportFile.h"
 #include "report/clsOpenSave.h"
 #include "series/FunctionModule.h"
+#include "series/Messages.h"
 #include "series/Prompts.h"
 
 namespace quil {
@@ -17,8 +18,8 @@ SaveEnd SaveChosenFile(clsOpenSave& dialog, Prompts& prompts, const QString& rep
     const QString fileName = TrimSpaces(dialog.FileName());
     if (fileName.isEmpty())
         return SaveEnd::Cancelled;
-    if (!SaveReportFile(fileName, reportText).isEmpty()) {
-        prompts.message(ProductName(), QStringLiteral("Error While Saving Report File!"), MessageIcon::Critical);
+    if (const QString failure = SaveReportFile(fileName, reportText); !failure.isEmpty()) {
+        prompts.message(ProductName(), WithReason(SaveErrorMessage(), failure), MessageIcon::Critical);
         return SaveEnd::Failed;
     }
     prompts.message(ProductName(), QStringLiteral("File Saved As ") + dialog.FileName(), MessageIcon::None);
@@ -32,8 +33,8 @@ SaveEnd SaveFile_Click(clsOpenSave& dialog, Prompts& prompts, const QString& fol
 {
     PrepareFileDialog(dialog, {QStringLiteral("txt"), QStringLiteral("Specify The Filename To Save To..."),
                                QStringLiteral("TXT Files (*.txt)|*.txt"), clsOpenSave::OverwritePrompt, folder});
-    if (!dialog.ShowSave(prompts).isEmpty()) {
-        prompts.message(ProductName(), QStringLiteral("Error While Saving Report File!"), MessageIcon::Critical);
+    if (const QString failure = dialog.ShowSave(prompts); !failure.isEmpty()) {
+        prompts.message(ProductName(), WithReason(SaveErrorMessage(), failure), MessageIcon::Critical);
         return SaveEnd::Failed;
     }
     setBusy(true);

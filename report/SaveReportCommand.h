@@ -14,7 +14,8 @@ enum class SaveEnd { Cancelled, Saved, Failed };
 
 // Sets up `dialog` for a .txt file in `folder` (overwrite prompt on, CancelError off) and shows it.
 // A chosen name gets `reportText` + CR LF and the message "File Saved As " + name; any failure
-// shows "Error While Saving Report File!" (critical). `setBusy` is on from the dialog's close until
+// shows "Error While Saving Report File!" (critical) with the reason on the
+// next line. `setBusy` is on from the dialog's close until
 // the last message has been closed. Both messages are titled with the product name.
 SaveEnd SaveFile_Click(clsOpenSave& dialog, Prompts& prompts, const QString& folder, const QString& reportText,
                        const std::function<void(bool)>& setBusy);

@@ -2,10 +2,8 @@
 #include "report/ScanReport.h"
 
 #include "report/Product.h"
-#include "series/SeriesState.h"
 #include "series/FunctionModule.h"
-
-#include <QHash>
+#include "series/RunResult.h"
 
 using namespace Qt::StringLiterals;
 
@@ -36,53 +34,42 @@ void AddSection(QStringList& lines, const QStringList& members, const SectionWor
 
 }  // namespace
 
-QString StartName(const QString& seriesKind, const QString& baseName)
+QString StartName(SeriesKind kind, const QString& baseName)
 {
-    static const QHash<QString, QString> startExtensions{
-        {u"RAR"_s, u".rar"_s}, {u"ARJ"_s, u".arj"_s}, {u"ACE"_s, u".ace"_s}, {u"NUM"_s, u".001"_s}};
-    const auto found = startExtensions.constFind(seriesKind);
-    return found == startExtensions.cend() ? QString() : baseName + *found;
+    return baseName + StartExtension(kind);
 }
 
-qsizetype ProblemsFound()
+QStringList ComposeReport(const RunResult& run)
 {
-    // A list the run did not fill is empty, so every list can count.
-    const SeriesState& state = State();
-    return state.MissingList.size() + state.SizeList.size() + state.CRCList.size();
-}
-
-QStringList ComposeReport()
-{
-    const SeriesState& state = State();
-    const QString start = StartName(state.SeriesKind, state.BaseName);
-    const bool sfvMode = state.CheckWithSfv;
+    const QString start = StartName(run.series.kind, run.series.BaseName);
+    const bool sfvMode = run.mode == CheckMode::SfvCheck;
 
     QStringList lines;
     lines << u"For The Archive Sequence Starting With "_s + start + u"..."_s << QString();
-    AddSection(lines, state.MissingList,
+    AddSection(lines, run.MissingList,
                {u"No Files Are Missing From The Sequence"_s, u" Is Missing From The Sequence:"_s,
                 u" Files Are Missing From The Sequence:"_s});
     lines << QString();
     if (sfvMode) {
-        AddSection(lines, state.CRCList,
+        AddSection(lines, run.CRCList,
                    {u"No Files Have Bad CRC Values"_s, u" Has A Bad CRC Value."_s,
                     u" Files Have A Bad CRC Value:"_s});
     } else {
-        AddSection(lines, state.SizeList,
+        AddSection(lines, run.SizeList,
                    {u"All File Sizes Match"_s, u" Has A Different Byte Size Than "_s + start,
                     u" Files Have A Different Byte Size Than "_s + start});
     }
     lines << QString();
 
     lines << u"SUMMARY"_s << u"Starting Archive Filename: "_s + start
-          << u"Ending Archive Filename: "_s + state.LastMemberName << QString();
-    lines << u"Number Of Missing Files: "_s + QString::number(state.MissingList.size());
+          << u"Ending Archive Filename: "_s + run.LastMemberName << QString();
+    lines << u"Number Of Missing Files: "_s + QString::number(run.MissingList.size());
     if (sfvMode)
-        lines << u"Number Of Files With Bad CRC Values: "_s + QString::number(state.CRCList.size());
+        lines << u"Number Of Files With Bad CRC Values: "_s + QString::number(run.CRCList.size());
     else
-        lines << u"Number Of Files With Differing Sizes: "_s + QString::number(state.SizeList.size());
-    lines << u"Total Number Of Files: "_s + QString::number(state.SeqList.size()) << QString();
-    lines << u"Total Errors/Differences Found: "_s + QString::number(ProblemsFound())
+        lines << u"Number Of Files With Differing Sizes: "_s + QString::number(run.SizeList.size());
+    lines << u"Total Number Of Files: "_s + QString::number(run.series.SeqList.size()) << QString();
+    lines << u"Total Errors/Differences Found: "_s + QString::number(run.ProblemsFound())
           << QString();
     return lines;
 }

@@ -1,21 +1,21 @@
 // ScanReport.h - the scan report of a finished check run: its lines and its text with the footer.
 #pragma once
 
+#include "series/SeriesKind.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace quil {
 
-// The start file's name rebuilt from the series kind and the base name ("test" + "RAR" gives
-// "test.rar"); "" for a kind that is not one of "RAR", "ARJ", "ACE", "NUM".
-QString StartName(const QString& seriesKind, const QString& baseName);
+struct RunResult;
 
-// Missing, differing-size and bad-CRC members of the last run together, whatever the mode.
-qsizetype ProblemsFound();
+// The start file's name rebuilt from the series kind and the base name ("test" and a RAR series
+// give "test.rar").
+QString StartName(SeriesKind kind, const QString& baseName);
 
-// The report lines of the last run, built from State() alone; an empty line stands for a blank.
-// Composing twice without a run in between gives the same lines. Never fails.
-QStringList ComposeReport();
+// The report lines of a finished run; an empty line stands for a blank. Never fails.
+QStringList ComposeReport(const RunResult& run);
 
 // The report lines as one text: each line ended by CR LF (a line of only spaces becomes an empty
 // line), then the two footer lines "Report Created By …" and "Available At …" with no line end

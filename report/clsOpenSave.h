@@ -25,7 +25,6 @@ public:
     QString FileName() const { return fileName_; }
     void setFileName(const QString& value) { fileName_ = value; }
     QString FileTitle() const { return fileTitle_; }
-    void setFileTitle(const QString& value) { fileTitle_ = value; }
     qint16 FilterIndex() const { return filterIndex_; }
     void setFilterIndex(qint16 value) { filterIndex_ = value; }
     QString Filter() const;               // the "|"-separated form, as written
@@ -36,11 +35,8 @@ public:
     void setInitDir(const QString& value) { initDir_ = value; }
     qint16 MaxFileSize() const { return maxFileSize_; }
     void setMaxFileSize(qint16 value) { maxFileSize_ = value; }
-    qint32 hwnd() const { return hwnd_; }
-    void sethwnd(qint32 value) { hwnd_ = value; }
     // Out: where the extension of FileName starts (just after its dot), counted from 0; 0 when none.
     qint16 FileExt() const { return fileExt_; }
-    void setFileExt(qint16 value) { fileExt_ = value; }
 
     // The filter as held: descriptions and patterns separated by NUL, ended by two NULs.
     QString FilterSeparatorForm() const { return filter_; }
@@ -70,7 +66,6 @@ private:
     qint32 flags_ = 0;
     QString initDir_;
     qint16 maxFileSize_ = 260;
-    qint32 hwnd_ = 0;
     qint16 fileExt_ = 0;
 };
 

@@ -10,9 +10,6 @@ namespace quil {
 // Puts a text in the status line (and repaints it at once, in a window).
 using ShowStatusFn = std::function<void(const QString& text)>;
 
-// Examines one walked member: the series folder and the member name, lower case.
-using CheckMemberFn = std::function<void(const QString& folder, const QString& name)>;
-
 // Lets pending user-interface events (a click on Stop) happen.
 using ProcessEventsFn = std::function<void()>;
 

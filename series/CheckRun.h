@@ -1,71 +1,51 @@
-// CheckRun.h - one check of a series: the questions, the first member, the walk and every member's verdict.
+// CheckRun.h - one check of a series: the first member, the walk and every member's verdict.
 #pragma once
 
+#include "series/CheckMode.h"
 #include "series/MemberFile.h"
-#include "series/SfvLookup.h"
+#include "series/RunResult.h"
 
-#include <QString>
+#include <optional>
 
 namespace quil {
 
 class clsCRC;
-class clsOpenSave;
-class Prompts;
 class RunView;
+class SfvTable;
 
-// How a run ended.
-enum class RunEnd {
-    Refused,    // "Select an Archive File First!" or "List Contains Only 1 File!" was shown
-    Abandoned,  // the SFV file was not chosen (cancel, or a file that cannot be opened)
-    Cancelled,  // stopped during the walk: "Checking Cancelled", no report
-    Finished,   // the walk ended and the report was shown
-};
-
-// The run reads and writes the application-wide SeriesState; it only ever reads the series folder
-// and the SFV file.
+// A run only reads the series folder; it asks nothing, so whoever starts it has chosen the mode
+// and, for an SFV check, read the SFV file already.
 class CheckRun {
 public:
-    CheckRun(RunView& view, Prompts& prompts, clsCRC& crc, clsOpenSave& sfvDialog);
+    CheckRun(RunView& view, clsCRC& crc);
 
-    // The run over the series recognised in `folder` (the start-file list's folder).
-    RunEnd CheckSeq_Click(const QString& folder);
+    // Checks `series` (a found list of at least two members) in `mode`; `sfv` is the SFV file's
+    // table for an SFV check and ignored otherwise. Rows reach the view as they are decided.
+    RunResult Run(const Series& series, CheckMode mode, const SfvTable* sfv = nullptr);
 
-    // Ends the walk before its next member and keeps the report from opening.
-    void StopButton_Click();
+    // Ends the walk before its next member; the result then says it was cancelled.
+    void Stop() { stopRequested_ = true; }
 
-    // Examines one walked member of the current run and adds its row.
-    void CheckMember(const QString& folder, const QString& name);
-
-    // The two questions that choose the mode, in the order they are asked.
-    static QString SfvQuestion();
-    static QString CrcReportQuestion();
-
-    bool NotCancelled() const { return notCancelled_; }
-    int FileCounter() const { return fileCounter_; }
+    // The progress bar's maximum for a series: its number of found members.
+    static int ProgressMaximum(const Series& series);
 
 private:
-    enum class Mode { SizeOnly, CrcReport, SfvCheck };
-
-    bool ChooseMode(const QString& folder);
-    bool ChooseSfvFile(const QString& folder);
-    void CheckFirstMember(const QString& folder);
-    MemberFile Find(const QString& folder, const QString& name);
-    MemberCrc ComputeCrc(const QString& path, const QString& name, bool compare);
-    // The row of a present member, by mode; `sizeDiffers` matters outside SFV checks only.
+    void CheckFirstMember();
+    void CheckMember(const QString& name);
     void AddVerdictFor(const QString& name, const MemberFile& file, bool sizeDiffers);
-    void AddMissing(const QString& name);
-    void AddVerdict(const QString& name, const QString& crcText, const QString& sizeText, const QString& status);
+    void AddRow(const QString& name, const QString& sizeText, const QString& crcText, MemberStatus status,
+                const QString& reason = {});
+    void AddMissing(const QString& name, const QString& reason = {});
     void CountPresentMember();
 
     RunView& view_;
-    Prompts& prompts_;
     clsCRC& crc_;
-    clsOpenSave& sfvDialog_;
-    Mode mode_ = Mode::SizeOnly;
-    std::optional<MemberFinder> finder_;  // the series folder, for the length of one walk
-    bool notCancelled_ = false;
-    int fileCounter_ = 0;
+    // The run under way.
+    RunResult result_;
+    const SfvTable* sfv_ = nullptr;
+    std::optional<MemberFinder> finder_;
     int progressMaximum_ = 0;
+    bool stopRequested_ = false;
 };
 
 }  // namespace quil

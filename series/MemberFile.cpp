@@ -1,6 +1,7 @@
 // MemberFile.cpp - finds the file behind a walked member name, letter case ignored.
 #include "series/MemberFile.h"
 
+#include "crc/ReadFailure.h"
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
 
@@ -15,7 +16,7 @@ static MemberFile Describe(const QFileInfo& info)
         return {};
     if (info.isFile())
         return {MemberFile::Kind::RegularFile, info.filePath(), info.size()};
-    return {MemberFile::Kind::NotAFile, info.filePath(), 0};
+    return {MemberFile::Kind::NotAFile, info.filePath(), 0, ReadFailure(info.filePath(), QStringLiteral("not a regular file"))};
 }
 
 MemberFile MemberFinder::Find(const QString& name)
@@ -37,11 +38,6 @@ MemberFile MemberFinder::Find(const QString& name)
     }
     const QString other = byFoldedName_->value(name.toCaseFolded());
     return other.isEmpty() ? MemberFile{} : Describe(QFileInfo(JoinPath(folder_, other)));
-}
-
-MemberFile FindMemberFile(const QString& folder, const QString& name)
-{
-    return MemberFinder(folder).Find(name);
 }
 
 }  // namespace quil

@@ -13,6 +13,7 @@ struct MemberFile {
     Kind kind = Kind::Absent;
     QString path;     // the file as it is named on disk; empty when absent
     qint64 size = 0;  // byte size of a regular file
+    QString problem;  // why an entry that is there is not a volume; "" otherwise
 
     bool isRegularFile() const { return kind == Kind::RegularFile; }
 };
@@ -35,7 +36,5 @@ private:
     QString folder_;
     std::optional<QHash<QString, QString>> byFoldedName_;  // case-folded name -> first entry
 };
-
-MemberFile FindMemberFile(const QString& folder, const QString& name);
 
 }  // namespace quil

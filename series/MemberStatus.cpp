@@ -1,23 +1,17 @@
-// MemberStatus.cpp - the four verdicts a member can get, and the icon each one shows.
+// MemberStatus.cpp - the verdict a member gets and the row that shows it.
 #include "series/MemberStatus.h"
-
-#include <array>
 
 namespace quil {
 
-static std::array<QString, 4> StatusWords()
+QString StatusWord(MemberStatus status)
 {
-    return {StatusOK(), StatusMissing(), StatusBadCrc(), StatusBadSize()};
-}
-
-int StatusIconIndex(const QString& status)
-{
-    const auto words = StatusWords();
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        if (words[i] == status)
-            return static_cast<int>(i) + 1;
+    switch (status) {
+    case MemberStatus::OK: return QStringLiteral("OK");
+    case MemberStatus::Missing: return QStringLiteral("Missing");
+    case MemberStatus::BadCrc: return QStringLiteral("Bad CRC");
+    case MemberStatus::BadSize: return QStringLiteral("Bad Size");
     }
-    return 0;
+    return {};
 }
 
 }  // namespace quil

@@ -1,16 +1,25 @@
-// MemberStatus.h - the four verdicts a member can get, and the icon each one shows.
+// MemberStatus.h - the verdict a member gets and the row that shows it.
 #pragma once
 
 #include <QString>
 
 namespace quil {
 
-inline QString StatusOK() { return QStringLiteral("OK"); }
-inline QString StatusMissing() { return QStringLiteral("Missing"); }
-inline QString StatusBadCrc() { return QStringLiteral("Bad CRC"); }
-inline QString StatusBadSize() { return QStringLiteral("Bad Size"); }
+// The values are the row's icon index.
+enum class MemberStatus { OK = 1, Missing = 2, BadCrc = 3, BadSize = 4 };
 
-// 1 "OK", 2 "Missing", 3 "Bad CRC", 4 "Bad Size"; 0 for any other word.
-int StatusIconIndex(const QString& status);
+// "OK", "Missing", "Bad CRC" or "Bad Size".
+QString StatusWord(MemberStatus status);
+
+// One member's row, its texts in the member list's column order.
+struct MemberRow {
+    QString name;      // lower case, without folder
+    QString sizeText;  // "0,000" form, or "?" for a member that is not there
+    QString crcText;   // eight hexadecimal digits, "Skipped", or "?"
+    MemberStatus status = MemberStatus::OK;
+    QString reason;    // why a member that is there could not be read; "" otherwise
+
+    bool operator==(const MemberRow&) const = default;
+};
 
 }  // namespace quil

@@ -1,29 +1,19 @@
 // MemberWalks.h - names every member a series should have, in order, up to the last one found.
 #pragma once
 
-#include "series/Callbacks.h"
+#include "series/Series.h"
 
-#include <QString>
 #include <QStringList>
 
 namespace quil {
 
-// Each walk shows its status text, then hands BaseName + "." + extension to `checkMember` for
-// every extension of its kind, in order, while KeepWalking is true; after LastMemberName it
-// clears KeepWalking. A walk that never meets LastMemberName runs to its last name.
-void CheckRarMembers(const QString& folder, const CheckMemberFn& checkMember, const ShowStatusFn& showStatus);
-void CheckArjMembers(const QString& folder, const CheckMemberFn& checkMember, const ShowStatusFn& showStatus);
-void CheckAceMembers(const QString& folder, const CheckMemberFn& checkMember, const ShowStatusFn& showStatus);
-// Starts at .002, or at .001 when the first found member is the .000 file.
-void CheckNumMembers(const QString& folder, const CheckMemberFn& checkMember, const ShowStatusFn& showStatus);
+// The extensions a kind walks after its first member, in order. A numbered series whose first
+// found member is the .000 file walks from .001, so its start file is still checked.
+QStringList WalkExtensions(SeriesKind kind, const QStringList& seqList);
 
-// The walk of SeriesKind; nothing for an unknown kind.
-void WalkSeries(const QString& folder, const CheckMemberFn& checkMember, const ShowStatusFn& showStatus);
-
-// The extensions walked after the first member, in order, for a kind.
-QStringList RarExtensions();
-QStringList ArjExtensions();
-QStringList AceExtensions();
-QStringList NumExtensions(int first);
+// The member names the walk of `series` checks after its first member: BaseName + "." + each
+// extension, up to and including the last entry of SeqList; a walk that never meets that entry
+// runs to its last name. Empty for an empty SeqList.
+QStringList WalkNames(const Series& series);
 
 }  // namespace quil

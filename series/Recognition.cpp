@@ -3,7 +3,7 @@
 
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
-#include "series/SeriesState.h"
+#include "series/Messages.h"
 
 #include <QFileInfo>
 
@@ -30,47 +30,58 @@ bool ExtensionMatches(const QString& extension, const QString& pattern)
     return p == pat.size();
 }
 
-void AddFoundMembers(const QStringList& hidList, const QString& pattern)
+void AddFoundMembers(QStringList& seqList, const QStringList& hidList, const QString& baseName,
+                     const QString& pattern)
 {
-    SeriesState& state = State();
-    const QString base = state.BaseName.toLower();
+    const QString base = baseName.toLower();
     for (const QString& entry : hidList) {
         if (TextBeforeLast(entry, QStringLiteral(".")).toLower() == base
             && ExtensionMatches(TextAfterLast(entry, QStringLiteral(".")), pattern))
-            state.SeqList.append(entry.toLower());
+            seqList.append(entry.toLower());
     }
 }
 
-void FileList_Click(const QString& folder, const QString& startFile, const ShowStatusFn& showStatus)
+std::optional<Series> RecognizeSeries(const QString& folder, const QString& startFile)
 {
-    SeriesState& state = State();
-    state.SeqList.clear();
-    const QStringList hidList = ListOrdinaryFiles(folder);
-    state.BaseName = TextBeforeLast(startFile, QStringLiteral(".")).toLower();
-    state.ReferenceSize = QFileInfo(JoinPath(folder, startFile)).size();
-
     const QString extension = TextAfterLast(startFile, QStringLiteral("."));
     const QString lower = extension.toLower();
-    if (lower == u"rar") {
-        state.SeriesKind = QStringLiteral("RAR");
-        state.SeqList.append(startFile.toLower());
-        AddFoundMembers(hidList, QStringLiteral("[r-z][0-9][0-9]"));
-    } else if (extension == u"001") {
-        state.SeriesKind = QStringLiteral("NUM");
-        AddFoundMembers(hidList, QStringLiteral("[0-9][0-9][0-9]"));
-    } else if (lower == u"ace") {
-        state.SeriesKind = QStringLiteral("ACE");
-        state.SeqList.append(startFile.toLower());
-        AddFoundMembers(hidList, QStringLiteral("c[0-9][0-9]"));
-        AddFoundMembers(hidList, QStringLiteral("[0-9][0-9][0-9]"));
-    } else if (lower == u"arj") {
-        state.SeriesKind = QStringLiteral("ARJ");
-        state.SeqList.append(startFile.toLower());
-        AddFoundMembers(hidList, QStringLiteral("a[0-9][0-9]"));
-        AddFoundMembers(hidList, QStringLiteral("[0-9][0-9][0-9]"));
-    }
-    if (showStatus)
-        showStatus(QStringLiteral("Ready To Scan Archive"));
+    // Each kind: whether the start file heads the list itself, then the found-list patterns in order.
+    struct Rule {
+        SeriesKind kind;
+        bool startFileFirst;
+        QStringList patterns;
+    };
+    std::optional<Rule> rule;
+    if (lower == u"rar")
+        rule = Rule{SeriesKind::Rar, true, {QStringLiteral("[r-z][0-9][0-9]")}};
+    else if (extension == u"001")  // compared as written: the digits have no case
+        rule = Rule{SeriesKind::Num, false, {QStringLiteral("[0-9][0-9][0-9]")}};
+    else if (lower == u"ace")
+        rule = Rule{SeriesKind::Ace, true, {QStringLiteral("c[0-9][0-9]"), QStringLiteral("[0-9][0-9][0-9]")}};
+    else if (lower == u"arj")
+        rule = Rule{SeriesKind::Arj, true, {QStringLiteral("a[0-9][0-9]"), QStringLiteral("[0-9][0-9][0-9]")}};
+    if (!rule)
+        return std::nullopt;
+
+    Series series;
+    series.kind = rule->kind;
+    series.folder = folder;
+    series.startFile = startFile;
+    series.BaseName = TextBeforeLast(startFile, QStringLiteral(".")).toLower();
+    series.ReferenceSize = QFileInfo(JoinPath(folder, startFile)).size();
+    if (rule->startFileFirst)
+        series.SeqList.append(startFile.toLower());
+    const QStringList hidList = ListOrdinaryFiles(folder);
+    for (const QString& pattern : rule->patterns)
+        AddFoundMembers(series.SeqList, hidList, series.BaseName, pattern);
+    return series;
+}
+
+std::optional<QString> SeqListRefusal(const QStringList& seqList)
+{
+    if (seqList.size() >= 2)
+        return std::nullopt;
+    return seqList.isEmpty() ? SelectArchiveFirstMessage() : OnlyOneFileMessage();
 }
 
 }  // namespace quil

@@ -1,24 +1,31 @@
 // Recognition.h - decides the series a start file opens and gathers the members found beside it.
 #pragma once
 
-#include "series/Callbacks.h"
+#include "series/Series.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace quil {
 
-// Takes `startFile` in `folder` as the start file: sets SeriesKind, BaseName and ReferenceSize and
-// fills SeqList with the members present. An extension of none of the four kinds leaves SeqList
-// empty and SeriesKind unchanged. Ends with the status "Ready To Scan Archive".
-void FileList_Click(const QString& folder, const QString& startFile, const ShowStatusFn& showStatus);
+// The series that `startFile` in `folder` opens, with the members present; no value for an
+// extension of none of the four kinds.
+std::optional<Series> RecognizeSeries(const QString& folder, const QString& startFile);
 
-// Appends to SeqList, lower-cased and in listing order, every name of `hidList` whose part before
-// the last dot equals BaseName and whose extension matches `pattern` as a whole (ignoring case).
-void AddFoundMembers(const QStringList& hidList, const QString& pattern);
+// Appends to `seqList`, lower-cased and in listing order, every name of `hidList` whose part
+// before the last dot equals `baseName` and whose extension matches `pattern` as a whole
+// (ignoring case).
+void AddFoundMembers(QStringList& seqList, const QStringList& hidList, const QString& baseName,
+                     const QString& pattern);
 
 // True when `extension` matches `pattern` character by character, where a bracket group such as
 // [r-z] stands for one character in that range; letter case is ignored.
 bool ExtensionMatches(const QString& extension, const QString& pattern);
+
+// Why a found list cannot be checked or shown: "Select an Archive File First!" when it is empty,
+// "List Contains Only 1 File!" when it has one entry; no value from two entries on.
+std::optional<QString> SeqListRefusal(const QStringList& seqList);
 
 }  // namespace quil

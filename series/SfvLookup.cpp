@@ -1,9 +1,10 @@
-// SfvLookup.cpp - finds the CRC-32 an SFV file lists for a member, and computes a member's CRC-32 text.
+// SfvLookup.cpp - reads an SFV file into a table and finds the CRC-32 it lists for a member.
 #include "series/SfvLookup.h"
 
-#include "crc/clsCRC.h"
+#include "crc/ReadFailure.h"
 #include "series/FunctionModule.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,15 +15,17 @@ namespace {
 // No real SFV line is this long; a longer one (a binary file picked by mistake) matches nothing.
 constexpr qsizetype kLongestLine = 64 * 1024;
 
-// Calls `onLine` for every line of the file, ended by CR, LF or CR LF.
+// Calls `onLine` for every line of what `device` gives, ended by CR, LF or CR LF. False when a
+// read fails before the end.
 template <typename LineFn>
-void ForEachLine(QFile& file, LineFn onLine)
+bool ForEachLine(QIODevice& device, LineFn onLine)
 {
     QByteArray line;
     bool overlong = false;
     bool afterCr = false;
     char chunk[64 * 1024];
-    for (qint64 got; (got = file.read(chunk, sizeof chunk)) > 0;) {
+    qint64 got;
+    while ((got = device.read(chunk, sizeof chunk)) > 0) {
         for (qint64 i = 0; i < got; ++i) {
             const char c = chunk[i];
             if (c == '\n' && afterCr) {
@@ -44,54 +47,63 @@ void ForEachLine(QFile& file, LineFn onLine)
     }
     if (!line.isEmpty() && !overlong)
         onLine(line);
+    return got == 0;
 }
 
 }  // namespace
 
+std::variant<SfvTable, QString> SfvTable::Read(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return ReadFailure(path, QFileInfo::exists(path) ? QStringLiteral("not a regular file")
+                                                         : QStringLiteral("no such file"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadFailure(path, file.errorString());
+    SfvTable table;
+    table.path_ = path;
+    // A read that fails halfway must not pass for the end of the file: the entries after it would
+    // be lost and their members judged against nothing.
+    if (!ForEachLine(file, [&table](const QByteArray& line) { table.AddLine(line); }))
+        return ReadFailure(path, file.errorString());
+    return table;
+}
+
+SfvTable SfvTable::Parse(const QByteArray& content)
+{
+    QByteArray bytes = content;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    SfvTable table;
+    ForEachLine(buffer, [&table](const QByteArray& line) { table.AddLine(line); });
+    return table;
+}
+
+void SfvTable::AddLine(const QByteArray& bytes)
+{
+    if (bytes.startsWith(';'))
+        return;
+    const QString line = QString::fromUtf8(bytes);
+    const QString space = QStringLiteral(" ");
+    values_.insert(TrimSpaces(TextBeforeLast(line, space)).toUpper(), TrimSpaces(TextAfterLast(line, space).toUpper()));
+}
+
+QString SfvTable::Lookup(const QString& name) const
+{
+    return values_.value(TrimSpaces(name).toUpper());
+}
+
 QString LookupSfvCrc(const QString& sfvPath, const QString& name)
 {
-    // Only a regular file is opened: a FIFO picked as the SFV file must not hang the run.
-    if (!QFileInfo(sfvPath).isFile())
-        return {};
-    QFile file(sfvPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QString wanted = TrimSpaces(name).toUpper();
-    const QString space = QStringLiteral(" ");
-    QString result;
-    ForEachLine(file, [&](const QByteArray& bytes) {
-        if (bytes.startsWith(';'))
-            return;
-        const QString line = QString::fromUtf8(bytes);
-        if (TrimSpaces(TextBeforeLast(line, space)).toUpper() == wanted)
-            result = TrimSpaces(TextAfterLast(line, space).toUpper());
-    });
-    return result;
+    const auto read = SfvTable::Read(sfvPath);
+    const SfvTable* table = std::get_if<SfvTable>(&read);
+    return table ? table->Lookup(name) : QString();
 }
 
 QString CrcText(std::optional<qint32> value)
 {
     const auto bits = static_cast<quint32>(value.value_or(0));
     return QString::number(bits, 16).toUpper().rightJustified(8, u'0');
-}
-
-MemberCrc ComputeMemberCrc(clsCRC& crc, const QString& memberPath, const QString& name, bool compare,
-                           const QString& sfvPath, const ProcessEventsFn& processEvents)
-{
-    const QString expected = compare ? LookupSfvCrc(sfvPath, name) : QString();
-    if (processEvents)
-        processEvents();
-    const FileCrc value = crc.CalculateFile(memberPath);
-    if (processEvents)
-        processEvents();
-    MemberCrc result;
-    if (value.failed()) {
-        result.error = value.error;
-        return result;
-    }
-    result.text = CrcText(value.value);
-    result.ok = compare && result.text == expected.toUpper();
-    return result;
 }
 
 }  // namespace quil

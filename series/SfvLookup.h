@@ -1,36 +1,43 @@
-// SfvLookup.h - finds the CRC-32 an SFV file lists for a member, and computes a member's CRC-32 text.
+// SfvLookup.h - reads an SFV file into a table and finds the CRC-32 it lists for a member.
 #pragma once
 
-#include "series/Callbacks.h"
-
+#include <QHash>
 #include <QString>
 
 #include <optional>
+#include <variant>
 
 namespace quil {
 
-class clsCRC;
+// The entries of one SFV file. A line starting with ";" is a comment; any other line names a file
+// by its text before the last space (spaces trimmed, letter case ignored) and gives its value after
+// that space (spaces trimmed, upper-cased). When several lines name one file the last one wins.
+// Lines end at CR, LF or CR LF; a line longer than 64 KiB (a binary file picked by mistake) is no
+// entry.
+class SfvTable {
+public:
+    // The entries of the SFV file at `path`, or why it could not be read to its end (the sentence
+    // names the path). Only a regular file is opened, so a FIFO never blocks.
+    static std::variant<SfvTable, QString> Read(const QString& path);
+    static SfvTable Parse(const QByteArray& content);
 
-// The value listed for `name` in the SFV file: the last non-comment line whose text before its
-// last space names it (spaces trimmed, letter case ignored), upper-cased. "" when no line matches
-// or the file cannot be read. Lines end at CR, LF or CR LF; the file is read anew on every call.
+    const QString& path() const { return path_; }
+
+    // The value listed for `name`; "" when no line names it.
+    QString Lookup(const QString& name) const;
+
+private:
+    void AddLine(const QByteArray& line);
+
+    QString path_;
+    QHash<QString, QString> values_;  // upper-cased name -> value
+};
+
+// The value the SFV file at `sfvPath` lists for `name`, read afresh; "" when the file has no such
+// line or cannot be read.
 QString LookupSfvCrc(const QString& sfvPath, const QString& name);
 
 // Eight hexadecimal digits, upper case, zero-padded; no value (an empty file) counts as 0.
 QString CrcText(std::optional<qint32> value);
-
-struct MemberCrc {
-    QString text;     // the CRC-32 text; "" when the member could not be read
-    bool ok = false;  // the text equals the SFV entry (only when compared)
-    QString error;    // why the member could not be read
-
-    bool readFailed() const { return !error.isEmpty(); }
-};
-
-// The CRC-32 text of the member file at `memberPath`; with `compare`, whether it equals the SFV
-// entry for `name`. Pending events are processed right before and right after the computation,
-// which is where a Stop request is noticed.
-MemberCrc ComputeMemberCrc(clsCRC& crc, const QString& memberPath, const QString& name, bool compare,
-                           const QString& sfvPath, const ProcessEventsFn& processEvents);
 
 }  // namespace quil

@@ -1,41 +1,37 @@
 // StatusPopup.cpp - the explanation of one member row, shown when the row is double-clicked.
 #include "series/StatusPopup.h"
 
-#include "report/Product.h"
-#include "series/Prompts.h"
-#include "series/SeriesState.h"
+#include "series/RunResult.h"
 #include "series/SfvLookup.h"
 #include "series/SizeText.h"
 
 namespace quil {
 
-void ShowMemberStatus(Prompts& prompts, const MemberRow& row, const QString& startFile)
+StatusExplanation ExplainMemberStatus(const MemberRow& row, const RunResult& run)
 {
     const QString lineBreak = QStringLiteral("\r\n");
-    QString text = QStringLiteral("Status For: ") + row.name + lineBreak + lineBreak;
-    MessageIcon icon = MessageIcon::Exclamation;
-    switch (row.iconIndex) {
-    case 1:
-        text += QStringLiteral("File Is OK");
-        icon = MessageIcon::Information;
+    StatusExplanation shown{QStringLiteral("Status For: ") + row.name + lineBreak + lineBreak, MessageIcon::Exclamation};
+    switch (row.status) {
+    case MemberStatus::OK:
+        shown.text += QStringLiteral("File Is OK");
+        shown.icon = MessageIcon::Information;
         break;
-    case 2:
-        text += QStringLiteral("File Is Missing");
+    case MemberStatus::Missing:
+        shown.text += QStringLiteral("File Is Missing");
         break;
-    case 3:
-        text += QStringLiteral("File Has A Bad CRC Value.") + lineBreak + QStringLiteral("Has ") + row.crcText
-              + QStringLiteral(", Should Be ") + LookupSfvCrc(State().SfvPath, row.name);
+    case MemberStatus::BadCrc:
+        shown.text += QStringLiteral("File Has A Bad CRC Value.") + lineBreak + QStringLiteral("Has ") + row.crcText
+                    + QStringLiteral(", Should Be ") + LookupSfvCrc(run.sfvPath, row.name);
         break;
-    case 4:
-        text += QStringLiteral("File Has A Different Byte Size Than ") + startFile + QStringLiteral(".") + lineBreak
-              + QStringLiteral("Has ") + row.sizeText + QStringLiteral(", Should Be ")
-              + SizeText(State().ReferenceSize);
-        break;
-    default:
-        icon = MessageIcon::Information;
+    case MemberStatus::BadSize:
+        shown.text += QStringLiteral("File Has A Different Byte Size Than ") + run.series.startFile
+                    + QStringLiteral(".") + lineBreak + QStringLiteral("Has ") + row.sizeText
+                    + QStringLiteral(", Should Be ") + SizeText(run.ReferenceSize);
         break;
     }
-    prompts.message(ProductName(), text, icon);
+    if (!row.reason.isEmpty())
+        shown.text += lineBreak + row.reason;
+    return shown;
 }
 
 }  // namespace quil

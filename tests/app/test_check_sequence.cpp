@@ -9,7 +9,6 @@
 #include "app/WidgetPrompts.h"
 #include "layout/TwipUnits.h"
 #include "report/Product.h"
-#include "series/SeriesState.h"
 #include "tests/app/ModalDriver.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempSeries.h"
@@ -131,7 +130,6 @@ private slots:
 
     void init()
     {
-        ResetState();
         QSettings(ProductName(), ProductName()).clear();
         prompts = test::ScriptedPrompts();
     }
@@ -150,18 +148,19 @@ private slots:
         Select(dir.folder());
         auto* list = Find<QListWidget>("FileList");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
-        QCOMPARE(State().SeriesKind, QString("ARJ"));
+        QVERIFY(window->SelectedSeries());
+        QCOMPARE(window->SelectedSeries()->kind, SeriesKind::Arj);
         window->close();
         // The key stays the same across versions, or an upgrade forgets the folder.
         QCOMPARE(QSettings("Quillane", "Quillane").value("Settings/LastDir").toString(), dir.folder());
 
         // Reopened, as picked by hand: the folder, its start files, the first selected, the series it gives.
-        ResetState();
         Open();
         QCOMPARE(Find<FolderTree>("FTV")->selectedFolder(), dir.folder());
         QCOMPARE(Texts(Find<QListWidget>("FileList")), QStringList({"a.RAR", "d.arj"}));
         QCOMPARE(Find<QListWidget>("FileList")->currentRow(), 0);
-        QCOMPARE(State().SeqList, QStringList({"a.rar", "a.r00"}));
+        QVERIFY(window->SelectedSeries());
+        QCOMPARE(window->SelectedSeries()->SeqList, QStringList({"a.rar", "a.r00"}));
         QCOMPARE(Status(), QString("Ready"));
     }
 
@@ -229,13 +228,36 @@ private slots:
             QTimer::singleShot(0, stop, [stop] { QTest::mouseClick(stop, Qt::LeftButton); });
         });
         QCOMPARE(duringRun, QStringList({"1", "0", "0"}));  // Stop shown, Check disabled, no popup
-        QVERIFY(Rows().size() >= 3 && Rows().size() < 41);
-        QVERIFY(Find("CheckSeq")->isEnabled() && !Find("StopButton")->isVisible());
+        QVERIFY(Rows().size() >= 3);
+        QVERIFY(Rows().size() < 41);
+        QVERIFY(Find("CheckSeq")->isEnabled());
+        QVERIFY(!Find("StopButton")->isVisible());
 
         // Closed midway: the run stops, its report never brings the window back, the folder is remembered.
         RunALongCrcReport(closed, [this] { QTimer::singleShot(0, window.get(), [this] { window->close(); }); });
-        QVERIFY(!window->isVisible() && !State().KeepWalking);
+        QVERIFY(!window->isVisible());
         QCOMPARE(ReadLastDir(), closed.folder());
+    }
+
+    // Cancelling the SFV dialog ends the check silently; a file that cannot be read says why.
+    void sfvFileNotChosenOrUnreadableEndsTheCheckEarly()
+    {
+        test::TempSeries dir;
+        WriteMixedSeries(dir);
+        Open(dir.folder());
+        prompts.queueAnswer(Answer::Yes);
+        prompts.queueFile(std::nullopt);
+        prompts.queueAnswer(Answer::Yes);
+        prompts.queueFile(dir.folder());
+        for (int click = 0; click < 2; ++click)
+            QTest::mouseClick(Find<QPushButton>("CheckSeq"), Qt::LeftButton);
+        QCOMPARE(prompts.messages.size(), 3);  // two questions, one error
+        QCOMPARE(prompts.messages.last().text,
+                 "Error While Opening SFV File!\nCannot read " + dir.folder() + ": not a regular file");
+        QCOMPARE(prompts.messages.last().icon, MessageIcon::Critical);
+        QCOMPARE(prompts.dialogs.first().initialFolder, dir.folder() + "/");
+        QCOMPARE(Rows(), QStringList());
+        QVERIFY(Find("CheckSeq")->isEnabled());
     }
 
     void showSequenceListsTheFoundMembersOfTheSelectedFolderOnly()
@@ -281,7 +303,7 @@ private slots:
         QTRY_COMPARE(window->size(), first);
     }
 
-    void ctrlAltF10WritesTheTestSeriesIntoTheShownFolder()
+    void ctrlAltF10WritesTheDemoSeriesIntoTheShownFolder()
     {
         test::TempSeries dir;
         Open(dir.folder());
@@ -314,7 +336,8 @@ private slots:
         HelpViewer* viewer = nullptr;
         for (QWidget* shown : QApplication::topLevelWidgets())
             viewer = viewer ? viewer : qobject_cast<HelpViewer*>(shown);
-        QVERIFY(viewer && viewer->isVisible());
+        QVERIFY(viewer);
+        QVERIFY(viewer->isVisible());
         QCOMPARE(viewer->source(), QUrl::fromLocalFile(builtFolder + "/quil.html"));
     }
 };

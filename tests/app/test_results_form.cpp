@@ -1,7 +1,7 @@
 // test_results_form.cpp - the report window: its text and the clipboard, saving, cancelling, closing.
 #include "app/QUILResultsForm.h"
 #include "report/ScanReport.h"
-#include "series/SeriesState.h"
+#include "series/RunResult.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempSeries.h"
 
@@ -16,6 +16,7 @@ class ResultsFormTest : public QObject {
     Q_OBJECT
 
     test::ScriptedPrompts prompts;
+    RunResult run;  // any run makes a report: what it says is the report's own test
 
     static QByteArray Read(const QString& path)
     {
@@ -26,21 +27,21 @@ class ResultsFormTest : public QObject {
 private slots:
     void init()
     {
-        ResetState();  // any state makes a report: what it says is the report's own test
-        State().MissingList = QStringList{"movie.r01", "movie.r02"};
+        run = {};
+        run.MissingList = QStringList{"movie.r01", "movie.r02"};
         prompts = test::ScriptedPrompts();
     }
 
     void showsTheReportAlreadyOnTheClipboard()
     {
         QGuiApplication::clipboard()->setText("something older");
-        QUILResultsForm form(nullptr, prompts, QString());
+        QUILResultsForm form(nullptr, prompts, run, QString());
         const auto* list = form.findChild<QListWidget*>("ReportList");
         QStringList shown;
         for (int row = 0; row < list->count(); ++row)
             shown << list->item(row)->text();
-        QCOMPARE(shown, ComposeReport());
-        QCOMPARE(QGuiApplication::clipboard()->text(), ReportText(ComposeReport()));
+        QCOMPARE(shown, ComposeReport(run));
+        QCOMPARE(QGuiApplication::clipboard()->text(), ReportText(ComposeReport(run)));
     }
 
     // What a save writes and says is the save command's test; here the window's button drives it.
@@ -50,14 +51,15 @@ private slots:
         prompts.queueFile(std::nullopt);
         prompts.queueFile(dir.path("one.txt"));
         prompts.queueFile(dir.path("two.txt"));
-        QUILResultsForm form(nullptr, prompts, dir.folder());
+        QUILResultsForm form(nullptr, prompts, run, dir.folder());
         form.show();
         for (int click = 0; click < 3; ++click)
             QTest::mouseClick(form.findChild<QPushButton*>("SaveFile"), Qt::LeftButton);
         QCOMPARE(QDir(dir.folder()).entryList(QDir::Files), QStringList({"one.txt", "two.txt"}));
         QCOMPARE(Read(dir.path("one.txt")), (form.ReportText() + "\r\n").toLocal8Bit());
         QCOMPARE(Read(dir.path("one.txt")), Read(dir.path("two.txt")));
-        QVERIFY(form.isVisible() && !QApplication::overrideCursor());
+        QVERIFY(form.isVisible());
+        QVERIFY(!QApplication::overrideCursor());
         QTest::mouseClick(form.findChild<QPushButton*>("ExitButton"), Qt::LeftButton);
         QVERIFY(!form.isVisible());
     }

@@ -48,6 +48,19 @@ private slots:
         QVERIFY(!run.output.contains('\r'));
     }
 
+    void crcReportShowsEachCrcAndComparesSizes()
+    {
+        TempSeries series;
+        series.add("m.ace", 50);
+        series.add("m.c00", 40);
+        const Outcome run = Run({"--crc", "m.ace"}, series.folder());
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.output.split('\n').mid(0, 2),
+                 QStringList({"OK\tm.ace\t0,050\t" + TempSeries::crcTextFor("m.ace", 50),
+                              "Bad Size\tm.c00\t0,040\t" + TempSeries::crcTextFor("m.c00", 40)}));
+        QVERIFY(run.output.contains("\nm.c00 Has A Different Byte Size Than m.ace\n"));
+    }
+
     void cleanSfvCheckExitsZeroAndSavesTheReport()
     {
         TempSeries series;
@@ -75,7 +88,9 @@ private slots:
         QTest::newRow("not a start file") << QStringList{"x.r00"} << 2 << "Select an Archive File First!\n";
         QTest::newRow("one member") << QStringList{"lone.arj"} << 2 << "List Contains Only 1 File!\n";
         QTest::newRow("report not writable") << QStringList{"--save", "/proc/none/r.txt", "x.rar"} << 2
-                                             << "Error While Saving Report File!\n";
+                                             << "Error While Saving Report File!\nCannot write /proc/none/r.txt: ";
+        QTest::newRow("sfv file absent") << QStringList{"--sfv", "none.sfv", "x.rar"} << 2
+                                         << "Error While Opening SFV File!\nCannot read ";
         QTest::newRow("both modes") << QStringList{"--sfv", "a.sfv", "--crc", "x.rar"} << 2 << "Usage: quillane-check";
         QTest::newRow("unknown option") << QStringList{"--fast", "x.rar"} << 2 << "Usage: quillane-check";
         QTest::newRow("no start file") << QStringList{"--crc"} << 2 << "Usage: quillane-check";

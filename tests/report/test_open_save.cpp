@@ -15,8 +15,9 @@ private slots:
         const clsOpenSave d;
         QCOMPARE(QVariantList({d.Filter(), d.FilterIndex(), d.InitDir(), d.MaxFileSize(), d.CancelError()}),
                  QVariantList({"All Files (*.*)|*.*", 1, QDir::rootPath(), 260, false}));
-        QVERIFY(d.Flags() == 0 && d.hwnd() == 0 && d.FileExt() == 0);
-        QVERIFY(d.DefaultExt().isEmpty() && d.DialogTitle().isEmpty() && d.FileName().isEmpty());
+        QCOMPARE(d.Flags(), 0);
+        QCOMPARE(d.FileExt(), 0);
+        QCOMPARE(QStringList({d.DefaultExt(), d.DialogTitle(), d.FileName()}), QStringList({"", "", ""}));
     }
 
     void filterSeparatorForm_data()
@@ -64,7 +65,9 @@ private slots:
                          cancelError ? QString("Cancel was selected") : QString());
                 QCOMPARE(dialog.FileName() + QString::number(dialog.FilterIndex()), QString("kept.txt3"));
                 const FileDialogRequest& asked = prompts.dialogs.at(0);
-                QVERIFY(asked.save == save && asked.overwritePrompt == save && asked.fileMustExist == !save);
+                QCOMPARE(asked.save, save);
+                QCOMPARE(asked.overwritePrompt, save);
+                QCOMPARE(asked.fileMustExist, !save);
             }
         }
     }

@@ -34,14 +34,18 @@ private slots:
         QCOMPARE(file.readAll(), QByteArray("line\r\nAvailable At x\r\n"));
         QCOMPARE(QDir(dir.folder()).entryList(QDir::Files), QStringList{"old.txt"});
         // A message for the failure and the save, none for the cancel; the busy cursor comes back each time.
-        QCOMPARE(prompts.messageTexts(),
-                 QStringList({"Error While Saving Report File!", "File Saved As " + dir.path("old.txt")}));
+        QCOMPARE(prompts.messages.size(), 2);
+        QVERIFY(prompts.messages[0].text.startsWith("Error While Saving Report File!\nCannot write " + dir.path("taken.txt")
+                                                    + ": "));
+        QCOMPARE(prompts.messages[1].text, "File Saved As " + dir.path("old.txt"));
         QCOMPARE(prompts.messages[0].icon, MessageIcon::Critical);
         QCOMPARE(prompts.messages[1].icon, MessageIcon::None);
         QCOMPARE(busy, QStringList({"on", "off", "on", "off", "on", "off"}));
         // The last dialog is set up afresh: it does not offer the previous save's name.
         const FileDialogRequest& last = prompts.dialogs.at(2);
-        QVERIFY(last.save && last.overwritePrompt && last.fileName.isEmpty());
+        QVERIFY(last.save);
+        QVERIFY(last.overwritePrompt);
+        QVERIFY(last.fileName.isEmpty());
         QCOMPARE(QStringList({last.title, last.initialFolder, last.defaultExtension}),
                  QStringList({"Specify The Filename To Save To...", dir.folder() + "/", "txt"}));
         QCOMPARE(last.filters, (QList<QPair<QString, QString>>{{"TXT Files (*.txt)", "*.txt"}}));

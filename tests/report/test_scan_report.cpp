@@ -1,7 +1,7 @@
 // test_scan_report.cpp - the report lines composed from a run's state, and the report text.
 #include "report/Product.h"
 #include "report/ScanReport.h"
-#include "series/SeriesState.h"
+#include "series/RunResult.h"
 
 #include <QtTest>
 
@@ -12,17 +12,18 @@ class ScanReportTest : public QObject {
 
     static QString Footer() { return "Report Created By Quillane Version 3.1.005\r\nAvailable At " + ProductWebPage(); }
 
+    RunResult run;
+
 private slots:
-    // The state the worked example leaves: test.r01 missing, sizes compared, all matching.
+    // The run of the worked example: test.r01 missing, sizes compared, all matching.
     void init()
     {
-        ResetState();
-        SeriesState& state = State();
-        state.SeriesKind = "RAR";
-        state.BaseName = "test";
-        state.SeqList = QStringList{"test.rar", "test.r00", "test.r02", "test.r03"};
-        state.LastMemberName = "test.r03";
-        state.MissingList = QStringList{"test.r01"};
+        run = {};
+        run.series.kind = SeriesKind::Rar;
+        run.series.BaseName = "test";
+        run.series.SeqList = QStringList{"test.rar", "test.r00", "test.r02", "test.r03"};
+        run.LastMemberName = "test.r03";
+        run.MissingList = QStringList{"test.r01"};
     }
 
     void workedExample()
@@ -38,7 +39,7 @@ private slots:
             "Number Of Files With Differing Sizes: 0",
             "Total Number Of Files: 4", "",
             "Total Errors/Differences Found: 1", ""};
-        const QStringList lines = ComposeReport();
+        const QStringList lines = ComposeReport(run);
         QCOMPARE(lines, expected);
         QCOMPARE(ReportText(lines), expected.join("\r\n") + "\r\n" + Footer());
     }
@@ -70,12 +71,11 @@ private slots:
         QFETCH(QStringList, missing);
         QFETCH(QStringList, problems);
         QFETCH(QStringList, sectionLines);
-        SeriesState& state = State();
-        state.CheckWithSfv = sfvMode;
-        state.MissingList = missing;
-        (sfvMode ? state.CRCList : state.SizeList) = problems;
-        (sfvMode ? state.SizeList : state.CRCList) = QStringList{"test.old"};  // the other mode's list: no section
-        const QStringList lines = ComposeReport();
+        run.mode = sfvMode ? CheckMode::SfvCheck : CheckMode::SizeOnly;
+        run.MissingList = missing;
+        (sfvMode ? run.CRCList : run.SizeList) = problems;
+        (sfvMode ? run.SizeList : run.CRCList) = QStringList{"test.old"};  // the other mode's list: no section
+        const QStringList lines = ComposeReport(run);
         QCOMPARE(lines.mid(2, sectionLines.size() + 1), sectionLines + QStringList{"SUMMARY"});
         // Only the mode's own count line appears, yet the total adds every list.
         const QString countLine = sfvMode ? "Number Of Files With Bad CRC Values: " : "Number Of Files With Differing Sizes: ";
@@ -86,10 +86,12 @@ private slots:
 
     void startNameIsRebuiltFromTheKindExactly()
     {
-        State().BaseName = "movie.part";
-        for (const auto& [kind, startName] : {std::pair{"NUM", "movie.part.001"}, {"ACE", "movie.part.ace"}, {"rar", ""}}) {
-            State().SeriesKind = kind;
-            QCOMPARE(ComposeReport().first(), "For The Archive Sequence Starting With " + QString(startName) + "...");
+        run.series.BaseName = "movie.part";
+        for (const auto& [kind, startName] :
+             {std::pair{SeriesKind::Num, "movie.part.001"}, {SeriesKind::Ace, "movie.part.ace"},
+              {SeriesKind::Arj, "movie.part.arj"}}) {
+            run.series.kind = kind;
+            QCOMPARE(ComposeReport(run).first(), "For The Archive Sequence Starting With " + QString(startName) + "...");
         }
     }
 

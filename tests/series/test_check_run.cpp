@@ -1,11 +1,9 @@
-// test_check_run.cpp - whole check runs over real series on disk, in each mode, with scripted answers.
+// test_check_run.cpp - whole check runs over real series on disk, in each mode.
 #include "crc/clsCRC.h"
-#include "report/clsOpenSave.h"
 #include "series/CheckRun.h"
 #include "series/Recognition.h"
-#include "series/SeriesState.h"
+#include "series/SfvLookup.h"
 #include "tests/support/RecordingView.h"
-#include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempSeries.h"
 
 #include <QFile>
@@ -14,31 +12,19 @@
 #include <sys/stat.h>
 
 using namespace quil;
-using test::Row;
 
 class CheckRunTest : public QObject {
     Q_OBJECT
 
     test::RecordingView view;
-    test::ScriptedPrompts prompts;
     clsCRC crc;
-    clsOpenSave dialog;
 
-    RunEnd check(const test::TempSeries& series, const QString& startFile)
+    static Series recognised(const test::TempSeries& dir, const QString& startFile)
     {
-        FileList_Click(series.folder(), startFile, {});
-        CheckRun run(view, prompts, crc, dialog);
-        return run.CheckSeq_Click(series.folder());
-    }
-
-    // Answers the questions for mode 0 (sizes only), 1 (CRC report) or 2 (SFV check with `sfv`).
-    void chooseMode(int mode, const QString& sfv = {})
-    {
-        prompts.queueAnswer(mode == 2 ? Answer::Yes : Answer::No);
-        if (mode == 2)
-            prompts.queueFile(sfv);
-        else
-            prompts.queueAnswer(mode == 1 ? Answer::Yes : Answer::No);
+        const std::optional<Series> series = RecognizeSeries(dir.folder(), startFile);
+        if (!series)
+            qFatal("%s is not a start file", qPrintable(startFile));
+        return *series;
     }
 
     static void add(test::TempSeries& series, std::initializer_list<const char*> names)
@@ -52,105 +38,117 @@ class CheckRunTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void init()
-    {
-        ResetState();
-        view = {};
-        prompts = {};
-    }
+    void init() { view = {}; }
 
     void eachModeGivesItsVerdicts_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("faultyVerdict");
-        QTest::newRow("sizes only") << 0 << "Bad Size";
-        QTest::newRow("crc report") << 1 << "Bad Size";
+        QTest::addColumn<CheckMode>("mode");
+        QTest::addColumn<MemberStatus>("faultyVerdict");
+        QTest::newRow("sizes only") << CheckMode::SizeOnly << MemberStatus::BadSize;
+        QTest::newRow("crc report") << CheckMode::CrcReport << MemberStatus::BadSize;
         // No SFV line for x.r01: its CRC fails and its short size goes unnoticed.
-        QTest::newRow("sfv check") << 2 << "Bad CRC";
+        QTest::newRow("sfv check") << CheckMode::SfvCheck << MemberStatus::BadCrc;
     }
 
     // Written in capitals, the series checks like one in lower case. A folder and a FIFO named as
     // members are missing and never opened: reading the FIFO would hang the run.
     void eachModeGivesItsVerdicts()
     {
-        QFETCH(int, mode);
-        QFETCH(QString, faultyVerdict);
-        test::TempSeries series;
+        QFETCH(CheckMode, mode);
+        QFETCH(MemberStatus, faultyVerdict);
+        test::TempSeries dir;
         for (const char* name : {"X.RAR", "X.R00", "X.R04"})
-            series.add(name, 100);
-        series.add("X.R01", 60);
-        QVERIFY(QDir(series.folder()).mkdir("X.R02"));
-        QCOMPARE(::mkfifo(QFile::encodeName(series.path("X.R03")).constData(), 0600), 0);
-        chooseMode(mode, series.write("x.sfv", ("; made by hand\r\nX.RAR " + crcOf("X.RAR", 100).toLower() + "\nx.r00 "
-                                                + crcOf("X.R00", 100) + "\nx.r04 " + crcOf("X.R04", 100) + "\n")
-                                                   .toUtf8()));
-        QCOMPARE(check(series, "X.RAR"), RunEnd::Finished);
-        QCOMPARE(view.statusWords(), QStringList({"OK", "OK", faultyVerdict, "Missing", "Missing", "OK"}));
-        QCOMPARE(view.rows.mid(2, 2), QList<Row>({{"x.r01", mode == 0 ? "Skipped" : crcOf("X.R01", 60), "0,060",
-                                                    faultyVerdict},
-                                                   {"x.r02", "?", "?", "Missing"}}));
-        QCOMPARE(State().MissingList, QStringList({"x.r02", "x.r03"}));
-        QCOMPARE(mode == 2 ? State().CRCList : State().SizeList, QStringList({"x.r01"}));
-        QCOMPARE(view.reportsShown, 1);
+            dir.add(name, 100);
+        dir.add("X.R01", 60);
+        QVERIFY(QDir(dir.folder()).mkdir("X.R02"));
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.path("X.R03")).constData(), 0600), 0);
+        const SfvTable sfv = SfvTable::Parse(("; made by hand\r\nX.RAR " + crcOf("X.RAR", 100).toLower() + "\nx.r00 "
+                                              + crcOf("X.R00", 100) + "\nx.r04 " + crcOf("X.R04", 100) + "\n")
+                                                 .toUtf8());
+        CheckRun run(view, crc);
+        const RunResult result = run.Run(recognised(dir, "X.RAR"), mode, &sfv);
+        QVERIFY(!result.cancelled);
+        QCOMPARE(view.statuses(), QList<MemberStatus>({MemberStatus::OK, MemberStatus::OK, faultyVerdict,
+                                                       MemberStatus::Missing, MemberStatus::Missing, MemberStatus::OK}));
+        QCOMPARE(view.rows.at(2), (MemberRow{"x.r01", "0,060", mode == CheckMode::SizeOnly ? "Skipped" : crcOf("X.R01", 60),
+                                             faultyVerdict}));
+        QCOMPARE(view.rows.at(3).sizeText, QString("?"));
+        QCOMPARE(view.rows.at(3).crcText, QString("?"));
+        QVERIFY(view.rows.at(3).reason.endsWith("X.R02: not a regular file"));
+        QCOMPARE(result.rows, view.rows);
+        QCOMPARE(result.MissingList, QStringList({"x.r02", "x.r03"}));
+        QCOMPARE(mode == CheckMode::SfvCheck ? result.CRCList : result.SizeList, QStringList({"x.r01"}));
+        QCOMPARE(result.ProblemsFound(), 3);
+        QCOMPARE(result.LastMemberName, QString("x.r04"));
+        QCOMPARE(result.ReferenceSize, qint64(100));
     }
 
-    void sfvFileNotChosenOrUnreadableAbandonsTheRun()
+    // A member that is there but cannot be read: in an SFV check a bad CRC with no value, in a CRC
+    // report a missing member; either way the row says why.
+    void unreadableMemberCarriesItsReason()
     {
-        test::TempSeries series;
-        add(series, {"x.rar", "x.r00"});
-        prompts.queueAnswer(Answer::Yes);
-        prompts.queueFile(std::nullopt);
-        QCOMPARE(check(series, "x.rar"), RunEnd::Abandoned);
-        QCOMPARE(prompts.messages.size(), 1);  // the question alone, no message
-        QCOMPARE(prompts.dialogs.first().initialFolder, series.folder() + "/");
-
-        chooseMode(2, series.folder());  // a folder cannot be read as an SFV file
-        QCOMPARE(check(series, "x.rar"), RunEnd::Abandoned);
-        QCOMPARE(prompts.messages.last().text, QString("Error While Opening SFV File!"));
-        QVERIFY(view.rows.isEmpty());
-        QCOMPARE(view.enabled, QList<bool>({true, true}));
+        if (::geteuid() == 0)
+            QSKIP("root reads every file");
+        test::TempSeries dir;
+        add(dir, {"x.rar", "x.r00"});
+        QVERIFY(QFile::setPermissions(dir.path("x.r00"), {}));
+        const SfvTable sfv;
+        CheckRun run(view, crc);
+        const RunResult sfvRun = run.Run(recognised(dir, "x.rar"), CheckMode::SfvCheck, &sfv);
+        QCOMPARE(sfvRun.rows.at(1).status, MemberStatus::BadCrc);
+        QCOMPARE(sfvRun.rows.at(1).crcText, QString("?"));
+        QVERIFY(sfvRun.rows.at(1).reason.contains("Permission denied"));
+        const RunResult crcRun = run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport);
+        QCOMPARE(crcRun.rows.at(1).status, MemberStatus::Missing);
+        QVERIFY(crcRun.rows.at(1).reason.contains("Permission denied"));
     }
 
-    void stopKeepsTheRowsSoFarAndSkipsTheReport()
+    void stopKeepsTheRowsSoFar()
     {
-        test::TempSeries series;
-        add(series, {"x.rar", "x.r00", "x.r01", "x.r02", "x.r03"});
-        FileList_Click(series.folder(), "x.rar", {});
-        chooseMode(1);
-        CheckRun run(view, prompts, crc, dialog);
+        test::TempSeries dir;
+        add(dir, {"x.rar", "x.r00", "x.r01", "x.r02", "x.r03"});
+        CheckRun run(view, crc);
         view.onEvents = [&] {
             if (view.rows.size() == 2)
-                run.StopButton_Click();
+                run.Stop();
         };
-        QCOMPARE(run.CheckSeq_Click(series.folder()), RunEnd::Cancelled);
+        const RunResult result = run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport);
+        QVERIFY(result.cancelled);
         QCOMPARE(view.rows.size(), 3);  // the member being processed still gets its row
-        QCOMPARE(view.statuses.last(), QString("Checking Cancelled"));
-        QCOMPARE(view.reportsShown, 0);
+        // A new run starts afresh.
+        view.onEvents = {};
+        QVERIFY(!run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport).cancelled);
     }
 
-    void refusesAListTooShortToBeASeries()
+    void firstMemberGoneSinceListedKeepsTheListedSize()
     {
-        test::TempSeries series;
-        add(series, {"x.rar"});
-        CheckRun run(view, prompts, crc, dialog);
-        QCOMPARE(run.CheckSeq_Click(series.folder()), RunEnd::Refused);  // nothing recognised yet
-        QCOMPARE(check(series, "x.rar"), RunEnd::Refused);
-        QCOMPARE(prompts.messageTexts(), QStringList({"Select an Archive File First!", "List Contains Only 1 File!"}));
-        QVERIFY(view.rows.isEmpty());
+        test::TempSeries dir;
+        add(dir, {"x.rar", "x.r00"});
+        dir.add("x.r01", 7);
+        const Series series = recognised(dir, "x.rar");
+        QVERIFY(QFile::remove(dir.path("x.rar")));
+        CheckRun run(view, crc);
+        const RunResult result = run.Run(series, CheckMode::SizeOnly);
+        QCOMPARE(result.MissingList, QStringList({"x.rar"}));
+        QCOMPARE(result.SizeList, QStringList({"x.r01"}));
+        QCOMPARE(result.ReferenceSize, qint64(10));
+        QCOMPARE(view.progressTip, QString("Checking File Number 2 Of 3"));
     }
 
     void progressStaysInRangeWhenMoreMembersTurnUp()
     {
-        test::TempSeries series;
-        add(series, {"x.rar", "x.r00", "x.r02"});
-        FileList_Click(series.folder(), "x.rar", {});
-        add(series, {"x.r01"});  // appears after the listing: four present, three found
-        chooseMode(0);
-        CheckRun run(view, prompts, crc, dialog);
-        QCOMPARE(run.CheckSeq_Click(series.folder()), RunEnd::Finished);
-        QCOMPARE(view.statusWords(), QStringList({"OK", "OK", "OK", "OK"}));
-        for (int value : view.progress)
-            QVERIFY(value >= 0 && value <= view.maximum);
+        test::TempSeries dir;
+        add(dir, {"x.rar", "x.r00", "x.r02"});
+        const Series series = recognised(dir, "x.rar");
+        add(dir, {"x.r01"});  // appears after the listing: four present, three found
+        CheckRun run(view, crc);
+        const RunResult result = run.Run(series, CheckMode::SizeOnly);
+        QCOMPARE(result.rows.size(), 4);
+        QCOMPARE(result.ProblemsFound(), 0);
+        for (int value : view.progress) {
+            QVERIFY(value >= 0);
+            QVERIFY(value <= view.maximum);
+        }
         QCOMPARE(view.progressTip, QString("Checking File Number 3 Of 3"));
     }
 };

@@ -1,5 +1,6 @@
 // test_sfv_lookup.cpp - reading SFV files and comparing a member's CRC-32 text with its entry.
 #include "crc/clsCRC.h"
+#include "series/MemberCrc.h"
 #include "series/SfvLookup.h"
 #include "tests/support/TempSeries.h"
 
@@ -21,7 +22,8 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("capital name, two spaces, lower-case value")
             << QByteArray("MOVIE.R00  0a1b2c3d\r\n") << "movie.r00" << "0A1B2C3D";
-        QTest::newRow("commented entry") << QByteArray(";movie.r00 0A1B2C3D\r\n") << "movie.r00" << "";
+        // A member really named ";movie.r00" shows the line is skipped as a comment, not as a non-match.
+        QTest::newRow("commented entry") << QByteArray(";movie.r00 0A1B2C3D\r\n") << ";movie.r00" << "";
         QTest::newRow("tab instead of space") << QByteArray("movie.r00\t0A1B2C3D\r\n") << "movie.r00" << "";
         QTest::newRow("last line wins")
             << QByteArray("movie.r00 11111111\r\nmovie.r01 22222222\r\nmovie.r00 33333333\r\n") << "movie.r00"
@@ -39,6 +41,7 @@ private slots:
         QFETCH(QByteArray, sfv);
         QFETCH(QString, name);
         QFETCH(QString, expected);
+        QCOMPARE(SfvTable::Parse(sfv).Lookup(name), expected);
         test::TempSeries dir;
         QCOMPARE(LookupSfvCrc(dir.write("check.sfv", sfv), name), expected);
     }
@@ -46,8 +49,10 @@ private slots:
     void unreadableSfvHasNoMatchingLine()
     {
         test::TempSeries dir;
+        const auto folder = SfvTable::Read(dir.folder());
+        QVERIFY(std::holds_alternative<QString>(folder));
+        QCOMPARE(std::get<QString>(folder), "Cannot read " + dir.folder() + ": not a regular file");
         QCOMPARE(LookupSfvCrc(dir.path("absent.sfv"), "movie.r00"), QString());
-        QCOMPARE(LookupSfvCrc(dir.folder(), "movie.r00"), QString());
         const QByteArray fifo = QFile::encodeName(dir.path("fifo.sfv"));
         QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
         QCOMPARE(LookupSfvCrc(dir.path("fifo.sfv"), "movie.r00"), QString());  // returns, never waits
@@ -70,12 +75,12 @@ private slots:
         const QString shortened = dir.write("short.sfv", ("movie.r00 " + text.mid(1) + "\r\n").toUtf8());
 
         clsCRC crc;
-        const MemberCrc matched = ComputeMemberCrc(crc, member, "movie.r00", true, full, {});
+        const MemberCrc matched = ComputeMemberCrc(crc, member, LookupSfvCrc(full, "movie.r00"), {});
         QCOMPARE(matched.text, text);
         QVERIFY(matched.ok);
-        QVERIFY(!ComputeMemberCrc(crc, member, "movie.r00", true, shortened, {}).ok);
-        QCOMPARE(ComputeMemberCrc(crc, dir.write("empty.r01", {}), "empty.r01", false, full, {}).text,
-                 QString("00000000"));
+        QVERIFY(!ComputeMemberCrc(crc, member, LookupSfvCrc(shortened, "movie.r00"), {}).ok);
+        QVERIFY(!ComputeMemberCrc(crc, member, std::nullopt, {}).ok);
+        QCOMPARE(ComputeMemberCrc(crc, dir.write("empty.r01", {}), std::nullopt, {}).text, QString("00000000"));
     }
 };
 

@@ -1,7 +1,6 @@
 // test_status_popup.cpp - what a double-clicked member row says.
-#include "series/SeriesState.h"
+#include "series/RunResult.h"
 #include "series/StatusPopup.h"
-#include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempSeries.h"
 
 #include <QtTest>
@@ -16,32 +15,38 @@ private slots:
 
     void explainsEachStatus_data()
     {
-        QTest::addColumn<int>("iconIndex");
+        QTest::addColumn<MemberStatus>("status");
+        QTest::addColumn<QString>("reason");
         QTest::addColumn<QString>("explanation");
         QTest::addColumn<MessageIcon>("icon");
-        QTest::newRow("OK") << 1 << "File Is OK" << MessageIcon::Information;
-        QTest::newRow("Missing") << 2 << "File Is Missing" << MessageIcon::Exclamation;
-        QTest::newRow("Bad CRC") << 3 << "File Has A Bad CRC Value.\r\nHas 0BADC0DE, Should Be CBF43926"
+        QTest::newRow("OK") << MemberStatus::OK << "" << "File Is OK" << MessageIcon::Information;
+        QTest::newRow("Missing") << MemberStatus::Missing << "" << "File Is Missing" << MessageIcon::Exclamation;
+        QTest::newRow("Bad CRC") << MemberStatus::BadCrc << ""
+                                 << "File Has A Bad CRC Value.\r\nHas 0BADC0DE, Should Be CBF43926"
                                  << MessageIcon::Exclamation;
-        QTest::newRow("Bad Size") << 4 << "File Has A Different Byte Size Than Movie.rar.\r\nHas 0,060, Should Be 0,100"
+        QTest::newRow("Bad Size") << MemberStatus::BadSize << ""
+                                  << "File Has A Different Byte Size Than Movie.rar.\r\nHas 0,060, Should Be 0,100"
                                   << MessageIcon::Exclamation;
-        QTest::newRow("no status") << 0 << "" << MessageIcon::Information;
+        QTest::newRow("there but unreadable") << MemberStatus::Missing << "Cannot read movie.r01: Input/output error"
+                                              << "File Is Missing\r\nCannot read movie.r01: Input/output error"
+                                              << MessageIcon::Exclamation;
     }
 
     void explainsEachStatus()
     {
-        QFETCH(int, iconIndex);
+        QFETCH(MemberStatus, status);
+        QFETCH(QString, reason);
         QFETCH(QString, explanation);
         QFETCH(MessageIcon, icon);
         test::TempSeries dir;
-        State().SfvPath = dir.write("movie.sfv", "movie.r01 CBF43926\r\n");  // read again for "Should Be"
-        State().ReferenceSize = 100;
-        test::ScriptedPrompts prompts;
-        ShowMemberStatus(prompts, {"movie.r01", iconIndex, "0,060", "0BADC0DE"}, "Movie.rar");
-        QCOMPARE(prompts.messageTexts(), QStringList({"Status For: movie.r01\r\n\r\n" + explanation}));
-        QCOMPARE(prompts.messages[0].icon, icon);
+        RunResult run;
+        run.series.startFile = "Movie.rar";
+        run.sfvPath = dir.write("movie.sfv", "movie.r01 CBF43926\r\n");  // read again for "Should Be"
+        run.ReferenceSize = 100;
+        const StatusExplanation shown = ExplainMemberStatus({"movie.r01", "0,060", "0BADC0DE", status, reason}, run);
+        QCOMPARE(shown.text, "Status For: movie.r01\r\n\r\n" + explanation);
+        QCOMPARE(shown.icon, icon);
     }
-
 };
 
 QTEST_GUILESS_MAIN(StatusPopupTest)

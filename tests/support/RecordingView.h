@@ -10,50 +10,35 @@
 
 namespace quil::test {
 
-struct Row {
-    QString name, crcText, sizeText, status;
-    bool operator==(const Row&) const = default;
-};
-
 class RecordingView : public RunView {
 public:
-    void ResetMemberList() override { rows.clear(); }
-    void AddMemberRow(const QString& name, const QString& crcText, const QString& sizeText,
-                      const QString& status) override
-    {
-        rows.append({name, crcText, sizeText, status});
-    }
-    void ShowStatus(const QString& text) override { statuses.append(text); }
+    void AddMemberRow(const MemberRow& row) override { rows.append(row); }
+    void ShowStatus(const QString& text) override { statusTexts.append(text); }
     void SetProgress(int value, int max) override
     {
         progress.append(value);
         maximum = max;
     }
     void SetProgressTip(const QString& tip) override { progressTip = tip; }
-    void EnableControls(bool enable) override { enabled.append(enable); }
-    void SetBusy(bool) override {}
     void ProcessEvents() override
     {
         if (onEvents)
             onEvents();
     }
-    void ShowReport() override { ++reportsShown; }
 
-    QStringList statusWords() const
+    QList<MemberStatus> statuses() const
     {
-        QStringList words;
-        for (const Row& row : rows)
-            words.append(row.status);
-        return words;
+        QList<MemberStatus> out;
+        for (const MemberRow& row : rows)
+            out.append(row.status);
+        return out;
     }
 
-    QList<Row> rows;
-    QStringList statuses;
+    QList<MemberRow> rows;
+    QStringList statusTexts;
     QList<int> progress;
     int maximum = 0;
     QString progressTip;
-    QList<bool> enabled;
-    int reportsShown = 0;
     std::function<void()> onEvents;  // runs inside ProcessEvents: a test's "click"
 };
 

@@ -1,5 +1,5 @@
-// test_test_series.cpp - the demonstration series: its files, its questions, and a folder it cannot fill.
-#include "series/TestSeries.h"
+// test_demo_series.cpp - the demonstration series: its files, its questions, and a folder it cannot fill.
+#include "series/DemoSeries.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempSeries.h"
 
@@ -9,7 +9,7 @@
 
 using namespace quil;
 
-class TestSeriesTest : public QObject {
+class DemoSeriesTest : public QObject {
     Q_OBJECT
 
     static QStringList QuiltestFiles(const QString& folder)
@@ -18,13 +18,13 @@ class TestSeriesTest : public QObject {
     }
 
 private slots:
-    void rootFolderGivesNamesFromTheRoot() { QCOMPARE(TestSeriesFolder("/"), QString()); }
+    void rootFolderGivesNamesFromTheRoot() { QCOMPARE(DemoSeriesFolder("/"), QString()); }
 
     void answeringNoWritesNothing()
     {
         test::TempSeries dir;
         test::ScriptedPrompts prompts;  // answers No
-        QCOMPARE(GenerateTestSeries(dir.folder(), prompts, {}), TestSeriesEnd::Declined);
+        QCOMPARE(WriteDemoSeries(dir.folder(), prompts, {}), DemoSeriesEnd::Declined);
         QCOMPARE(prompts.messageTexts(), QStringList({"Generate A Test?"}));
         QVERIFY(QuiltestFiles(dir.folder()).isEmpty());
     }
@@ -36,8 +36,8 @@ private slots:
             test::ScriptedPrompts prompts;
             prompts.queueAnswer(Answer::Yes);
             QStringList statuses;
-            QCOMPARE(GenerateTestSeries(dir.folder() + "/", prompts, [&](const QString& s) { statuses << s; }),
-                     TestSeriesEnd::Written);
+            QCOMPARE(WriteDemoSeries(dir.folder() + "/", prompts, [&](const QString& s) { statuses << s; }),
+                     DemoSeriesEnd::Written);
             QCOMPARE(prompts.messageTexts().last(), QString("Test generation Complete"));
             QCOMPARE(statuses.size(), 354);  // one per file of the r, s, t and u runs
             QCOMPARE(statuses.last(), "Creating " + dir.folder() + "/quiltest.u53");
@@ -59,7 +59,7 @@ private slots:
         QVERIFY(QDir(dir.folder()).mkdir("quiltest.r05"));
         test::ScriptedPrompts prompts;
         prompts.queueAnswer(Answer::Yes);
-        QCOMPARE(GenerateTestSeries(dir.folder(), prompts, {}), TestSeriesEnd::Failed);
+        QCOMPARE(WriteDemoSeries(dir.folder(), prompts, {}), DemoSeriesEnd::Failed);
         QCOMPARE(prompts.messages.size(), 2);
         QVERIFY(prompts.messages[1].text.startsWith("Error While Creating Test Series!\r\n\r\n" + dir.folder()
                                                     + "/quiltest.r05: "));
@@ -67,5 +67,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSeriesTest)
-#include "test_test_series.moc"
+QTEST_GUILESS_MAIN(DemoSeriesTest)
+#include "test_demo_series.moc"

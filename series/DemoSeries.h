@@ -1,4 +1,4 @@
-// TestSeries.h - writes a demonstration RAR series with known faults for the checker to find.
+// DemoSeries.h - writes a demonstration RAR series with known faults for the checker to find.
 #pragma once
 
 #include "series/Callbacks.h"
@@ -11,15 +11,15 @@ class Prompts;
 
 // The folder the series goes into: `fileListFolder` with one trailing separator removed, so the
 // root "/" gives "" and the names become "/quiltest.rar" and so on.
-QString TestSeriesFolder(const QString& fileListFolder);
+QString DemoSeriesFolder(const QString& fileListFolder);
 
-enum class TestSeriesEnd { Declined, Written, Failed };
+enum class DemoSeriesEnd { Declined, Written, Failed };
 
 // Asks "Generate A Test?"; on Yes writes quiltest.rar and quiltest.r00 to .u54 (each "!" * N + CR LF:
 // N = 20000, 1700 for u54), deletes the four members numbered 10 and rewrites the four numbered 20
 // with N = 15000, showing "Creating <path>" before each of the r, s, t and u runs' files, then says
 // "Test generation Complete". The first file that cannot be written or deleted ends the command
 // with a critical message naming it and why; what was written until then stays.
-TestSeriesEnd GenerateTestSeries(const QString& fileListFolder, Prompts& prompts, const ShowStatusFn& showStatus);
+DemoSeriesEnd WriteDemoSeries(const QString& fileListFolder, Prompts& prompts, const ShowStatusFn& showStatus);
 
 }  // namespace quil

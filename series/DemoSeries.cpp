@@ -1,5 +1,5 @@
-// TestSeries.cpp - writes a demonstration RAR series with known faults for the checker to find.
-#include "series/TestSeries.h"
+// DemoSeries.cpp - writes a demonstration RAR series with known faults for the checker to find.
+#include "series/DemoSeries.h"
 
 #include "series/Prompts.h"
 
@@ -14,13 +14,13 @@ constexpr int kRegularLength = 20000;
 constexpr int kLastLength = 1700;
 constexpr int kWrongLength = 15000;
 
-QString TestTitle()
+QString DemoTitle()
 {
     return QStringLiteral("Brenvale - Test");
 }
 
 // "" when the file now holds `bangs` exclamation marks and CR LF; otherwise why not.
-QString WriteTestFile(const QString& path, int bangs)
+QString WriteDemoFile(const QString& path, int bangs)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -32,7 +32,7 @@ QString WriteTestFile(const QString& path, int bangs)
     return file.error() == QFileDevice::NoError ? QString() : file.errorString();
 }
 
-QString RemoveTestFile(const QString& path)
+QString RemoveDemoFile(const QString& path)
 {
     QFile file(path);
     return file.remove() ? QString() : file.errorString();
@@ -48,7 +48,7 @@ QString WriteSeries(const QString& target, const ShowStatusFn& showStatus)
 {
     const QString base = target + QStringLiteral("/quiltest.");
     const auto write = [&](const QString& extension, int bangs) -> QString {
-        const QString error = WriteTestFile(base + extension, bangs);
+        const QString error = WriteDemoFile(base + extension, bangs);
         return error.isEmpty() ? error : base + extension + QStringLiteral(": ") + error;
     };
     const struct { QChar letter; int last; } runs[] = {{u'r', 99}, {u's', 99}, {u't', 99}, {u'u', 53}};
@@ -67,7 +67,7 @@ QString WriteSeries(const QString& target, const ShowStatusFn& showStatus)
         return error;
     for (const auto& run : runs) {
         const QString extension = run.letter + QStringLiteral("10");
-        if (QString error = RemoveTestFile(base + extension); !error.isEmpty())
+        if (QString error = RemoveDemoFile(base + extension); !error.isEmpty())
             return base + extension + QStringLiteral(": ") + error;
     }
     for (const auto& run : runs) {
@@ -79,7 +79,7 @@ QString WriteSeries(const QString& target, const ShowStatusFn& showStatus)
 
 }  // namespace
 
-QString TestSeriesFolder(const QString& fileListFolder)
+QString DemoSeriesFolder(const QString& fileListFolder)
 {
     QString folder = QDir::fromNativeSeparators(fileListFolder);
     if (folder.endsWith(u'/'))
@@ -87,19 +87,19 @@ QString TestSeriesFolder(const QString& fileListFolder)
     return folder;
 }
 
-TestSeriesEnd GenerateTestSeries(const QString& fileListFolder, Prompts& prompts, const ShowStatusFn& showStatus)
+DemoSeriesEnd WriteDemoSeries(const QString& fileListFolder, Prompts& prompts, const ShowStatusFn& showStatus)
 {
-    if (prompts.message(TestTitle(), QStringLiteral("Generate A Test?"), MessageIcon::Question,
+    if (prompts.message(DemoTitle(), QStringLiteral("Generate A Test?"), MessageIcon::Question,
                         MessageButtons::YesNo, Answer::Yes) != Answer::Yes)
-        return TestSeriesEnd::Declined;
-    const QString error = WriteSeries(TestSeriesFolder(fileListFolder), showStatus);
+        return DemoSeriesEnd::Declined;
+    const QString error = WriteSeries(DemoSeriesFolder(fileListFolder), showStatus);
     if (!error.isEmpty()) {
-        prompts.message(TestTitle(), QStringLiteral("Error While Creating Test Series!\r\n\r\n") + error,
+        prompts.message(DemoTitle(), QStringLiteral("Error While Creating Test Series!\r\n\r\n") + error,
                         MessageIcon::Critical);
-        return TestSeriesEnd::Failed;
+        return DemoSeriesEnd::Failed;
     }
-    prompts.message(TestTitle(), QStringLiteral("Test generation Complete"), MessageIcon::Information);
-    return TestSeriesEnd::Written;
+    prompts.message(DemoTitle(), QStringLiteral("Test generation Complete"), MessageIcon::Information);
+    return DemoSeriesEnd::Written;
 }
 
 }  // namespace quil

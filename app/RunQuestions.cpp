@@ -1,0 +1,50 @@
+// RunQuestions.cpp - what the window asks before a check: the mode, and for an SFV check the SFV file.
+#include "app/RunQuestions.h"
+
+#include "report/FileDialogSetup.h"
+#include "report/Product.h"
+#include "report/clsOpenSave.h"
+#include "series/FunctionModule.h"
+#include "series/Messages.h"
+#include "series/Prompts.h"
+
+namespace quil {
+
+namespace {
+
+std::optional<RunChoice> ChooseSfvFile(Prompts& prompts, clsOpenSave& dialog, const QString& folder)
+{
+    PrepareFileDialog(dialog, {QStringLiteral("sfv"), QStringLiteral("Find The SFV File To Use..."),
+                               QStringLiteral("SFV Files (*.sfv)|*.sfv"), clsOpenSave::FileMustExist, folder});
+    QString failure = dialog.ShowOpen(prompts);
+    const QString chosen = TrimSpaces(dialog.FileName());
+    if (failure.isEmpty() && chosen.isEmpty())
+        return std::nullopt;
+    if (failure.isEmpty()) {
+        auto read = SfvTable::Read(chosen);
+        if (auto* table = std::get_if<SfvTable>(&read))
+            return RunChoice{CheckMode::SfvCheck, std::move(*table)};
+        failure = std::get<QString>(read);
+    }
+    // A file that cannot be read would fail every member as "Bad CRC"; say so before the walk.
+    prompts.message(ProductName(), WithReason(SfvOpenErrorMessage(), failure), MessageIcon::Critical);
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<RunChoice> AskRunChoice(Prompts& prompts, clsOpenSave& sfvDialog, const QString& folder)
+{
+    const Answer useSfv = prompts.message(
+        ProductName(), QStringLiteral("Would You Like To Check Each File's CRC-32 Value Using An Existing SFV File?"),
+        MessageIcon::Question, MessageButtons::YesNo, Answer::Yes);
+    if (useSfv == Answer::Yes)
+        return ChooseSfvFile(prompts, sfvDialog, folder);
+    const Answer reportCrc = prompts.message(
+        ProductName(),
+        QStringLiteral("Would You Like To Report Each File's CRC-32 Value Anyway (Without SFV File Checking)?"),
+        MessageIcon::Question, MessageButtons::YesNo, Answer::No);
+    return RunChoice{reportCrc == Answer::Yes ? CheckMode::CrcReport : CheckMode::SizeOnly, std::nullopt};
+}
+
+}  // namespace quil

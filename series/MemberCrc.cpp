@@ -1,0 +1,27 @@
+// MemberCrc.cpp - a member's CRC-32 text, and whether it is the one its SFV entry lists.
+#include "series/MemberCrc.h"
+
+#include "crc/clsCRC.h"
+#include "series/SfvLookup.h"
+
+namespace quil {
+
+MemberCrc ComputeMemberCrc(clsCRC& crc, const QString& memberPath, const std::optional<QString>& expected,
+                           const ProcessEventsFn& processEvents)
+{
+    if (processEvents)
+        processEvents();
+    const FileCrc value = crc.CalculateFile(memberPath);
+    if (processEvents)
+        processEvents();
+    MemberCrc result;
+    if (value.failed()) {
+        result.error = value.error;
+        return result;
+    }
+    result.text = CrcText(value.value);
+    result.ok = expected && result.text == expected->toUpper();
+    return result;
+}
+
+}  // namespace quil

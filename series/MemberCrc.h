@@ -1,0 +1,28 @@
+// MemberCrc.h - a member's CRC-32 text, and whether it is the one its SFV entry lists.
+#pragma once
+
+#include "series/Callbacks.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace quil {
+
+class clsCRC;
+
+struct MemberCrc {
+    QString text;     // the CRC-32 text; "" when the member could not be read
+    bool ok = false;  // the text equals the expected one (only when one was given)
+    QString error;    // why the member could not be read
+
+    bool readFailed() const { return !error.isEmpty(); }
+};
+
+// The CRC-32 text of the member file at `memberPath`; with an `expected` value, whether it equals
+// it (letter case ignored). Pending events are processed right before and right after the
+// computation, which is where a Stop request is noticed.
+MemberCrc ComputeMemberCrc(clsCRC& crc, const QString& memberPath, const std::optional<QString>& expected,
+                           const ProcessEventsFn& processEvents);
+
+}  // namespace quil

@@ -1,0 +1,19 @@
+// Messages.h - the messages a check shows, worded once for the windows and the command line.
+#pragma once
+
+#include <QString>
+
+namespace quil {
+
+inline QString SelectArchiveFirstMessage() { return QStringLiteral("Select an Archive File First!"); }
+inline QString OnlyOneFileMessage() { return QStringLiteral("List Contains Only 1 File!"); }
+inline QString SfvOpenErrorMessage() { return QStringLiteral("Error While Opening SFV File!"); }
+inline QString SaveErrorMessage() { return QStringLiteral("Error While Saving Report File!"); }
+
+// A message followed, on the next line, by why it happened; the message alone without a reason.
+inline QString WithReason(const QString& message, const QString& reason)
+{
+    return reason.isEmpty() ? message : message + u'\n' + reason;
+}
+
+}  // namespace quil

@@ -1,12 +1,46 @@
 // FolderListing.cpp - the ordinary files of a folder, as the start-file list and the hidden listing show them.
 #include "series/FolderListing.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
+#include <QRegularExpression>
 
 #include <algorithm>
+#include <memory>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace quil {
+
+namespace {
+
+// A regular file, or a link to one; asks the file system only when the entry does not say.
+bool IsOrdinaryFile(const QByteArray& folder, const dirent& entry)
+{
+    if (entry.d_type == DT_REG)
+        return true;
+    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
+        return false;
+    struct stat info {};
+    return ::stat((folder + '/' + entry.d_name).constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+NameFilter PatternFilter(const QString& patterns)
+{
+    QList<QRegularExpression> expressions;
+    for (const QString& pattern : patterns.split(u';', Qt::SkipEmptyParts)) {
+        if (pattern == u"*")
+            return {};
+        expressions.append(QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
+                                              QRegularExpression::CaseInsensitiveOption));
+    }
+    return [expressions](const QString& name) {
+        return std::any_of(expressions.cbegin(), expressions.cend(),
+                           [&name](const QRegularExpression& e) { return e.match(name).hasMatch(); });
+    };
+}
+
+}  // namespace
 
 bool NameOrderLess(const QString& a, const QString& b)
 {
@@ -14,24 +48,30 @@ bool NameOrderLess(const QString& a, const QString& b)
     return folded != 0 ? folded < 0 : QString::compare(a, b, Qt::CaseSensitive) < 0;
 }
 
-QStringList ListOrdinaryFiles(const QString& folder, const QString& patterns)
+QStringList ListOrdinaryFiles(const QString& folder, const NameFilter& keep)
 {
     if (folder.isEmpty())
         return {};
-    QDir dir(folder);
-    dir.setNameFilters(patterns.split(u';', Qt::SkipEmptyParts));
-    // Without QDir::System, FIFOs, sockets, devices and dangling links stay out; without
-    // QDir::Hidden, so do dot files.
-    dir.setFilter(QDir::Files | QDir::NoDotAndDotDot);
-    dir.setSorting(QDir::Unsorted);
+    const QByteArray path = QFile::encodeName(folder);
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.constData()), &::closedir);
+    if (!dir)
+        return {};
     QStringList names;
-    const QFileInfoList entries = dir.entryInfoList();
-    for (const QFileInfo& entry : entries) {
-        if (entry.isFile() && !entry.fileName().startsWith(u'.'))
-            names.append(entry.fileName());
+    while (const dirent* entry = ::readdir(dir.get())) {
+        // Dot files are hidden; folders, FIFOs, sockets, devices and dangling links are no files.
+        if (entry->d_name[0] == '.')
+            continue;
+        const QString name = QFile::decodeName(entry->d_name);
+        if ((!keep || keep(name)) && IsOrdinaryFile(path, *entry))
+            names.append(name);
     }
     std::sort(names.begin(), names.end(), NameOrderLess);
     return names;
+}
+
+QStringList ListOrdinaryFiles(const QString& folder, const QString& patterns)
+{
+    return ListOrdinaryFiles(folder, PatternFilter(patterns));
 }
 
 }  // namespace quil

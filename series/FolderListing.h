@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace quil {
 
 // The start-file patterns: the first members of the four series kinds.
@@ -14,6 +16,12 @@ inline constexpr char kStartFilePatterns[] = "*.rar;*.001;*.ace;*.arj";
 // regular files and links to regular files; names starting with "." are hidden and left out, as are
 // folders, FIFOs, sockets, devices and dangling links. A folder that cannot be read gives no names.
 QStringList ListOrdinaryFiles(const QString& folder, const QString& patterns = QStringLiteral("*"));
+
+// Whether a name belongs in a listing; an empty filter keeps every name.
+using NameFilter = std::function<bool(const QString& name)>;
+
+// The same listing, of the names `keep` accepts. Filtering before sorting keeps a large folder cheap.
+QStringList ListOrdinaryFiles(const QString& folder, const NameFilter& keep);
 
 // Ascending name order ignoring letter case; names equal but for case keep a fixed order.
 bool NameOrderLess(const QString& a, const QString& b);

@@ -71,7 +71,10 @@ std::optional<Series> RecognizeSeries(const QString& folder, const QString& star
     series.ReferenceSize = QFileInfo(JoinPath(folder, startFile)).size();
     if (rule->startFileFirst)
         series.SeqList.append(startFile.toLower());
-    const QStringList hidList = ListOrdinaryFiles(folder);
+    // Only names of this series can be members; the rest of a large folder need not be sorted.
+    const QStringList hidList = ListOrdinaryFiles(folder, [&series](const QString& name) {
+        return TextBeforeLast(name, QStringLiteral(".")).toLower() == series.BaseName;
+    });
     for (const QString& pattern : rule->patterns)
         AddFoundMembers(series.SeqList, hidList, series.BaseName, pattern);
     return series;

@@ -232,6 +232,8 @@ void CheckSequence::FileList_Click(int row)
 {
     if (const QListWidgetItem* item = FileList->item(row))
         quil::FileList_Click(fileListFolder_, item->text(), [this](const QString& text) { ShowStatus(text); });
+    else
+        State().SeqList.clear();  // no start file taken: Check Sequence asks for one
 }
 
 void CheckSequence::CheckSeq_Click()

@@ -26,6 +26,8 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(quil::ProductName());
+    // Wayland desktops find the window's menu entry, and so its icon, by this name.
+    QApplication::setDesktopFileName(QStringLiteral(QUILLANE_APP_ID));
     quil::WidgetPrompts prompts;
     quil::CheckSequence window(prompts);
     quil::StartUp(window, options.path);

@@ -229,8 +229,10 @@ void CheckSequence::SetFileListFolder(const QString& folder)
 void CheckSequence::FileList_Click(int row)
 {
     const QListWidgetItem* item = FileList->item(row);
-    if (!item)
+    if (!item) {
+        series_.reset();  // no start file taken: Check Sequence asks for one
         return;
+    }
     SetBusy(true);
     series_ = RecognizeSeries(fileListFolder_, item->text());
     SetBusy(false);

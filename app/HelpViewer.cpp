@@ -1,18 +1,17 @@
-// HelpViewer.cpp - the help window: shows the help document shipped beside the program.
+// HelpViewer.cpp - the help window: shows the help document shipped with the program.
 #include "app/HelpViewer.h"
 
 #include "report/Product.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
 namespace quil {
 
-QStringList HelpFolders()
+QStringList HelpFolders(const QString& programFolder)
 {
-    return {QCoreApplication::applicationDirPath()};
+    return {programFolder, QDir::cleanPath(programFolder + u'/' + QStringLiteral(QUILLANE_HELP_FROM_PROGRAM))};
 }
 
 QString FindHelpDocument(const QStringList& folders)
@@ -27,8 +26,7 @@ QString FindHelpDocument(const QStringList& folders)
 
 QString MissingHelpNotice(const QStringList& folders)
 {
-    return QStringLiteral("The help document %1 was not found. It belongs beside the program; "
-                          "these folders were searched:\r\n\r\n%2")
+    return QStringLiteral("The help document %1 was not found. These folders were searched:\r\n\r\n%2")
         .arg(QString::fromLatin1(kHelpDocumentName), folders.join(QStringLiteral("\r\n")));
 }
 

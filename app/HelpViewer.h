@@ -1,17 +1,17 @@
-// HelpViewer.h - the help window: shows the help document shipped beside the program.
+// HelpViewer.h - the help window: shows the help document shipped with the program.
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTextBrowser>
 
 namespace quil {
 
-// The name of the help document, installed beside the program.
 inline constexpr char kHelpDocumentName[] = "quil.html";
 
-// Where the help document is looked for: the program's own folder (the build and the install
-// both put it there).
-QStringList HelpFolders();
+// Where the help document is looked for: `programFolder`, where the build puts it, then the data
+// folder an install puts it in, found from `programFolder` (bin/../share/quillane).
+QStringList HelpFolders(const QString& programFolder = QCoreApplication::applicationDirPath());
 
 // The first `folders` entry that holds the help document, as a full path; "" when none does.
 QString FindHelpDocument(const QStringList& folders);

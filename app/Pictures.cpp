@@ -115,14 +115,19 @@ QPixmap StatusIcon(int iconIndex)
     return pixmap;
 }
 
+void PaintWindowIcon(QPainter& painter, qreal size)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    DrawVolumes(painter, size / 32.0);
+}
+
 QIcon WindowIcon()
 {
     QIcon icon;
     for (int size : {16, 32, 48, 64}) {
         QPixmap pixmap = TransparentPixmap(size, size);
         QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        DrawVolumes(painter, size / 32.0);
+        PaintWindowIcon(painter, size);
         painter.end();
         icon.addPixmap(pixmap);
     }

@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QPainter;
+
 namespace quil {
 
 // The 16 x 16 row icon of a member status by its icon index: 1 a blue tick with a grey shadow,
@@ -12,6 +14,10 @@ QPixmap StatusIcon(int iconIndex);
 
 // The window icon: three stacked volumes with a tick, in several sizes.
 QIcon WindowIcon();
+
+// Paints the window icon into the square from (0, 0) to (size, size); the icon theme's files are
+// drawn by it too, so the menu shows the window's picture.
+void PaintWindowIcon(QPainter& painter, qreal size);
 
 // The help button's picture: a white question mark on a blue disc, transparent around it.
 QPixmap HelpPicture();

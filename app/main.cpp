@@ -1,17 +1,35 @@
 // main.cpp - starts Quillane: one main window, and the program ends when it closes.
 #include "app/CheckSequence.h"
+#include "app/StartOptions.h"
 #include "app/StartUp.h"
 #include "app/WidgetPrompts.h"
 #include "report/Product.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTextStream>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QFile::decodeName(argv[i]));
+    const quil::StartOptions options = quil::ParseStartOptions(arguments);
+    if (options.action != quil::StartOptions::Action::Open) {
+        // --help and --version need no display, so no window system is touched for them.
+        QCoreApplication core(argc, argv);
+        QTextStream output(stdout);
+        QTextStream errors(stderr);
+        return quil::AnswerOnTerminal(options, QCoreApplication::applicationDirPath(), output, errors);
+    }
+    // Qt sees no argument, so a start file named like one of its options is still a start file.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName(quil::ProductName());
+    // Wayland desktops find the window's menu entry, and so its icon, by this name.
+    QApplication::setDesktopFileName(QStringLiteral(QUILLANE_APP_ID));
     quil::WidgetPrompts prompts;
     quil::CheckSequence window(prompts);
-    quil::StartUp(window);
+    quil::StartUp(window, options.path);
     return QApplication::exec();
 }

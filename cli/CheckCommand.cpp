@@ -3,6 +3,7 @@
 
 #include "cli/CheckOptions.h"
 #include "cli/ConsoleView.h"
+#include "cli/DemoSeriesCommand.h"
 #include "crc/clsCRC.h"
 #include "report/Product.h"
 #include "report/ReportFile.h"
@@ -44,6 +45,8 @@ int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStre
     case CheckOptions::Action::Usage:
         errors << "quillane-check: " << options.usageError << "\n\n" << UsageText();
         return kRefused;
+    case CheckOptions::Action::DemoSeries:
+        return RunDemoSeriesCommand(options.demoFolder, output, errors);
     case CheckOptions::Action::Check:
         break;
     }

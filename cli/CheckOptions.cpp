@@ -19,16 +19,20 @@ QString UsageText()
 {
     return QStringLiteral(
         "Usage: quillane-check [--sfv SFV_FILE | --crc] [--save REPORT_FILE] START_FILE\n"
+        "       quillane-check --demo-series FOLDER\n"
         "Checks the archive series that START_FILE (.rar, .arj, .ace or .001) opens.\n"
         "\n"
         "  --sfv SFV_FILE      compare each volume's CRC-32 with SFV_FILE\n"
         "  --crc               report each volume's CRC-32 and compare sizes\n"
         "                      (neither: compare sizes only)\n"
         "  --save REPORT_FILE  also write the scan report to REPORT_FILE\n"
+        "  --demo-series FOLDER\n"
+        "                      write the demonstration series with known faults into FOLDER\n"
         "  --help              show this text\n"
         "  --version           show the version\n"
         "\n"
-        "Exit status: 0 no problem found, 1 problems found, 2 refused or bad usage.\n");
+        "Exit status: 0 no problem found (or the series written), 1 problems found,\n"
+        "2 refused, not written or bad usage.\n");
 }
 
 CheckOptions ParseCheckOptions(const QStringList& arguments)
@@ -49,7 +53,7 @@ CheckOptions ParseCheckOptions(const QStringList& arguments)
         }
         const qsizetype equals = argument.indexOf(u'=');
         const QString name = equals < 0 ? argument : argument.left(equals);
-        const bool takesValue = name == u"--sfv" || name == u"--save";
+        const bool takesValue = name == u"--sfv" || name == u"--save" || name == u"--demo-series";
         if (!takesValue && equals >= 0)
             return Refuse(QStringLiteral("option %1 takes no value").arg(name));
         QString value;
@@ -74,9 +78,17 @@ CheckOptions ParseCheckOptions(const QStringList& arguments)
             crcGiven = true;
         } else if (name == u"--save") {
             options.reportFile = value;
+        } else if (name == u"--demo-series") {
+            options.demoFolder = value;
         } else {
             return Refuse(QStringLiteral("unknown option %1").arg(argument));
         }
+    }
+    if (!options.demoFolder.isEmpty()) {
+        if (sfvGiven || crcGiven || !options.reportFile.isEmpty() || !positional.isEmpty())
+            return Refuse(QStringLiteral("--demo-series takes no other option and no START_FILE"));
+        options.action = CheckOptions::Action::DemoSeries;
+        return options;
     }
     if (sfvGiven && crcGiven)
         return Refuse(QStringLiteral("--sfv and --crc cannot be used together"));

@@ -9,12 +9,13 @@
 namespace quil::cli {
 
 struct CheckOptions {
-    enum class Action { Check, Help, Version, Usage };
+    enum class Action { Check, DemoSeries, Help, Version, Usage };
     Action action = Action::Check;
     CheckMode mode = CheckMode::SizeOnly;
     QString sfvFile;
     QString reportFile;  // "" unless --save was given
     QString startFile;
+    QString demoFolder;  // where --demo-series writes
     QString usageError;  // why the command line was refused
 };
 

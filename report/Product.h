@@ -5,22 +5,16 @@
 
 namespace quil {
 
-inline constexpr int kVersionMajor = 3;
-inline constexpr int kVersionMinor = 1;
-inline constexpr int kVersionRevision = 5;
+// The version and the web page are the build's (the CMake project's), so the package and the
+// desktop metadata show the same ones.
+inline constexpr int kVersionMajor = QUILLANE_VERSION_MAJOR;
+inline constexpr int kVersionMinor = QUILLANE_VERSION_MINOR;
 
 inline QString ProductName() { return QStringLiteral("Quillane"); }
 
-// The product's home page. The project has no home yet, so a reserved example domain stands in.
-inline QString ProductWebPage() { return QStringLiteral("https://quillane.example.org/"); }
+inline QString ProductWebPage() { return QStringLiteral(QUILLANE_HOMEPAGE); }
 
-// "3.1.005": major and minor in plain decimal, the revision with at least three digits.
-inline QString VersionText()
-{
-    return QStringLiteral("%1.%2.%3")
-        .arg(kVersionMajor)
-        .arg(kVersionMinor)
-        .arg(QString::number(kVersionRevision).rightJustified(3, u'0'));
-}
+// "3.1.005", as the project version spells it.
+inline QString VersionText() { return QStringLiteral(QUILLANE_VERSION); }
 
 }  // namespace quil

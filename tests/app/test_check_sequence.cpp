@@ -14,6 +14,7 @@
 #include "tests/support/TempSeries.h"
 
 #include <QListWidget>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -44,6 +45,24 @@ int ShownIcon(const QIcon& icon)
     return 0;
 }
 
+// Drags `paths` over the window and, when the window takes them, drops them; whether it took them.
+bool DragAndDrop(QWidget* window, const QStringList& paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    const QPoint middle = window->rect().center();
+    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &drop);
+    return drop.isAccepted();
+}
+
 void DoubleClick(QAbstractItemView* view, int row)
 {
     const QPoint place = view->visualRect(view->model()->index(row, 0)).center();
@@ -67,11 +86,11 @@ class CheckSequenceTest : public QObject {
         return control ? control : (qFatal("no control %s", name), nullptr);
     }
 
-    void Open(const QString& folder = {})
+    void Open(const QString& folder = {}, const QString& startPath = {})
     {
         window.reset();  // as at a restart: the old window is gone before the new one starts
         window = std::make_unique<CheckSequence>(prompts);
-        StartUp(*window);
+        StartUp(*window, startPath);
         window->activateWindow();  // the keys reach only the active window
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         if (!folder.isEmpty())
@@ -162,6 +181,48 @@ private slots:
         QVERIFY(window->SelectedSeries());
         QCOMPARE(window->SelectedSeries()->SeqList, QStringList({"a.rar", "a.r00"}));
         QCOMPARE(Status(), QString("Ready"));
+    }
+
+    void opensAPathGivenAtStartOrDropped_data()
+    {
+        QTest::addColumn<QString>("name");  // in the series folder; "" for the folder itself
+        QTest::addColumn<bool>("dropped");
+        QTest::addColumn<int>("row");  // taken in the start-file list; -1 for none
+        QTest::addColumn<QStringList>("seqList");
+        for (const bool dropped : {false, true}) {
+            const char* how = dropped ? "dropped" : "at start";
+            QTest::addRow("folder %s", how) << "" << dropped << 0 << QStringList{"a.rar", "a.r00"};
+            QTest::addRow("start file %s", how) << "b.arj" << dropped << 1 << QStringList{"b.arj", "b.a01"};
+            QTest::addRow("other file %s", how) << "b.a01" << dropped << -1 << QStringList{};
+        }
+    }
+    void opensAPathGivenAtStartOrDropped()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, dropped);
+        QFETCH(int, row);
+        QFETCH(QStringList, seqList);
+        test::TempSeries dir, remembered;
+        for (const char* member : {"a.rar", "a.r00", "b.arj", "b.a01"})
+            dir.add(member, 5);
+        remembered.add("z.rar", 5);
+        WriteLastDir(remembered.folder());
+        const QString path = name.isEmpty() ? dir.folder() : dir.path(name);
+        Open({}, dropped ? QString() : path);
+        if (dropped) {
+            QVERIFY(!DragAndDrop(window.get(), {path, dir.path("a.rar")}));  // one path at a time
+            QCOMPARE(Find<FolderTree>("FTV")->selectedFolder(), remembered.folder());
+            QVERIFY(DragAndDrop(window.get(), {path}));
+        }
+        auto* list = Find<QListWidget>("FileList");
+        QCOMPARE(Find<FolderTree>("FTV")->selectedFolder(), dir.folder());
+        QCOMPARE(list->currentRow(), row);
+        QCOMPARE(list->selectedItems().size(), row < 0 ? 0 : 1);
+        QCOMPARE(window->SelectedSeries() ? window->SelectedSeries()->SeqList : QStringList(), seqList);
+        if (row < 0) {
+            QTest::mouseClick(Find<QPushButton>("CheckSeq"), Qt::LeftButton);
+            QCOMPARE(prompts.messageTexts(), QStringList({"Select an Archive File First!"}));
+        }
     }
 
     void checksTheSeriesAndARowExplainsItself_data()

@@ -80,6 +80,20 @@ private slots:
         QCOMPARE(QString::fromUtf8(bytes).replace("\r\n", "\n"), run.output.mid(run.output.indexOf("\n\n") + 2));
     }
 
+    // The demonstration series, written where no key can reach the window, shows its faults when checked.
+    void demoSeriesIsWrittenAndChecksWithItsFaults()
+    {
+        TempSeries dir;
+        const Outcome written = Run({"--demo-series", dir.folder()}, dir.folder());
+        QCOMPARE(QStringList({QString::number(written.status), written.output, written.errors}),
+                 QStringList({"0", "Test generation Complete\n", ""}));
+        const Outcome checked = Run({"quiltest.rar"}, dir.folder());
+        QCOMPARE(checked.status, 1);
+        QVERIFY(checked.output.contains("Missing\tquiltest.r10\t?\t?\n"));
+        QVERIFY(checked.output.contains("Bad Size\tquiltest.u54\t1,702\tSkipped\n"));
+        QVERIFY(checked.output.contains("Total Errors/Differences Found: 9\n"));  // four missing, five short
+    }
+
     void refusalsUsageHelpAndVersion_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -95,6 +109,10 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"--fast", "x.rar"} << 2 << "Usage: quillane-check";
         QTest::newRow("no start file") << QStringList{"--crc"} << 2 << "Usage: quillane-check";
         QTest::newRow("value missing") << QStringList{"x.rar", "--save"} << 2 << "Usage: quillane-check";
+        QTest::newRow("demo series not written") << QStringList{"--demo-series", "/proc/none"} << 2
+                                                 << "Error While Creating Test Series!\n\n/proc/none/quiltest.r00: ";
+        QTest::newRow("demo series and a start file") << QStringList{"--demo-series", ".", "x.rar"} << 2
+                                                      << "Usage: quillane-check";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: quillane-check [--sfv SFV_FILE | --crc]";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "quillane-check (Quillane) ";
     }

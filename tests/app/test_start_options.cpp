@@ -1,0 +1,45 @@
+// test_start_options.cpp - quillane's command line as a user types it, with no display to open a window on.
+#include <QProcess>
+#include <QtTest>
+
+class StartOptionsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void answersOnTheTerminal_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");  // the start of standard output, or of standard error when refused
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: quillane [START_FILE | FOLDER]\n";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "quillane (Quillane) 3.1.005\n";
+        QTest::newRow("unknown option") << QStringList{"--fast"} << 2 << "quillane: unknown option --fast\n";
+        QTest::newRow("two paths") << QStringList{".", ".."} << 2
+                                   << "quillane: only one START_FILE or FOLDER may be given\n";
+        QTest::newRow("a name after --") << QStringList{"--", "--help"} << 2
+                                         << "quillane: --help: no such file or folder\n";
+    }
+    void answersOnTheTerminal()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(display);
+        process.setProcessEnvironment(environment);
+        process.start(QUILLANE_PATH, arguments);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), status);
+        const QString output = QString::fromUtf8(process.readAllStandardOutput());
+        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2((status == 0 ? output : errors).startsWith(says), qPrintable(output + errors));
+        // The usage names the help document the build placed beside the program.
+        if (status == 0 && arguments == QStringList{"--help"})
+            QVERIFY(output.endsWith("The help (F1 in the window): " QUILLANE_BUILT_APP_FOLDER "/quil.html\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(StartOptionsTest)
+#include "test_start_options.moc"

@@ -17,9 +17,9 @@
 #include "layout/WindowGeometry.h"
 #include "report/Product.h"
 #include "series/DemoSeries.h"
-#include "series/FolderListing.h"
 #include "series/Messages.h"
 #include "series/Recognition.h"
+#include "series/StartFiles.h"
 #include "series/StatusPopup.h"
 
 #include <QApplication>
@@ -223,7 +223,7 @@ void CheckSequence::SetFileListFolder(const QString& folder)
     fileListFolder_ = folder;
     const QSignalBlocker quiet(FileList);
     FileList->clear();
-    FileList->addItems(ListOrdinaryFiles(folder, QString::fromLatin1(kStartFilePatterns)));
+    FileList->addItems(StartFiles(folder));
 }
 
 void CheckSequence::FileList_Click(int row)

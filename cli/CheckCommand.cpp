@@ -8,10 +8,10 @@
 #include "report/ReportFile.h"
 #include "report/ScanReport.h"
 #include "series/CheckRun.h"
-#include "series/FolderListing.h"
 #include "series/Messages.h"
 #include "series/Recognition.h"
 #include "series/SfvLookup.h"
+#include "series/StartFiles.h"
 
 #include <QFileInfo>
 
@@ -26,7 +26,7 @@ constexpr int kRefused = 2;
 // The start file counts only if the start-file list would offer it.
 bool IsListedStartFile(const QFileInfo& start)
 {
-    return ListOrdinaryFiles(start.absolutePath(), kStartFilePatterns).contains(start.fileName());
+    return StartFiles(start.absolutePath()).contains(start.fileName());
 }
 
 }  // namespace

@@ -58,11 +58,11 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
 
 void CheckRun::CheckFirstMember()
 {
-    const QString first = result_.series.SeqList.first().toLower();
+    const QString first = result_.series.firstMember;
     view_.ShowMemberStatus(QStringLiteral("Checking %1...").arg(first));
     const MemberFile file = finder_->Find(first);
     if (!file.isRegularFile()) {
-        // Gone since it was listed: the size recorded then stays the reference.
+        // Gone since it was listed, or part 1 of a set that lacks it: the size recorded then stays the reference.
         result_.ReferenceSize = result_.series.ReferenceSize;
         result_.FileCounter = 0;
         AddMissing(first, file.problem);

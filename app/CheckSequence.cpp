@@ -279,7 +279,7 @@ void CheckSequence::ErrorGrid_DblClick()
         return;
     const MemberRow row{item->text(0), item->text(1), item->text(2),
                         static_cast<MemberStatus>(item->data(0, kStatusRole).toInt()),
-                        item->data(0, kReasonRole).toString()};
+                        item->data(0, kReasonRole).toString(), std::nullopt};
     const StatusExplanation explanation = ExplainMemberStatus(row, *lastRun_);
     prompts_.message(ProductName(), explanation.text, explanation.icon);
 }

@@ -72,8 +72,9 @@ private slots:
         QCOMPARE(view.statuses(), QList<MemberStatus>({MemberStatus::OK, MemberStatus::OK, faultyVerdict,
                                                        MemberStatus::Missing, MemberStatus::Missing, MemberStatus::OK}));
         QCOMPARE(view.rows.at(2), (MemberRow{"x.r01", "0,060", mode == CheckMode::SizeOnly ? "Skipped" : crcOf("X.R01", 60),
-                                             faultyVerdict}));
+                                             faultyVerdict, "", 60}));
         QCOMPARE(view.rows.at(3).sizeText, QString("?"));
+        QCOMPARE(view.rows.at(3).bytes, std::nullopt);
         QCOMPARE(view.rows.at(3).crcText, QString("?"));
         QVERIFY(view.rows.at(3).reason.endsWith("X.R02: not a regular file"));
         QCOMPARE(result.rows, view.rows);

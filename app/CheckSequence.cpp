@@ -17,9 +17,9 @@
 #include "layout/WindowGeometry.h"
 #include "report/Product.h"
 #include "series/DemoSeries.h"
-#include "series/FolderListing.h"
 #include "series/Messages.h"
 #include "series/Recognition.h"
+#include "series/StartFiles.h"
 #include "series/StatusPopup.h"
 
 #include <QApplication>
@@ -223,7 +223,7 @@ void CheckSequence::SetFileListFolder(const QString& folder)
     fileListFolder_ = folder;
     const QSignalBlocker quiet(FileList);
     FileList->clear();
-    FileList->addItems(ListOrdinaryFiles(folder, QString::fromLatin1(kStartFilePatterns)));
+    FileList->addItems(StartFiles(folder));
 }
 
 void CheckSequence::FileList_Click(int row)
@@ -281,7 +281,7 @@ void CheckSequence::ErrorGrid_DblClick()
         return;
     const MemberRow row{item->text(0), item->text(1), item->text(2),
                         static_cast<MemberStatus>(item->data(0, kStatusRole).toInt()),
-                        item->data(0, kReasonRole).toString()};
+                        item->data(0, kReasonRole).toString(), std::nullopt};
     const StatusExplanation explanation = ExplainMemberStatus(row, *lastRun_);
     prompts_.message(ProductName(), explanation.text, explanation.icon);
 }

@@ -5,9 +5,9 @@
 // of each step, medians of 5 rounds, beside a bare listing of the folder's names (the baseline).
 #include "crc/clsCRC.h"
 #include "series/CheckRun.h"
-#include "series/FolderListing.h"
 #include "series/Recognition.h"
 #include "series/RunView.h"
+#include "series/StartFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -79,7 +79,7 @@ int main(int argc, char** argv)
     const double bare = MedianSeconds([&] { names = QDir(folder).entryList(QDir::Files).size(); });
     std::optional<quil::Series> series;
     const double recognise = MedianSeconds([&] {
-        const QStringList startFiles = quil::ListOrdinaryFiles(folder, QString::fromLatin1(quil::kStartFilePatterns));
+        const QStringList startFiles = quil::StartFiles(folder);
         series = quil::RecognizeSeries(folder, startFiles.value(0));
     });
     if (!series || series->SeqList.size() != 3) {

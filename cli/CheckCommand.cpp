@@ -2,35 +2,18 @@
 #include "cli/CheckCommand.h"
 
 #include "cli/CheckOptions.h"
-#include "cli/ConsoleView.h"
 #include "cli/DemoSeriesCommand.h"
-#include "crc/clsCRC.h"
+#include "cli/ExitStatus.h"
+#include "cli/FolderBatch.h"
+#include "cli/JsonOutput.h"
+#include "cli/SeriesCheck.h"
 #include "report/Product.h"
 #include "report/ReportFile.h"
-#include "report/ScanReport.h"
-#include "series/CheckRun.h"
-#include "series/FolderListing.h"
 #include "series/Messages.h"
-#include "series/Recognition.h"
-#include "series/SfvLookup.h"
 
-#include <QFileInfo>
+#include <QJsonDocument>
 
 namespace quil::cli {
-
-namespace {
-
-constexpr int kNoProblem = 0;
-constexpr int kProblemsFound = 1;
-constexpr int kRefused = 2;
-
-// The start file counts only if the start-file list would offer it.
-bool IsListedStartFile(const QFileInfo& start)
-{
-    return ListOrdinaryFiles(start.absolutePath(), kStartFilePatterns).contains(start.fileName());
-}
-
-}  // namespace
 
 int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStream& errors, bool showProgress)
 {
@@ -51,39 +34,28 @@ int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStre
         break;
     }
 
+    if (!options.allFolder.isEmpty())
+        return RunFolderBatch(options, output, errors, showProgress);
+
+    ConsoleView view(output, errors, showProgress, RowLinesFor(options));
     const QFileInfo start(options.startFile);
-    const std::optional<Series> series =
-        IsListedStartFile(start) ? RecognizeSeries(start.absolutePath(), start.fileName()) : std::nullopt;
-    if (const auto refusal = SeqListRefusal(series ? series->SeqList : QStringList())) {
-        errors << *refusal << Qt::endl;
+    const SeriesOutcome outcome = CheckSeries(options.startFile, RecognizeListedStartFile(start), options, view);
+    if (options.json)
+        output << QJsonDocument(SeriesDocument(outcome, options)).toJson();
+    else if (outcome.run)
+        output << '\n' << outcome.PrintedReport() << '\n';
+    output.flush();
+    if (!outcome.run) {
+        errors << outcome.refusal << Qt::endl;
         return kRefused;
     }
-    std::optional<SfvTable> sfv;
-    if (options.mode == CheckMode::SfvCheck) {
-        auto read = SfvTable::Read(QFileInfo(options.sfvFile).absoluteFilePath());
-        if (const QString* failure = std::get_if<QString>(&read)) {
-            errors << WithReason(SfvOpenErrorMessage(), *failure) << Qt::endl;
-            return kRefused;
-        }
-        sfv = std::move(std::get<SfvTable>(read));
-    }
-
-    ConsoleView view(output, errors, showProgress);
-    clsCRC crc;
-    CheckRun run(view, crc);
-    const RunResult result = run.Run(*series, options.mode, sfv ? &*sfv : nullptr);
-    view.ClearProgressLine();
-
-    const QString report = ReportText(ComposeReport(result));
-    output << '\n' << QString(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
-    output.flush();
     if (!options.reportFile.isEmpty()) {
-        if (const QString failure = SaveReportFile(options.reportFile, report); !failure.isEmpty()) {
+        if (const QString failure = SaveReportFile(options.reportFile, outcome.reportText); !failure.isEmpty()) {
             errors << WithReason(SaveErrorMessage(), failure) << Qt::endl;
             return kRefused;
         }
     }
-    return result.ProblemsFound() > 0 ? kProblemsFound : kNoProblem;
+    return outcome.status;
 }
 
 }  // namespace quil::cli

@@ -18,14 +18,24 @@ CheckOptions Refuse(const QString& why)
 QString UsageText()
 {
     return QStringLiteral(
-        "Usage: quillane-check [--sfv SFV_FILE | --crc] [--save REPORT_FILE] START_FILE\n"
+        "Usage: quillane-check [--sfv SFV_FILE | --crc] [--save REPORT_FILE] [--errors-only] [--json] START_FILE\n"
+        "       quillane-check [--sfv SFV_FILE | --crc] [--errors-only] [--json] --all FOLDER [-r]\n"
         "       quillane-check --demo-series FOLDER\n"
-        "Checks the archive series that START_FILE (.rar, .arj, .ace or .001) opens.\n"
+        "Checks the archive series that START_FILE (.rar, .partN.rar, .zip beside a .z01, .arj, .ace\n"
+        "or .001) opens, or every series in FOLDER.\n"
         "\n"
         "  --sfv SFV_FILE      compare each volume's CRC-32 with SFV_FILE\n"
+        "  --sfv auto          the same with the one .sfv file beside the series that lists\n"
+        "                      its start file\n"
         "  --crc               report each volume's CRC-32 and compare sizes\n"
         "                      (neither: compare sizes only)\n"
         "  --save REPORT_FILE  also write the scan report to REPORT_FILE\n"
+        "  --all FOLDER        check every series whose start file is in FOLDER, then print\n"
+        "                      one summary line per series\n"
+        "  -r, --recursive     with --all: in the folders below FOLDER too\n"
+        "  --errors-only       no row lines for volumes that are OK\n"
+        "  --json              one JSON document per check (with --all, an array of them)\n"
+        "                      instead of row lines and report\n"
         "  --demo-series FOLDER\n"
         "                      write the demonstration series with known faults into FOLDER\n"
         "  --help              show this text\n"
@@ -53,7 +63,7 @@ CheckOptions ParseCheckOptions(const QStringList& arguments)
         }
         const qsizetype equals = argument.indexOf(u'=');
         const QString name = equals < 0 ? argument : argument.left(equals);
-        const bool takesValue = name == u"--sfv" || name == u"--save" || name == u"--demo-series";
+        const bool takesValue = name == u"--sfv" || name == u"--save" || name == u"--all" || name == u"--demo-series";
         if (!takesValue && equals >= 0)
             return Refuse(QStringLiteral("option %1 takes no value").arg(name));
         QString value;
@@ -62,8 +72,10 @@ CheckOptions ParseCheckOptions(const QStringList& arguments)
                 value = argument.mid(equals + 1);
             else if (i + 1 < arguments.size())
                 value = arguments[++i];
-            if (value.isEmpty())
-                return Refuse(QStringLiteral("option %1 needs a file name").arg(name));
+            if (value.isEmpty()) {
+                const QString what = name == u"--all" ? QStringLiteral("folder") : QStringLiteral("file");
+                return Refuse(QStringLiteral("option %1 needs a %2 name").arg(name, what));
+            }
         }
         if (name == u"--help" || name == u"-h") {
             options.action = CheckOptions::Action::Help;
@@ -80,22 +92,41 @@ CheckOptions ParseCheckOptions(const QStringList& arguments)
             options.reportFile = value;
         } else if (name == u"--demo-series") {
             options.demoFolder = value;
+        } else if (name == u"--all") {
+            options.allFolder = value;
+        } else if (name == u"-r" || name == u"--recursive") {
+            options.recursive = true;
+        } else if (name == u"--json") {
+            options.json = true;
+        } else if (name == u"--errors-only") {
+            options.errorsOnly = true;
         } else {
             return Refuse(QStringLiteral("unknown option %1").arg(argument));
         }
     }
     if (!options.demoFolder.isEmpty()) {
-        if (sfvGiven || crcGiven || !options.reportFile.isEmpty() || !positional.isEmpty())
+        if (sfvGiven || crcGiven || !options.reportFile.isEmpty() || !positional.isEmpty() || !options.allFolder.isEmpty()
+            || options.recursive || options.json || options.errorsOnly)
             return Refuse(QStringLiteral("--demo-series takes no other option and no START_FILE"));
         options.action = CheckOptions::Action::DemoSeries;
         return options;
     }
     if (sfvGiven && crcGiven)
         return Refuse(QStringLiteral("--sfv and --crc cannot be used together"));
-    if (positional.size() != 1)
+    if (!options.allFolder.isEmpty()) {
+        if (!positional.isEmpty())
+            return Refuse(QStringLiteral("START_FILE cannot be given with --all"));
+        if (!options.reportFile.isEmpty())
+            return Refuse(QStringLiteral("--save cannot be used with --all"));
+    } else if (options.recursive) {
+        return Refuse(QStringLiteral("-r goes with --all"));
+    } else if (positional.size() != 1) {
         return Refuse(positional.isEmpty() ? QStringLiteral("no START_FILE given")
                                            : QStringLiteral("only one START_FILE may be given"));
-    options.startFile = positional.front();
+    } else {
+        options.startFile = positional.front();
+    }
+    options.sfvAuto = sfvGiven && options.sfvFile == u"auto";
     options.mode = sfvGiven ? CheckMode::SfvCheck : crcGiven ? CheckMode::CrcReport : CheckMode::SizeOnly;
     return options;
 }

@@ -13,14 +13,19 @@ struct CheckOptions {
     Action action = Action::Check;
     CheckMode mode = CheckMode::SizeOnly;
     QString sfvFile;
+    bool sfvAuto = false;  // --sfv auto: the one .sfv file beside each series that lists its start file
     QString reportFile;  // "" unless --save was given
     QString startFile;
     QString demoFolder;  // where --demo-series writes
+    QString allFolder;       // --all: every series in this folder instead of one START_FILE
+    bool recursive = false;  // -r: with --all, its subfolders too
+    bool json = false;        // one JSON document instead of rows and report
+    bool errorsOnly = false;  // no row lines for members that are OK
     QString usageError;  // why the command line was refused
 };
 
 // `arguments` without the program name. Options may come as "--sfv FILE" or "--sfv=FILE"; "--"
-// ends the options.
+// ends the options. "--sfv auto" asks for the SFV file to be found (a file named auto is "./auto").
 CheckOptions ParseCheckOptions(const QStringList& arguments);
 
 QString UsageText();

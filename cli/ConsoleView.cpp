@@ -3,13 +3,20 @@
 
 namespace quil::cli {
 
-ConsoleView::ConsoleView(QTextStream& output, QTextStream& errors, bool showProgress)
-    : output_(output), errors_(errors), showProgress_(showProgress)
+bool Keeps(RowLines rowLines, const MemberRow& row)
+{
+    return rowLines == RowLines::All || (rowLines == RowLines::ProblemsOnly && row.status != MemberStatus::OK);
+}
+
+ConsoleView::ConsoleView(QTextStream& output, QTextStream& errors, bool showProgress, RowLines rowLines)
+    : output_(output), errors_(errors), showProgress_(showProgress), rowLines_(rowLines)
 {
 }
 
 void ConsoleView::AddMemberRow(const MemberRow& row)
 {
+    if (!Keeps(rowLines_, row))
+        return;
     ClearProgressLine();
     output_ << StatusWord(row.status) << '\t' << row.name << '\t' << row.sizeText << '\t' << row.crcText << '\n';
     output_.flush();

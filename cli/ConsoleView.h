@@ -7,12 +7,19 @@
 
 namespace quil::cli {
 
+// Which rows get a line.
+enum class RowLines { All, ProblemsOnly, None };
+
+// True when `rowLines` gives `row` a line.
+bool Keeps(RowLines rowLines, const MemberRow& row);
+
 class ConsoleView : public RunView {
 public:
     // Progress is drawn on `errors` only when `showProgress` (standard error is a terminal).
-    ConsoleView(QTextStream& output, QTextStream& errors, bool showProgress);
+    ConsoleView(QTextStream& output, QTextStream& errors, bool showProgress, RowLines rowLines = RowLines::All);
 
-    // A row: status, name, size and CRC-32 separated by tabs; a reason goes to standard error.
+    // A row: status, name, size and CRC-32 separated by tabs; a reason goes to standard error. A row
+    // that `rowLines` leaves out shows nothing.
     void AddMemberRow(const MemberRow& row) override;
     void ShowStatus(const QString&) override {}
     void ShowMemberStatus(const QString& text) override;
@@ -28,6 +35,7 @@ private:
     QTextStream& output_;
     QTextStream& errors_;
     bool showProgress_;
+    RowLines rowLines_;
     bool progressDrawn_ = false;
     int value_ = 0;
     int maximum_ = 0;

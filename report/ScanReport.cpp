@@ -34,14 +34,9 @@ void AddSection(QStringList& lines, const QStringList& members, const SectionWor
 
 }  // namespace
 
-QString StartName(SeriesKind kind, const QString& baseName)
-{
-    return baseName + StartExtension(kind);
-}
-
 QStringList ComposeReport(const RunResult& run)
 {
-    const QString start = StartName(run.series.kind, run.series.BaseName);
+    const QString& start = run.series.startName;
     const bool sfvMode = run.mode == CheckMode::SfvCheck;
 
     QStringList lines;

@@ -1,18 +1,12 @@
 // ScanReport.h - the scan report of a finished check run: its lines and its text with the footer.
 #pragma once
 
-#include "series/SeriesKind.h"
-
 #include <QString>
 #include <QStringList>
 
 namespace quil {
 
 struct RunResult;
-
-// The start file's name rebuilt from the series kind and the base name ("test" and a RAR series
-// give "test.rar").
-QString StartName(SeriesKind kind, const QString& baseName);
 
 // The report lines of a finished run; an empty line stands for a blank. Never fails.
 QStringList ComposeReport(const RunResult& run);

@@ -58,11 +58,11 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
 
 void CheckRun::CheckFirstMember()
 {
-    const QString first = result_.series.SeqList.first().toLower();
+    const QString first = result_.series.firstMember;
     view_.ShowMemberStatus(QStringLiteral("Checking %1...").arg(first));
     const MemberFile file = finder_->Find(first);
     if (!file.isRegularFile()) {
-        // Gone since it was listed: the size recorded then stays the reference.
+        // Gone since it was listed, or part 1 of a set that lacks it: the size recorded then stays the reference.
         result_.ReferenceSize = result_.series.ReferenceSize;
         result_.FileCounter = 0;
         AddMissing(first, file.problem);
@@ -88,19 +88,18 @@ void CheckRun::CheckMember(const QString& name)
 
 void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool sizeDiffers)
 {
-    const QString sizeText = SizeText(file.size);
     const MemberStatus sizeVerdict = sizeDiffers ? MemberStatus::BadSize : MemberStatus::OK;
     const auto processEvents = [this] { view_.ProcessEvents(); };
     switch (result_.mode) {
     case CheckMode::SfvCheck: {
         const QString expected = sfv_ ? sfv_->Lookup(name) : QString();
         const MemberCrc crc = ComputeMemberCrc(crc_, file.path, expected, processEvents);
-        AddRow(name, sizeText, crc.readFailed() ? kUnknown : crc.text, crc.ok ? MemberStatus::OK : MemberStatus::BadCrc,
-               crc.error);
+        AddRow(name, file.size, crc.readFailed() ? kUnknown : crc.text,
+               crc.ok ? MemberStatus::OK : MemberStatus::BadCrc, crc.error);
         break;
     }
     case CheckMode::SizeOnly:
-        AddRow(name, sizeText, kSkipped, sizeVerdict);
+        AddRow(name, file.size, kSkipped, sizeVerdict);
         break;
     case CheckMode::CrcReport: {
         // A volume that cannot be read has no CRC to report: it counts as missing.
@@ -108,7 +107,7 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool s
         if (crc.readFailed())
             AddMissing(name, crc.error);
         else
-            AddRow(name, sizeText, crc.text, sizeVerdict);
+            AddRow(name, file.size, crc.text, sizeVerdict);
         break;
     }
     }
@@ -125,10 +124,10 @@ void CheckRun::CountPresentMember()
 
 void CheckRun::AddMissing(const QString& name, const QString& reason)
 {
-    AddRow(name, kUnknown, kUnknown, MemberStatus::Missing, reason);
+    AddRow(name, std::nullopt, kUnknown, MemberStatus::Missing, reason);
 }
 
-void CheckRun::AddRow(const QString& name, const QString& sizeText, const QString& crcText, MemberStatus status,
+void CheckRun::AddRow(const QString& name, std::optional<qint64> bytes, const QString& crcText, MemberStatus status,
                       const QString& reason)
 {
     switch (status) {
@@ -137,7 +136,7 @@ void CheckRun::AddRow(const QString& name, const QString& sizeText, const QStrin
     case MemberStatus::BadCrc: result_.CRCList.append(name); break;
     case MemberStatus::OK: break;
     }
-    const MemberRow row{name, sizeText, crcText, status, reason};
+    const MemberRow row{name, bytes ? SizeText(*bytes) : kUnknown, crcText, status, reason, bytes};
     result_.rows.append(row);
     view_.AddMemberRow(row);
 }

@@ -33,7 +33,7 @@ private:
     void CheckFirstMember();
     void CheckMember(const QString& name);
     void AddVerdictFor(const QString& name, const MemberFile& file, bool sizeDiffers);
-    void AddRow(const QString& name, const QString& sizeText, const QString& crcText, MemberStatus status,
+    void AddRow(const QString& name, std::optional<qint64> bytes, const QString& crcText, MemberStatus status,
                 const QString& reason = {});
     void AddMissing(const QString& name, const QString& reason = {});
     void CountPresentMember();

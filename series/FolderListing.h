@@ -8,9 +8,6 @@
 
 namespace quil {
 
-// The start-file patterns: the first members of the four series kinds.
-inline constexpr char kStartFilePatterns[] = "*.rar;*.001;*.ace;*.arj";
-
 // Names (without folder) of the ordinary files in `folder` that match any of the ";"-separated
 // wildcard patterns, letter case ignored, in ascending name order ignoring case. Ordinary means
 // regular files and links to regular files; names starting with "." are hidden and left out, as are

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace quil {
 
 // The values are the row's icon index.
@@ -18,6 +20,7 @@ struct MemberRow {
     QString crcText;   // eight hexadecimal digits, "Skipped", or "?"
     MemberStatus status = MemberStatus::OK;
     QString reason;    // why a member that is there could not be read; "" otherwise
+    std::optional<qint64> bytes;  // the byte size sizeText shows; none for "?"
 
     bool operator==(const MemberRow&) const = default;
 };

@@ -7,9 +7,11 @@
 
 namespace quil {
 
-// The extensions a kind walks after its first member, in order. A numbered series whose first
-// found member is the .000 file walks from .001, so its start file is still checked.
-QStringList WalkExtensions(SeriesKind kind, const QStringList& seqList);
+// The extensions the walk of `series` takes after its first member, in order. A numbered series
+// whose first found member is the .000 file walks from .001, so its start file is still checked. A
+// NAME.partN.rar set walks its parts in its width up to the highest part found; a split ZIP walks
+// .z02 on up to the highest .zNN found, then .zip.
+QStringList WalkExtensions(const Series& series);
 
 // The member names the walk of `series` checks after its first member: BaseName + "." + each
 // extension, up to and including the last entry of SeqList; a walk that never meets that entry

@@ -9,6 +9,18 @@ inline QString SelectArchiveFirstMessage() { return QStringLiteral("Select an Ar
 inline QString OnlyOneFileMessage() { return QStringLiteral("List Contains Only 1 File!"); }
 inline QString SfvOpenErrorMessage() { return QStringLiteral("Error While Opening SFV File!"); }
 inline QString SaveErrorMessage() { return QStringLiteral("Error While Saving Report File!"); }
+inline QString NoSfvListsMessage(const QString& startFile)
+{
+    return QStringLiteral("No SFV File Lists %1!").arg(startFile);
+}
+inline QString SeveralSfvListMessage(const QString& startFile)
+{
+    return QStringLiteral("Several SFV Files List %1!").arg(startFile);
+}
+inline QString NoSeriesFoundMessage(const QString& folder)
+{
+    return QStringLiteral("No Archive Series Found In %1!").arg(folder);
+}
 
 // A message followed, on the next line, by why it happened; the message alone without a reason.
 inline QString WithReason(const QString& message, const QString& reason)

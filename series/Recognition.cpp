@@ -4,6 +4,7 @@
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
 #include "series/Messages.h"
+#include "series/PartSets.h"
 
 #include <QFileInfo>
 
@@ -43,6 +44,9 @@ void AddFoundMembers(QStringList& seqList, const QStringList& hidList, const QSt
 
 std::optional<Series> RecognizeSeries(const QString& folder, const QString& startFile)
 {
+    // A NAME.partN.rar is never an older RAR start file.
+    if (std::optional<Series> set = RecognizeNewStyleSet(folder, startFile))
+        return set;
     const QString extension = TextAfterLast(startFile, QStringLiteral("."));
     const QString lower = extension.toLower();
     // Each kind: whether the start file heads the list itself, then the found-list patterns in order.
@@ -77,6 +81,10 @@ std::optional<Series> RecognizeSeries(const QString& folder, const QString& star
     });
     for (const QString& pattern : rule->patterns)
         AddFoundMembers(series.SeqList, hidList, series.BaseName, pattern);
+    series.firstMember = series.SeqList.value(0);
+    // A numbered series is named by its .001 even when a .000 leads it.
+    series.startName = series.BaseName + StartExtension(series.kind);
+    series.referenceName = startFile;
     return series;
 }
 

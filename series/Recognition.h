@@ -10,8 +10,8 @@
 
 namespace quil {
 
-// The series that `startFile` in `folder` opens, with the members present; no value for an
-// extension of none of the four kinds.
+// The series that `startFile` in `folder` opens, with the members present; no value for a name of
+// no kind (a .partN.rar and a .zip open the newer kinds, see PartSets.h).
 std::optional<Series> RecognizeSeries(const QString& folder, const QString& startFile);
 
 // Appends to `seqList`, lower-cased and in listing order, every name of `hidList` whose part

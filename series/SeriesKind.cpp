@@ -1,4 +1,4 @@
-// SeriesKind.cpp - the four kinds of volume series, and what each one's start file and walk are called.
+// SeriesKind.cpp - the kinds of volume series, and what each one's start file and walk are called.
 #include "series/SeriesKind.h"
 
 namespace quil {
@@ -10,6 +10,8 @@ QString StartExtension(SeriesKind kind)
     case SeriesKind::Arj: return QStringLiteral(".arj");
     case SeriesKind::Ace: return QStringLiteral(".ace");
     case SeriesKind::Num: return QStringLiteral(".001");
+    case SeriesKind::RarParts: return QStringLiteral(".rar");
+    case SeriesKind::Zip: return QStringLiteral(".zip");
     }
     return {};
 }
@@ -21,6 +23,8 @@ QString WalkStatusText(SeriesKind kind)
     case SeriesKind::Arj: return QStringLiteral("Checking ARJ Archive Members");
     case SeriesKind::Ace: return QStringLiteral("Checking ACE Archive Members");
     case SeriesKind::Num: return QStringLiteral("Checking Archive Members");
+    case SeriesKind::RarParts: return QStringLiteral("Checking RAR Archive Members");
+    case SeriesKind::Zip: return QStringLiteral("Checking ZIP Archive Members");
     }
     return {};
 }

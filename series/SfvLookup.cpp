@@ -7,16 +7,25 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
 
 namespace quil {
 
 namespace {
 
+// The one matching rule: a name with its spaces trimmed, upper-cased.
+QString Key(const QString& name)
+{
+    return TrimSpaces(name).toUpper();
+}
+
 // No real SFV line is this long; a longer one (a binary file picked by mistake) matches nothing.
 constexpr qsizetype kLongestLine = 64 * 1024;
 
-// Calls `onLine` for every line of what `device` gives, ended by CR, LF or CR LF. False when a
-// read fails before the end.
+// Calls `onLine` with every line of what `device` gives, ended by CR, LF or CR LF, and whether it was
+// too long to keep (its text is then cut short). False when a read fails before the end.
 template <typename LineFn>
 bool ForEachLine(QIODevice& device, LineFn onLine)
 {
@@ -34,8 +43,7 @@ bool ForEachLine(QIODevice& device, LineFn onLine)
             }
             afterCr = c == '\r';
             if (c == '\r' || c == '\n') {
-                if (!overlong)
-                    onLine(line);
+                onLine(line, overlong);
                 line.clear();
                 overlong = false;
             } else if (line.size() < kLongestLine) {
@@ -45,8 +53,8 @@ bool ForEachLine(QIODevice& device, LineFn onLine)
             }
         }
     }
-    if (!line.isEmpty() && !overlong)
-        onLine(line);
+    if (!line.isEmpty() || overlong)
+        onLine(line, overlong);
     return got == 0;
 }
 
@@ -64,7 +72,7 @@ std::variant<SfvTable, QString> SfvTable::Read(const QString& path)
     table.path_ = path;
     // A read that fails halfway must not pass for the end of the file: the entries after it would
     // be lost and their members judged against nothing.
-    if (!ForEachLine(file, [&table](const QByteArray& line) { table.AddLine(line); }))
+    if (!ForEachLine(file, [&table](const QByteArray& line, bool overlong) { table.AddLine(line, overlong); }))
         return ReadFailure(path, file.errorString());
     return table;
 }
@@ -75,22 +83,52 @@ SfvTable SfvTable::Parse(const QByteArray& content)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     SfvTable table;
-    ForEachLine(buffer, [&table](const QByteArray& line) { table.AddLine(line); });
+    ForEachLine(buffer, [&table](const QByteArray& line, bool overlong) { table.AddLine(line, overlong); });
     return table;
 }
 
-void SfvTable::AddLine(const QByteArray& bytes)
+void SfvTable::AddLine(const QByteArray& bytes, bool overlong)
 {
+    ++lineCount_;
+    if (overlong) {
+        unreadableLines_.append(lineCount_);
+        return;
+    }
     if (bytes.startsWith(';'))
         return;
     const QString line = QString::fromUtf8(bytes);
     const QString space = QStringLiteral(" ");
-    values_.insert(TrimSpaces(TextBeforeLast(line, space)).toUpper(), TrimSpaces(TextAfterLast(line, space).toUpper()));
+    const QString name = TextBeforeLast(line, space);
+    const QString value = TrimSpaces(TextAfterLast(line, space).toUpper());
+    values_.insert(Key(name), value);
+    if (line.trimmed().isEmpty())
+        return;
+    if (!TrimSpaces(name).isEmpty() && IsCrcText(value))
+        entries_.append({lineCount_, TrimSpaces(name), value});
+    else
+        unreadableLines_.append(lineCount_);
 }
 
 QString SfvTable::Lookup(const QString& name) const
 {
-    return values_.value(TrimSpaces(name).toUpper());
+    return values_.value(Key(name));
+}
+
+bool SfvTable::Lists(const QString& name) const
+{
+    return values_.contains(Key(name));
+}
+
+QList<SfvEntry> SfvTable::EntriesNamingNone(const QStringList& names) const
+{
+    QSet<QString> named;
+    for (const QString& name : names)
+        named.insert(Key(name));
+    QList<SfvEntry> none;
+    for (const SfvEntry& entry : entries_)
+        if (!named.contains(Key(entry.name)))
+            none.append(entry);
+    return none;
 }
 
 QString LookupSfvCrc(const QString& sfvPath, const QString& name)
@@ -104,6 +142,14 @@ QString CrcText(std::optional<qint32> value)
 {
     const auto bits = static_cast<quint32>(value.value_or(0));
     return QString::number(bits, 16).toUpper().rightJustified(8, u'0');
+}
+
+bool IsCrcText(const QString& text)
+{
+    return text.size() == 8 && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+               const char16_t u = c.unicode();
+               return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F');
+           });
 }
 
 }  // namespace quil

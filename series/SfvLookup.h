@@ -2,12 +2,23 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <variant>
 
 namespace quil {
+
+// One line of an SFV file read as an entry.
+struct SfvEntry {
+    int line = 0;  // counted from 1
+    QString name;  // as written, spaces trimmed
+    QString crc;   // eight hexadecimal digits, upper case
+
+    bool operator==(const SfvEntry&) const = default;
+};
 
 // The entries of one SFV file. A line starting with ";" is a comment; any other line names a file
 // by its text before the last space (spaces trimmed, letter case ignored) and gives its value after
@@ -25,12 +36,25 @@ public:
 
     // The value listed for `name`; "" when no line names it.
     QString Lookup(const QString& name) const;
+    // True when a line names `name`, matched as Lookup matches.
+    bool Lists(const QString& name) const;
+
+    // The lines that are entries in the strict sense, a name, a space and eight hexadecimal digits,
+    // in file order. Lookup still matches the other lines as described above.
+    const QList<SfvEntry>& entries() const { return entries_; }
+    // The numbers of the lines that are neither comments, blank (spaces and tabs only) nor entries.
+    const QList<int>& unreadableLines() const { return unreadableLines_; }
+    // The entries that name none of `names`, matched as Lookup matches, in file order.
+    QList<SfvEntry> EntriesNamingNone(const QStringList& names) const;
 
 private:
-    void AddLine(const QByteArray& line);
+    void AddLine(const QByteArray& line, bool overlong);
 
     QString path_;
-    QHash<QString, QString> values_;  // upper-cased name -> value
+    QHash<QString, QString> values_;  // trimmed, upper-cased name -> value
+    QList<SfvEntry> entries_;
+    QList<int> unreadableLines_;
+    int lineCount_ = 0;
 };
 
 // The value the SFV file at `sfvPath` lists for `name`, read afresh; "" when the file has no such
@@ -39,5 +63,8 @@ QString LookupSfvCrc(const QString& sfvPath, const QString& name);
 
 // Eight hexadecimal digits, upper case, zero-padded; no value (an empty file) counts as 0.
 QString CrcText(std::optional<qint32> value);
+
+// True for eight hexadecimal digits in either case: a CRC-32 as CrcText writes it or an SFV lists it.
+bool IsCrcText(const QString& text);
 
 }  // namespace quil

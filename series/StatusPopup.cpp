@@ -24,7 +24,7 @@ StatusExplanation ExplainMemberStatus(const MemberRow& row, const RunResult& run
                     + QStringLiteral(", Should Be ") + LookupSfvCrc(run.sfvPath, row.name);
         break;
     case MemberStatus::BadSize:
-        shown.text += QStringLiteral("File Has A Different Byte Size Than ") + run.series.startFile
+        shown.text += QStringLiteral("File Has A Different Byte Size Than ") + run.series.referenceName
                     + QStringLiteral(".") + lineBreak + QStringLiteral("Has ") + row.sizeText
                     + QStringLiteral(", Should Be ") + SizeText(run.ReferenceSize);
         break;

@@ -162,13 +162,13 @@ private slots:
         Open();
         QCOMPARE(Find<FolderTree>("FTV")->selectedFolder(), QString("/"));  // a vanished folder falls back
 
-        for (const char* name : {"d.arj", "a.RAR", "a.r00"})
+        for (const char* name : {"d.arj", "a.RAR", "a.r00", "c.part2.rar", "c.part1.rar"})
             dir.add(name, 5);
         Select(dir.folder());
         auto* list = Find<QListWidget>("FileList");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
         QVERIFY(window->SelectedSeries());
-        QCOMPARE(window->SelectedSeries()->kind, SeriesKind::Arj);
+        QCOMPARE(window->SelectedSeries()->kind, SeriesKind::RarParts);
         window->close();
         // The key stays the same across versions, or an upgrade forgets the folder.
         QCOMPARE(QSettings("Quillane", "Quillane").value("Settings/LastDir").toString(), dir.folder());
@@ -176,7 +176,7 @@ private slots:
         // Reopened, as picked by hand: the folder, its start files, the first selected, the series it gives.
         Open();
         QCOMPARE(Find<FolderTree>("FTV")->selectedFolder(), dir.folder());
-        QCOMPARE(Texts(Find<QListWidget>("FileList")), QStringList({"a.RAR", "d.arj"}));
+        QCOMPARE(Texts(Find<QListWidget>("FileList")), QStringList({"a.RAR", "c.part1.rar", "d.arj"}));
         QCOMPARE(Find<QListWidget>("FileList")->currentRow(), 0);
         QVERIFY(window->SelectedSeries());
         QCOMPARE(window->SelectedSeries()->SeqList, QStringList({"a.rar", "a.r00"}));

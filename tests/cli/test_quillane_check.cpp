@@ -1,6 +1,9 @@
 // test_quillane_check.cpp - quillane-check as a user runs it: output, report file and exit status.
 #include "tests/support/TempSeries.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
 
@@ -29,6 +32,29 @@ Outcome Run(const QStringList& arguments, const QString& folder)
             QString::fromUtf8(process.readAllStandardError())};
 }
 
+// Everything from the report on, after the rows and their blank line.
+QString ReportPart(const QString& output)
+{
+    return output.mid(output.indexOf("\n\n") + 2);
+}
+
+// The SFV line for the file `add` wrote as `name`, the name written as `written` (or as it is).
+QString SfvLine(const QString& name, qint64 size, const QString& written = {})
+{
+    return (written.isEmpty() ? name : written) + ' ' + TempSeries::crcTextFor(name, size) + "\r\n";
+}
+
+// A JSON row as "status|name|size|crc|expectedCrc", null as "null", an absent field as "-".
+QString RowText(const QJsonValue& row)
+{
+    QStringList fields;
+    for (const char* key : {"status", "name", "size", "crc", "expectedCrc"}) {
+        const QJsonValue value = row.toObject().value(key);
+        fields << (value.isUndefined() ? "-" : value.isNull() ? "null" : value.toVariant().toString());
+    }
+    return fields.join('|');
+}
+
 }  // namespace
 
 class QuillaneCheckTest : public QObject {
@@ -46,6 +72,9 @@ private slots:
                  QStringList({"OK\ttest.rar\t1,000\tSkipped", "OK\ttest.r00\t1,000\tSkipped", "Missing\ttest.r01\t?\t?",
                               "OK\ttest.r02\t1,000\tSkipped", "", "For The Archive Sequence Starting With test.rar..."}));
         QVERIFY(!run.output.contains('\r'));
+        const Outcome errorsOnly = Run({"--errors-only", "test.rar"}, series.folder());
+        QCOMPARE(errorsOnly.status, 1);
+        QCOMPARE(errorsOnly.output, "Missing\ttest.r01\t?\t?\n\n" + ReportPart(run.output));
     }
 
     void crcReportShowsEachCrcAndComparesSizes()
@@ -113,6 +142,15 @@ private slots:
                                                  << "Error While Creating Test Series!\n\n/proc/none/quiltest.r00: ";
         QTest::newRow("demo series and a start file") << QStringList{"--demo-series", ".", "x.rar"} << 2
                                                       << "Usage: quillane-check";
+        QTest::newRow("demo series and --json") << QStringList{"--demo-series", ".", "--json"} << 2
+                                                << "Usage: quillane-check";
+        QTest::newRow("zip without .z01") << QStringList{"y.zip"} << 2 << "Select an Archive File First!\n";
+        QTest::newRow("-r alone") << QStringList{"-r", "x.rar"} << 2 << "quillane-check: -r goes with --all\n";
+        QTest::newRow("--all and a start file") << QStringList{"--all", ".", "x.rar"} << 2 << "Usage: quillane-check";
+        QTest::newRow("--all and --save") << QStringList{"--all", ".", "--save", "r.txt"} << 2
+                                          << "Usage: quillane-check";
+        QTest::newRow("--all folder absent") << QStringList{"--all", "none"} << 2
+                                             << "Cannot read none: no such folder\n";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: quillane-check [--sfv SFV_FILE | --crc]";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "quillane-check (Quillane) ";
     }
@@ -122,11 +160,138 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, says);
         TempSeries series;
-        for (const char* name : {"x.rar", "x.r00", "lone.arj"})
+        for (const char* name : {"x.rar", "x.r00", "lone.arj", "y.zip"})
             series.add(name, 5);
         const Outcome run = Run(arguments, series.folder());
         QCOMPARE(run.status, status);
         QVERIFY2((status == 2 ? run.errors : run.output).contains(says), qPrintable(run.output + run.errors));
+    }
+
+    void sfvAutoTakesTheOneSfvFileListingTheStartFile_data()
+    {
+        QTest::addColumn<QStringList>("sfvFiles");  // names of .sfv files that list p.part1.rar, or "other.sfv"
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");  // %1 stands for the folder
+        QTest::newRow("no .sfv file") << QStringList{} << 2 << "No SFV File Lists p.part1.rar!\nNo .sfv file in %1\n";
+        QTest::newRow("none lists it") << QStringList{"other.sfv"} << 2
+                                       << "No SFV File Lists p.part1.rar!\nLooked at: %1/other.sfv\n";
+        QTest::newRow("one lists it") << QStringList{"other.sfv", "P.SFV"} << 0 << "OK\tp.part1.rar\t0,010\t";
+        QTest::newRow("two list it") << QStringList{"a.sfv", "other.sfv", "b.SFV"} << 2
+                                     << "Several SFV Files List p.part1.rar!\n%1/a.sfv, %1/b.SFV\n";
+    }
+    void sfvAutoTakesTheOneSfvFileListingTheStartFile()
+    {
+        QFETCH(QStringList, sfvFiles);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        TempSeries series;
+        series.add("p.part1.rar", 10);
+        series.add("p.part2.rar", 10);
+        const QString listing = SfvLine("p.part1.rar", 10, "P.PART1.RAR") + SfvLine("p.part2.rar", 10);
+        for (const QString& name : sfvFiles)
+            series.write(name, (name == "other.sfv" ? SfvLine("q.rar", 1) : listing).toUtf8());
+        const Outcome run = Run({"--sfv", "auto", "p.part1.rar"}, series.folder());
+        QCOMPARE(run.status, status);
+        QVERIFY2((status == 2 ? run.errors : run.output).contains(says.arg(series.folder())),
+                 qPrintable(run.output + run.errors));
+    }
+
+    void allChecksEachSeriesOnceAndExitsAsTheWorst_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("summary");
+        QTest::addColumn<int>("status");
+        const QStringList top{"OK\t./a.rar\t0", "Problems\t./b.zip\t1",
+                              "Refused\t./lone.arj\tList Contains Only 1 File!"};
+        QTest::newRow("the folder alone") << QStringList{"--all", "."} << top << 2;
+        QTest::newRow("and its subfolders")
+            << QStringList{"-r", "--all", "."}
+            << top + QStringList{"OK\t./sub/c.part1.rar\t0", "Problems\t./sub/deeper/d.7z.001\t2"} << 2;
+        QTest::newRow("worst a problem") << QStringList{"--all=sub", "--recursive"}
+                                         << QStringList{"OK\tsub/c.part1.rar\t0", "Problems\tsub/deeper/d.7z.001\t2"}
+                                         << 1;
+        QTest::newRow("all OK") << QStringList{"--all", "sub"} << QStringList{"OK\tsub/c.part1.rar\t0"} << 0;
+    }
+    void allChecksEachSeriesOnceAndExitsAsTheWorst()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, summary);
+        QFETCH(int, status);
+        TempSeries tree;
+        for (const char* folder : {"sub/deeper", ".hidden"})
+            QVERIFY(QDir(tree.folder()).mkpath(folder));
+        for (const char* name : {"a.rar", "a.r00", "b.z01", "lone.arj", "sub/c.part1.rar", "sub/C.PART2.RAR",
+                                 "sub/deeper/d.7z.001", ".hidden/e.rar", ".hidden/e.r00"})
+            tree.add(name, 10);
+        for (const char* name : {"b.zip", "sub/deeper/d.7z.003"})
+            tree.add(name, 4);
+        const Outcome run = Run(arguments, tree.folder());
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.output.split('\n').mid(run.output.count('\n') - summary.size()), summary + QStringList{""});
+        QCOMPARE(run.output.count("==> "), summary.size());
+        // Each series' block opens with its path; the part set's found its capitalised part 2.
+        for (const QString& line : summary) {
+            const QString header = "==> " + line.section('\t', 1, 1) + " <==\n";
+            const QString partRows = "OK\tc.part1.rar\t0,010\tSkipped\nOK\tc.part2.rar\t";
+            QVERIFY(run.output.contains(line.contains("c.part1") ? header + partRows : header));
+        }
+    }
+
+    void jsonReadsBackFieldByField()
+    {
+        TempSeries series;
+        for (const char* name : {"j.z01", "j.z03"})
+            series.add(name, 10);
+        series.add("J.ZIP", 4);
+        series.write("j.sfv", ("; made by hand\r\n" + SfvLine("j.z01", 10) + "j.z03 00000000\r\n"
+                               + SfvLine("J.ZIP", 4, "j.zip") + "j.z04 11111111\r\ngarbage\r\n")
+                                  .toUtf8());
+        const Outcome text = Run({"--sfv", "j.sfv", "J.ZIP"}, series.folder());
+        const Outcome run = Run({"--json", "--sfv=j.sfv", "J.ZIP"}, series.folder());
+        QCOMPARE(run.status, 1);
+        QJsonParseError error;
+        const QJsonObject document = QJsonDocument::fromJson(run.output.toUtf8(), &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(document.value("startPath").toString(), QString("J.ZIP"));
+        const QJsonObject kind = document.value("series").toObject();
+        QCOMPARE(QStringList({kind.value("kind").toString(), kind.value("folder").toString(),
+                              kind.value("startFile").toString(), kind.value("endFile").toString()}),
+                 QStringList({"zip", series.folder(), "J.ZIP", "j.zip"}));
+        QCOMPARE(document.value("mode").toString(), QString("sfv"));
+        QCOMPARE(document.value("sfv").toString(), series.path("j.sfv"));
+        QStringList rows;
+        for (const QJsonValue& row : document.value("rows").toArray())
+            rows << RowText(row);
+        const QString z01 = TempSeries::crcTextFor("j.z01", 10);
+        const QString z03 = TempSeries::crcTextFor("j.z03", 10);
+        const QString zip = TempSeries::crcTextFor("J.ZIP", 4);
+        QCOMPARE(rows, QStringList({"OK|j.z01|10|" + z01 + '|' + z01, "Missing|j.z02|null|null|null",
+                                    "Bad CRC|j.z03|10|" + z03 + "|00000000", "OK|j.zip|4|" + zip + '|' + zip}));
+        const QJsonObject counts = document.value("counts").toObject();
+        QCOMPARE(QList<int>({counts.value("missing").toInt(), counts.value("badCrc").toInt(),
+                             counts.value("differingSizes").toInt(), counts.value("files").toInt(),
+                             counts.value("problems").toInt()}),
+                 QList<int>({1, 1, 0, 3, 2}));
+        QCOMPARE(document.value("report").toString() + '\n', ReportPart(text.output));
+        const QJsonArray unnamed = document.value("sfvEntriesNamingNoVolume").toArray();
+        QCOMPARE(unnamed.size(), 1);
+        QCOMPARE(QStringList({QString::number(unnamed.at(0)["line"].toInt()), unnamed.at(0)["name"].toString(),
+                              unnamed.at(0)["crc"].toString()}),
+                 QStringList({"5", "j.z04", "11111111"}));
+        QCOMPARE(document.value("unreadableSfvLines").toArray(), QJsonArray({6}));
+
+        // With --all, an array: a refused series has its refusal; --errors-only keeps only problem rows.
+        series.add("lone.arj", 1);
+        const Outcome all = Run({"--all", ".", "--json", "--errors-only"}, series.folder());
+        QCOMPARE(all.status, 2);
+        const QJsonArray documents = QJsonDocument::fromJson(all.output.toUtf8()).array();
+        QCOMPARE(documents.size(), 2);
+        QCOMPARE(documents.at(0)["startPath"].toString(), QString("./J.ZIP"));
+        QCOMPARE(documents.at(0)["sfv"], QJsonValue());
+        QCOMPARE(RowText(documents.at(0)["rows"].toArray().last()), "Bad Size|j.zip|4|null|-");
+        QCOMPARE(documents.at(0)["rows"].toArray().size(), 2);
+        QCOMPARE(documents.at(1)["refusal"].toString(), QString("List Contains Only 1 File!"));
+        QCOMPARE(documents.at(1)["series"]["endFile"], QJsonValue());
     }
 };
 

@@ -19,8 +19,7 @@ private slots:
     void init()
     {
         run = {};
-        run.series.kind = SeriesKind::Rar;
-        run.series.BaseName = "test";
+        run.series.startName = "test.rar";
         run.series.SeqList = QStringList{"test.rar", "test.r00", "test.r02", "test.r03"};
         run.LastMemberName = "test.r03";
         run.MissingList = QStringList{"test.r01"};
@@ -82,17 +81,6 @@ private slots:
         QCOMPARE(lines.filter("Number Of Files With"), QStringList{countLine + QString::number(problems.size())});
         QCOMPARE(lines.at(lines.size() - 2),
                  "Total Errors/Differences Found: " + QString::number(missing.size() + problems.size() + 1));
-    }
-
-    void startNameIsRebuiltFromTheKindExactly()
-    {
-        run.series.BaseName = "movie.part";
-        for (const auto& [kind, startName] :
-             {std::pair{SeriesKind::Num, "movie.part.001"}, {SeriesKind::Ace, "movie.part.ace"},
-              {SeriesKind::Arj, "movie.part.arj"}}) {
-            run.series.kind = kind;
-            QCOMPARE(ComposeReport(run).first(), "For The Archive Sequence Starting With " + QString(startName) + "...");
-        }
     }
 
     void textKeepsLinesButBlanksSpaceOnlyOnes()

@@ -1,5 +1,6 @@
 // test_check_run.cpp - whole check runs over real series on disk, in each mode.
 #include "crc/clsCRC.h"
+#include "report/ScanReport.h"
 #include "series/CheckRun.h"
 #include "series/Recognition.h"
 #include "series/SfvLookup.h"
@@ -71,8 +72,9 @@ private slots:
         QCOMPARE(view.statuses(), QList<MemberStatus>({MemberStatus::OK, MemberStatus::OK, faultyVerdict,
                                                        MemberStatus::Missing, MemberStatus::Missing, MemberStatus::OK}));
         QCOMPARE(view.rows.at(2), (MemberRow{"x.r01", "0,060", mode == CheckMode::SizeOnly ? "Skipped" : crcOf("X.R01", 60),
-                                             faultyVerdict}));
+                                             faultyVerdict, "", 60}));
         QCOMPARE(view.rows.at(3).sizeText, QString("?"));
+        QCOMPARE(view.rows.at(3).bytes, std::nullopt);
         QCOMPARE(view.rows.at(3).crcText, QString("?"));
         QVERIFY(view.rows.at(3).reason.endsWith("X.R02: not a regular file"));
         QCOMPARE(result.rows, view.rows);
@@ -81,6 +83,65 @@ private slots:
         QCOMPARE(result.ProblemsFound(), 3);
         QCOMPARE(result.LastMemberName, QString("x.r04"));
         QCOMPARE(result.ReferenceSize, qint64(100));
+    }
+
+    // Each newer kind over a real set, sizes compared: the rows from the set's first name to its last
+    // found, the reference size, and the report naming the set's own files.
+    void newerKindsCheckRealSets_data()
+    {
+        QTest::addColumn<QStringList>("files");  // "name:size"
+        QTest::addColumn<QString>("startFile");
+        QTest::addColumn<int>("rowCount");
+        QTest::addColumn<QStringList>("notOk");        // "name status" of each row that is not OK, in order
+        QTest::addColumn<qint64>("referenceSize");
+        QTest::addColumn<QStringList>("firstAndLast");  // the first and last row, as the report names them
+        QTest::newRow("rar parts: gap, short last part, mixed case")
+            << QStringList{"Movie.Part01.rar:100", "MOVIE.PART02.RAR:100", "movie.part04.rar:100",
+                           "movie.part05.rar:40"}
+            << "Movie.Part01.rar" << 5 << QStringList{"movie.part03.rar Missing", "movie.part05.rar Bad Size"}
+            << qint64(100) << QStringList{"movie.part01.rar", "movie.part05.rar"};
+        QTest::newRow("rar parts: part 1 missing, the first part present is the reference")
+            << QStringList{"m.part2.rar:60", "m.part3.rar:100"} << "m.part2.rar" << 3
+            << QStringList{"m.part1.rar Missing", "m.part3.rar Bad Size"} << qint64(60)
+            << QStringList{"m.part1.rar", "m.part3.rar"};
+        QStringList rollover{"m.part10.rar:100"};
+        for (int part = 1; part <= 8; ++part)
+            rollover << QStringLiteral("m.part%1.rar:100").arg(part);
+        QTest::newRow("rar parts: part9 rolls over to part10") << rollover << "m.part1.rar" << 10
+                                                               << QStringList{"m.part9.rar Missing"} << qint64(100)
+                                                               << QStringList{"m.part1.rar", "m.part10.rar"};
+        QStringList zip{"S.ZIP:4"};
+        for (int part = 1; part <= 100; ++part)
+            if (part != 50)
+                zip << QStringLiteral("s.z%1:10").arg(part, 2, 10, QChar(u'0'));
+        QTest::newRow("zip: gap, past .z99, short .zip last")
+            << zip << "S.ZIP" << 101 << QStringList{"s.z50 Missing", "s.zip Bad Size"} << qint64(10)
+            << QStringList{"s.z01", "s.zip"};
+    }
+    void newerKindsCheckRealSets()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, startFile);
+        QFETCH(int, rowCount);
+        QFETCH(QStringList, notOk);
+        QFETCH(qint64, referenceSize);
+        QFETCH(QStringList, firstAndLast);
+        test::TempSeries dir;
+        for (const QString& file : files)
+            dir.add(file.section(':', 0, 0), file.section(':', 1).toLongLong());
+        CheckRun run(view, crc);
+        const RunResult result = run.Run(recognised(dir, startFile), CheckMode::SizeOnly);
+        QCOMPARE(result.rows.size(), rowCount);
+        QStringList problems;
+        for (const MemberRow& row : result.rows)
+            if (row.status != MemberStatus::OK)
+                problems << row.name + ' ' + StatusWord(row.status);
+        QCOMPARE(problems, notOk);
+        QCOMPARE(result.ReferenceSize, referenceSize);
+        QCOMPARE(QStringList({result.rows.first().name, result.rows.last().name}), firstAndLast);
+        const QStringList report = ComposeReport(result);
+        QVERIFY(report.contains("Starting Archive Filename: " + firstAndLast.first()));
+        QVERIFY(report.contains("Ending Archive Filename: " + firstAndLast.last()));
     }
 
     // A member that is there but cannot be read: in an SFV check a bad CRC with no value, in a CRC

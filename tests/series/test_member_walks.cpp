@@ -8,28 +8,34 @@ using namespace quil;
 class MemberWalksTest : public QObject {
     Q_OBJECT
 
-    static QStringList walked(SeriesKind kind, const QStringList& found)
+    static Series series(SeriesKind kind, const QStringList& found, const QString& firstMember = {})
     {
         Series series;
         series.kind = kind;
         series.BaseName = "x";
+        series.firstMember = firstMember;
         series.SeqList = found;
-        return WalkNames(series);
+        return series;
+    }
+
+    static QStringList walked(SeriesKind kind, const QStringList& found, const QString& firstMember = {})
+    {
+        return WalkNames(series(kind, found, firstMember));
     }
 
 private slots:
     // The turns from one letter or width to the next, and each list's last name.
     void extensionListsTurnOverInOrder()
     {
-        const QStringList rar = WalkExtensions(SeriesKind::Rar, {});
+        const QStringList rar = WalkExtensions(series(SeriesKind::Rar, {}));
         QCOMPARE(rar.size(), 900);
         QCOMPARE(rar.mid(99, 2), QStringList({"r99", "s00"}));
         QCOMPARE(rar.last(), QString("z99"));
-        const QStringList arj = WalkExtensions(SeriesKind::Arj, {});
+        const QStringList arj = WalkExtensions(series(SeriesKind::Arj, {}));
         QCOMPARE(arj.first(), QString("a01"));
         QCOMPARE(arj.mid(98, 2), QStringList({"a99", "100"}));
         QCOMPARE(arj.last(), QString("999"));
-        const QStringList ace = WalkExtensions(SeriesKind::Ace, {});
+        const QStringList ace = WalkExtensions(series(SeriesKind::Ace, {}));
         QCOMPARE(ace.first(), QString("c00"));
         QCOMPARE(ace.mid(99, 2), QStringList({"c99", "100"}));
         QCOMPARE(ace.size(), 1000);
@@ -56,6 +62,38 @@ private slots:
         QCOMPARE(walked(SeriesKind::Num, {"x.000", "x.001", "x.002"}), QStringList({"x.001", "x.002"}));
         // The usual start is checked once only.
         QCOMPARE(walked(SeriesKind::Num, {"x.001", "x.002", "x.003"}), QStringList({"x.002", "x.003"}));
+    }
+
+    // Past gaps to the highest part found, widening the number where the set outgrows its width.
+    void newerKindsWalkTheirPartsInOrder_data()
+    {
+        QTest::addColumn<SeriesKind>("kind");
+        QTest::addColumn<QString>("firstMember");
+        QTest::addColumn<QStringList>("found");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("lastThree");
+        QTest::newRow("rar parts, part 1 absent") << SeriesKind::RarParts << "x.part01.rar"
+                                                  << QStringList{"x.part02.rar", "x.part04.rar"} << 3
+                                                  << QStringList{"x.part02.rar", "x.part03.rar", "x.part04.rar"};
+        QTest::newRow("rar parts, part9 then part10") << SeriesKind::RarParts << "x.part1.rar"
+                                                      << QStringList{"x.part1.rar", "x.part11.rar"} << 10
+                                                      << QStringList{"x.part9.rar", "x.part10.rar", "x.part11.rar"};
+        QTest::newRow("zip, .z99 then .z100, .zip last") << SeriesKind::Zip << "x.z01"
+                                                         << QStringList{"x.z01", "x.z100", "x.zip"} << 100
+                                                         << QStringList{"x.z99", "x.z100", "x.zip"};
+        QTest::newRow("zip of two") << SeriesKind::Zip << "x.z01" << QStringList{"x.z01", "x.zip"} << 1
+                                    << QStringList{"x.zip"};
+    }
+    void newerKindsWalkTheirPartsInOrder()
+    {
+        QFETCH(SeriesKind, kind);
+        QFETCH(QString, firstMember);
+        QFETCH(QStringList, found);
+        QFETCH(int, count);
+        QFETCH(QStringList, lastThree);
+        const QStringList names = walked(kind, found, firstMember);
+        QCOMPARE(names.size(), count);
+        QCOMPARE(names.mid(count - lastThree.size()), lastThree);
     }
 };
 

@@ -1,7 +1,8 @@
-// test_recognition.cpp - the folder listing, start-file recognition and the case-blind member lookup.
+// test_recognition.cpp - the start-file list, start-file recognition and the case-blind member lookup.
 #include "series/FolderListing.h"
 #include "series/MemberFile.h"
 #include "series/Recognition.h"
+#include "series/StartFiles.h"
 #include "tests/support/TempSeries.h"
 
 #include <QFile>
@@ -15,18 +16,23 @@ class RecognitionTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void listingKeepsOrdinaryStartFilesInCaseBlindOrder()
+    // Each series once: a .partN.rar set by its lowest part present (part1 … part10 is one set,
+    // part1 beside part01 two), a .zip only beside its .z01, and never a .partN.rar as an older RAR.
+    void startFilesListEachSeriesOnceInCaseBlindOrder()
     {
         test::TempSeries dir;
-        for (const char* name : {"d.arj", "b.001", "a.RAR", "c.ace", "e.r00", "f.zip", ".g.rar"})
+        for (const char* name : {"d.arj", "b.001", "a.RAR", "c.ace", "e.r00", "f.zip", ".g.rar", "m.ZIP", "M.z01",
+                                 "m.z02", "Movie.part03.rar", "movie.PART02.RAR", "s.part1.rar", "s.part2.rar",
+                                 "s.part10.rar", "w.part1.rar", "w.part01.rar", "x.7z.001", "x.7z.002"})
             dir.add(name, 1);
         QVERIFY(QDir(dir.folder()).mkdir("h.rar"));
         QCOMPARE(::mkfifo(QFile::encodeName(dir.path("i.rar")).constData(), 0600), 0);
         QVERIFY(QFile::link(dir.path("absent"), dir.path("j.rar")));
         QVERIFY(QFile::link(dir.path("a.RAR"), dir.path("k.rar")));
-        QCOMPARE(ListOrdinaryFiles(dir.folder(), kStartFilePatterns),
-                 QStringList({"a.RAR", "b.001", "c.ace", "d.arj", "k.rar"}));
-        QCOMPARE(ListOrdinaryFiles(dir.path("missing folder")), QStringList());
+        QCOMPARE(StartFiles(dir.folder()), QStringList({"a.RAR", "b.001", "c.ace", "d.arj", "k.rar", "m.ZIP",
+                                                        "movie.PART02.RAR", "s.part1.rar", "w.part01.rar",
+                                                        "w.part1.rar", "x.7z.001"}));
+        QCOMPARE(StartFiles(dir.path("missing folder")), QStringList());
     }
 
     void startFileChoosesKindAndMembers_data()
@@ -34,38 +40,64 @@ private slots:
         QTest::addColumn<QString>("startFile");
         QTest::addColumn<SeriesKind>("kind");
         QTest::addColumn<QStringList>("members");
+        // The first member the run examines, the report's start name and the file giving the reference size.
+        QTest::addColumn<QStringList>("firstStartReference");
         QTest::newRow("rar: its own base, r00 to z99 only")
             << "Movie.Part.RAR" << SeriesKind::Rar
-            << QStringList{"movie.part.rar", "movie.part.r00", "movie.part.r01", "movie.part.s00"};
-        QTest::newRow("arj") << "x.arj" << SeriesKind::Arj << QStringList{"x.arj", "x.a01", "x.a02", "x.100"};
-        QTest::newRow("ace") << "x.ace" << SeriesKind::Ace << QStringList{"x.ace", "x.c00", "x.100"};
-        // A numbered series comes from the scan alone, .000 first.
-        QTest::newRow("numbered") << "n.001" << SeriesKind::Num << QStringList{"n.000", "n.001", "n.002"};
+            << QStringList{"movie.part.rar", "movie.part.r00", "movie.part.r01", "movie.part.s00"}
+            << QStringList{"movie.part.rar", "movie.part.rar", "Movie.Part.RAR"};
+        QTest::newRow("arj") << "x.arj" << SeriesKind::Arj << QStringList{"x.arj", "x.a01", "x.a02", "x.100"}
+                             << QStringList{"x.arj", "x.arj", "x.arj"};
+        QTest::newRow("ace") << "x.ace" << SeriesKind::Ace << QStringList{"x.ace", "x.c00", "x.100"}
+                             << QStringList{"x.ace", "x.ace", "x.ace"};
+        // A numbered series comes from the scan alone, .000 first; the report still names the .001.
+        QTest::newRow("numbered") << "n.001" << SeriesKind::Num << QStringList{"n.000", "n.001", "n.002"}
+                                  << QStringList{"n.000", "n.001", "n.001"};
+        QTest::newRow("numbered 7z") << "n.7z.001" << SeriesKind::Num << QStringList{"n.7z.001", "n.7z.002"}
+                                     << QStringList{"n.7z.001", "n.7z.001", "n.7z.001"};
+        // Part 1 absent: the run starts there, the first part present is the reference.
+        QTest::newRow("rar parts: in the start file's width, number order")
+            << "Movie.Part02.rar" << SeriesKind::RarParts
+            << QStringList{"movie.part02.rar", "movie.part03.rar", "movie.part10.rar", "movie.part100.rar"}
+            << QStringList{"movie.part01.rar", "movie.part01.rar", "Movie.Part02.rar"};
+        QTest::newRow("rar parts: one digit rolls over to two")
+            << "movie.part1.rar" << SeriesKind::RarParts
+            << QStringList{"movie.part1.rar", "movie.part10.rar", "movie.part100.rar"}
+            << QStringList{"movie.part1.rar", "movie.part1.rar", "movie.part1.rar"};
+        QTest::newRow("zip: .z01 on past .z99, the .zip last")
+            << "n.zip" << SeriesKind::Zip << QStringList{"n.z01", "n.z99", "n.z100", "n.zip"}
+            << QStringList{"n.z01", "n.z01", "N.Z01"};
     }
     void startFileChoosesKindAndMembers()
     {
         QFETCH(QString, startFile);
         QFETCH(SeriesKind, kind);
         QFETCH(QStringList, members);
+        QFETCH(QStringList, firstStartReference);
         test::TempSeries dir;
+        int size = 0;
         for (const char* name : {"Movie.Part.RAR", "movie.part.r00", "MOVIE.PART.R01", "movie.part.s00", "other.r00",
                                  "movie.part.r001", "movie.part.rar2", "movie.part.q00", "x.arj", "x.ace", "x.100",
-                                 "x.a02", "x.a01", "x.c00", "n.002", "n.001", "n.000", "n.01"})
-            dir.add(name, 1);
+                                 "x.a02", "x.a01", "x.c00", "n.002", "n.001", "n.000", "n.01", "n.7z.002", "n.7z.001",
+                                 "movie.part100.rar", "movie.part10.rar", "movie.part1.rar", "movie.part003.rar",
+                                 "movie.PART03.rar", "Movie.Part02.rar", "n.zip", "n.z100", "n.z99", "N.Z01", "n.z1",
+                                 "n.z001", "o.z02"})
+            dir.add(name, ++size);
         const std::optional<Series> series = RecognizeSeries(dir.folder(), startFile);
         QVERIFY(series);
         QCOMPARE(series->kind, kind);
         QCOMPARE(series->SeqList, members);
         QCOMPARE(series->startFile, startFile);
-        QCOMPARE(series->ReferenceSize, qint64(1));
+        QCOMPARE(QStringList({series->firstMember, series->startName, series->referenceName}), firstStartReference);
+        QCOMPARE(series->ReferenceSize, QFileInfo(dir.path(firstStartReference.last())).size());
     }
 
     void otherExtensionsAndShortListsAreRefused()
     {
         test::TempSeries dir;
-        dir.add("x.zip", 1);
+        dir.add("x.z01", 1);
         dir.add("x.002", 1);
-        QVERIFY(!RecognizeSeries(dir.folder(), "x.zip"));
+        QVERIFY(!RecognizeSeries(dir.folder(), "x.z01"));
         QVERIFY(!RecognizeSeries(dir.folder(), "x.0001"));
         QCOMPARE(SeqListRefusal({}), std::optional<QString>("Select an Archive File First!"));
         QCOMPARE(SeqListRefusal({"x.rar"}), std::optional<QString>("List Contains Only 1 File!"));

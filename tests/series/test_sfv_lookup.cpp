@@ -46,6 +46,22 @@ private slots:
         QCOMPARE(LookupSfvCrc(dir.write("check.sfv", sfv), name), expected);
     }
 
+    // Line numbers count every line ending, CR LF once; comments and blank lines are neither entries
+    // nor unreadable, and the lines that are no entries still match as before.
+    void entriesAndUnreadableLinesKeepTheirNumbers()
+    {
+        const SfvTable sfv = SfvTable::Parse("; comment\r\n\r\nx.r00 0a1b2c3d\r\n \t\nnospace\rx.r01 XYZ\n"
+                                             + QByteArray(70000, 'a') + "\n X.R02  0A1B2C3D\nextra.r09 12345678");
+        QCOMPARE(sfv.entries(), QList<SfvEntry>({{3, "x.r00", "0A1B2C3D"}, {8, "X.R02", "0A1B2C3D"},
+                                                 {9, "extra.r09", "12345678"}}));
+        QCOMPARE(sfv.unreadableLines(), QList<int>({5, 6, 7}));
+        QCOMPARE(sfv.EntriesNamingNone({"x.r00", "x.r01", "x.r02", "x.r03"}),
+                 QList<SfvEntry>({{9, "extra.r09", "12345678"}}));
+        QCOMPARE(sfv.Lookup("x.r01"), QString("XYZ"));
+        QVERIFY(sfv.Lists("X.R01"));
+        QVERIFY(!sfv.Lists("x.r03"));
+    }
+
     void unreadableSfvHasNoMatchingLine()
     {
         test::TempSeries dir;

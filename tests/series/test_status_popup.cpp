@@ -40,7 +40,7 @@ private slots:
         QFETCH(MessageIcon, icon);
         test::TempSeries dir;
         RunResult run;
-        run.series.startFile = "Movie.rar";
+        run.series.referenceName = "Movie.rar";
         run.sfvPath = dir.write("movie.sfv", "movie.r01 CBF43926\r\n");  // read again for "Should Be"
         run.ReferenceSize = 100;
         const StatusExplanation shown = ExplainMemberStatus({"movie.r01", "0,060", "0BADC0DE", status, reason}, run);

@@ -1,0 +1,10 @@
+// ExitStatus.h - the exit statuses of quillane-check.
+#pragma once
+
+namespace quil::cli {
+
+constexpr int kNoProblem = 0;
+constexpr int kProblemsFound = 1;
+constexpr int kRefused = 2;
+
+}  // namespace quil::cli

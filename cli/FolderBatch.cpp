@@ -1,0 +1,75 @@
+// FolderBatch.cpp - quillane-check --all: every series of a folder (and the folders below it), then a summary.
+#include "cli/FolderBatch.h"
+
+#include "cli/ExitStatus.h"
+#include "cli/JsonOutput.h"
+#include "cli/SeriesCheck.h"
+#include "crc/ReadFailure.h"
+#include "series/FunctionModule.h"
+#include "series/Messages.h"
+#include "series/Recognition.h"
+#include "series/StartFiles.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <algorithm>
+
+namespace quil::cli {
+
+namespace {
+
+QString SummaryLine(const SeriesOutcome& outcome)
+{
+    const QString tab = QStringLiteral("\t");
+    if (!outcome.run)
+        return QStringLiteral("Refused") + tab + outcome.startPath + tab + outcome.refusal.section(u'\n', 0, 0);
+    const qsizetype problems = outcome.run->ProblemsFound();
+    return (problems > 0 ? QStringLiteral("Problems") : QStringLiteral("OK")) + tab + outcome.startPath + tab
+         + QString::number(problems);
+}
+
+}  // namespace
+
+int RunFolderBatch(const CheckOptions& options, QTextStream& output, QTextStream& errors, bool showProgress)
+{
+    const QFileInfo folder(options.allFolder);
+    if (!folder.isDir()) {
+        errors << ReadFailure(options.allFolder, folder.exists() ? QStringLiteral("not a folder")
+                                                                 : QStringLiteral("no such folder"))
+               << Qt::endl;
+        return kRefused;
+    }
+    const QStringList starts = StartFilesUnder(options.allFolder, options.recursive);
+    if (starts.isEmpty())
+        errors << NoSeriesFoundMessage(options.allFolder) << Qt::endl;
+    QJsonArray documents;
+    QStringList summary;
+    int worst = kNoProblem;
+    for (const QString& relative : starts) {
+        const QString startPath = JoinPath(options.allFolder, relative);
+        if (!options.json)
+            output << "==> " << startPath << " <==\n";
+        ConsoleView view(output, errors, showProgress, RowLinesFor(options));
+        const QFileInfo start(startPath);
+        const SeriesOutcome outcome =
+            CheckSeries(startPath, RecognizeSeries(start.absolutePath(), start.fileName()), options, view);
+        worst = std::max(worst, outcome.status);
+        summary.append(SummaryLine(outcome));
+        if (options.json)
+            documents.append(SeriesDocument(outcome, options));
+        else
+            output << (outcome.run ? u'\n' + outcome.PrintedReport() + u'\n' : QString()) << '\n';
+        output.flush();
+        if (!outcome.run)
+            errors << startPath << ": " << outcome.refusal << Qt::endl;
+    }
+    if (options.json)
+        output << QJsonDocument(documents).toJson();
+    else
+        for (const QString& line : summary)
+            output << line << '\n';
+    return worst;
+}
+
+}  // namespace quil::cli

@@ -1,0 +1,114 @@
+// JsonOutput.cpp - a checked series as the JSON document that --json prints.
+#include "cli/JsonOutput.h"
+
+#include <QJsonArray>
+
+namespace quil::cli {
+
+namespace {
+
+QString KindName(SeriesKind kind)
+{
+    switch (kind) {
+    case SeriesKind::Rar: return QStringLiteral("rar");
+    case SeriesKind::Arj: return QStringLiteral("arj");
+    case SeriesKind::Ace: return QStringLiteral("ace");
+    case SeriesKind::Num: return QStringLiteral("numbered");
+    case SeriesKind::RarParts: return QStringLiteral("rar-parts");
+    case SeriesKind::Zip: return QStringLiteral("zip");
+    }
+    return {};
+}
+
+QString ModeName(CheckMode mode)
+{
+    switch (mode) {
+    case CheckMode::SizeOnly: return QStringLiteral("size");
+    case CheckMode::CrcReport: return QStringLiteral("crc");
+    case CheckMode::SfvCheck: return QStringLiteral("sfv");
+    }
+    return {};
+}
+
+QJsonValue TextOrNull(bool present, const QString& text)
+{
+    return present ? QJsonValue(text) : QJsonValue();
+}
+
+QJsonObject SeriesObject(const SeriesOutcome& outcome)
+{
+    const Series& series = *outcome.series;
+    const QJsonValue endFile = outcome.run ? QJsonValue(outcome.run->LastMemberName) : QJsonValue();
+    return {{QStringLiteral("kind"), KindName(series.kind)},
+            {QStringLiteral("folder"), series.folder},
+            {QStringLiteral("startFile"), series.startFile},
+            {QStringLiteral("endFile"), endFile}};
+}
+
+QJsonObject RowObject(const MemberRow& row, const SfvTable* sfv)
+{
+    QJsonObject object{{QStringLiteral("status"), StatusWord(row.status)},
+                       {QStringLiteral("name"), row.name},
+                       {QStringLiteral("size"), row.bytes ? QJsonValue(*row.bytes) : QJsonValue()},
+                       {QStringLiteral("crc"), TextOrNull(IsCrcText(row.crcText), row.crcText)}};
+    if (sfv)
+        object.insert(QStringLiteral("expectedCrc"), TextOrNull(sfv->Lists(row.name), sfv->Lookup(row.name)));
+    if (!row.reason.isEmpty())
+        object.insert(QStringLiteral("reason"), row.reason);
+    return object;
+}
+
+QJsonObject Counts(const RunResult& run)
+{
+    return {{QStringLiteral("missing"), int(run.MissingList.size())},
+            {QStringLiteral("differingSizes"), int(run.SizeList.size())},
+            {QStringLiteral("badCrc"), int(run.CRCList.size())},
+            {QStringLiteral("files"), int(run.series.SeqList.size())},
+            {QStringLiteral("problems"), int(run.ProblemsFound())}};
+}
+
+void AddSfvFindings(QJsonObject& document, const SfvTable& sfv, const RunResult& run)
+{
+    QStringList volumes;
+    for (const MemberRow& row : run.rows)
+        volumes.append(row.name);
+    QJsonArray unnamed;
+    for (const SfvEntry& entry : sfv.EntriesNamingNone(volumes))
+        unnamed.append(QJsonObject{{QStringLiteral("line"), entry.line},
+                                   {QStringLiteral("name"), entry.name},
+                                   {QStringLiteral("crc"), entry.crc}});
+    QJsonArray unreadable;
+    for (const int line : sfv.unreadableLines())
+        unreadable.append(line);
+    document.insert(QStringLiteral("sfvEntriesNamingNoVolume"), unnamed);
+    document.insert(QStringLiteral("unreadableSfvLines"), unreadable);
+}
+
+}  // namespace
+
+QJsonObject SeriesDocument(const SeriesOutcome& outcome, const CheckOptions& options)
+{
+    const QJsonValue sfvPath = outcome.sfv ? QJsonValue(outcome.sfv->path()) : QJsonValue();
+    QJsonObject document{{QStringLiteral("startPath"), outcome.startPath},
+                         {QStringLiteral("series"), outcome.series ? QJsonValue(SeriesObject(outcome)) : QJsonValue()},
+                         {QStringLiteral("mode"), ModeName(options.mode)},
+                         {QStringLiteral("sfv"), sfvPath}};
+    if (!outcome.run) {
+        document.insert(QStringLiteral("refusal"), outcome.refusal);
+        return document;
+    }
+    const RunResult& run = *outcome.run;
+    const SfvTable* sfv = outcome.sfv ? &*outcome.sfv : nullptr;
+    QJsonArray rows;
+    for (const MemberRow& row : run.rows)
+        if (Keeps(RowsKept(options), row))
+            rows.append(RowObject(row, sfv));
+    document.insert(QStringLiteral("rows"), rows);
+    document.insert(QStringLiteral("counts"), Counts(run));
+    document.insert(QStringLiteral("report"), outcome.PrintedReport());
+    if (sfv)
+        AddSfvFindings(document, *sfv, run);
+    return document;
+}
+
+}  // namespace quil::cli

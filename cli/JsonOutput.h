@@ -1,0 +1,16 @@
+// JsonOutput.h - a checked series as the JSON document that --json prints.
+#pragma once
+
+#include "cli/SeriesCheck.h"
+
+#include <QJsonObject>
+
+namespace quil::cli {
+
+// The document of one series: its start path, the series (kind, folder, start file, end file), the
+// mode, the SFV path, then either the refusal or the rows in order (with --errors-only, those that
+// are not OK), the report's counts and text, and for an SFV check its entries that name no volume
+// of the series and the numbers of its lines that are no entries. A value that is not there is null.
+QJsonObject SeriesDocument(const SeriesOutcome& outcome, const CheckOptions& options);
+
+}  // namespace quil::cli

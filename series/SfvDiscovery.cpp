@@ -1,0 +1,34 @@
+// SfvDiscovery.cpp - finds the one SFV file beside a series that lists its start file.
+#include "series/SfvDiscovery.h"
+
+#include "series/FolderListing.h"
+#include "series/FunctionModule.h"
+#include "series/Messages.h"
+
+namespace quil {
+
+std::variant<SfvTable, QString> FindListingSfv(const Series& series)
+{
+    QStringList candidates = ListOrdinaryFiles(series.folder, QStringLiteral("*.sfv"));
+    for (QString& name : candidates)
+        name = JoinPath(series.folder, name);
+    QList<SfvTable> listing;
+    QStringList listingPaths;
+    for (const QString& path : candidates) {
+        auto read = SfvTable::Read(path);
+        if (SfvTable* table = std::get_if<SfvTable>(&read); table && table->Lists(series.startFile)) {
+            listingPaths.append(table->path());
+            listing.append(std::move(*table));
+        }
+    }
+    if (listing.size() == 1)
+        return listing.takeFirst();
+    const QString separator = QStringLiteral(", ");
+    if (listing.isEmpty())
+        return WithReason(NoSfvListsMessage(series.startFile),
+                          candidates.isEmpty() ? QStringLiteral("No .sfv file in %1").arg(series.folder)
+                                               : QStringLiteral("Looked at: ") + candidates.join(separator));
+    return WithReason(SeveralSfvListMessage(series.startFile), listingPaths.join(separator));
+}
+
+}  // namespace quil

@@ -1,0 +1,19 @@
+// SfvDiscovery.h - finds the one SFV file beside a series that lists its start file.
+#pragma once
+
+#include "series/Series.h"
+#include "series/SfvLookup.h"
+
+#include <QString>
+
+#include <variant>
+
+namespace quil {
+
+// The table of the one .sfv file (letter case ignored) in the series folder with a line for the
+// start file, matched as SfvTable::Lookup matches; or, when none or several do, why not: the
+// message and, on the next line, the paths of the .sfv files looked at or of those that list it.
+// A .sfv file that cannot be read lists nothing.
+std::variant<SfvTable, QString> FindListingSfv(const Series& series);
+
+}  // namespace quil

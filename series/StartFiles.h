@@ -1,0 +1,24 @@
+// StartFiles.h - the start files of a folder, one per series, as the start-file list and --all find them.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace quil {
+
+// The names of the ordinary files in `folder` that start a series, in name order (see
+// ListOrdinaryFiles): every .rar, .001, .ace and .arj; a NAME.zip when NAME.z01 lies beside it; and
+// of each NAME.partN.rar set its lowest-numbered part present, once. A .partN.rar is never an older
+// RAR start file.
+//
+// Parts are taken in number order; one that is not named as a part of a set already met starts a
+// set of its own, as wide as its digits. So part1.rar … part12.rar is one set, and part1.rar beside
+// part01.rar two.
+QStringList StartFiles(const QString& folder);
+
+// The start files of `folder` and, when `recursive`, of every folder below it, as paths relative to
+// `folder`: each folder's own start files first, then its subfolders one by one, all in name order.
+// Hidden folders and links to folders are not entered.
+QStringList StartFilesUnder(const QString& folder, bool recursive);
+
+}  // namespace quil

@@ -1,0 +1,72 @@
+// VolumeNames.cpp - the volume names of the two newer schemes: NAME.partN.rar and NAME.z01 … NAME.zip.
+#include "series/VolumeNames.h"
+
+#include <QRegularExpression>
+
+namespace quil {
+
+namespace {
+
+// Nine digits at most, so a number always fits an int.
+constexpr qsizetype kMostDigits = 9;
+
+QString Padded(int number, int width)
+{
+    return QString::number(number).rightJustified(width, u'0');
+}
+
+// The value of `digits` when it is written as `number` padded to `width`; no value otherwise.
+std::optional<int> NumberOfWidth(const QString& digits, int width)
+{
+    if (digits.isEmpty() || digits.size() > kMostDigits)
+        return std::nullopt;
+    bool ok = false;
+    const int number = digits.toInt(&ok);
+    if (!ok || number < 1 || digits != Padded(number, width))
+        return std::nullopt;
+    return number;
+}
+
+}  // namespace
+
+std::optional<RarPartName> ParseRarPartName(const QString& fileName)
+{
+    // Most names of a large folder end otherwise; they need no pattern match.
+    if (!fileName.endsWith(QLatin1String(".rar"), Qt::CaseInsensitive))
+        return std::nullopt;
+    static const QRegularExpression pattern(QStringLiteral("^(.*)\\.part([0-9]+)\\.rar$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(fileName);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QString digits = match.captured(2);
+    // Its own width always fits it; whether it fits a narrower set is IsRarPartOfWidth's question.
+    const std::optional<int> number = NumberOfWidth(digits, int(digits.size()));
+    if (!number)
+        return std::nullopt;
+    return RarPartName{match.captured(1), digits, *number};
+}
+
+QString RarPartExtension(int number, int width)
+{
+    return QStringLiteral("part") + Padded(number, width) + QStringLiteral(".rar");
+}
+
+bool IsRarPartOfWidth(const RarPartName& part, int width)
+{
+    return part.digits == Padded(part.number, width);
+}
+
+QString ZipPartExtension(int number)
+{
+    return u'z' + Padded(number, 2);
+}
+
+std::optional<int> ZipPartNumber(const QString& extension)
+{
+    if (extension.size() < 3 || extension.front().toLower() != u'z')
+        return std::nullopt;
+    return NumberOfWidth(extension.mid(1), 2);
+}
+
+}  // namespace quil

@@ -1,0 +1,34 @@
+// VolumeNames.h - the volume names of the two newer schemes: NAME.partN.rar and NAME.z01 … NAME.zip.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace quil {
+
+// A name of the form NAME.partN.rar (letter case ignored), N one or more digits.
+struct RarPartName {
+    QString base;    // NAME, letter case kept
+    QString digits;  // N as written
+    int number = 0;  // N's value, from 1 on
+};
+
+// The parts of `fileName` when it is a NAME.partN.rar name with N from 1 on; no value otherwise.
+std::optional<RarPartName> ParseRarPartName(const QString& fileName);
+
+// "partN.rar" for part `number` in a set whose names are `width` digits wide: zero-padded to the
+// width, and longer once the number needs more digits, as part9.rar is followed by part10.rar.
+QString RarPartExtension(int number, int width);
+
+// True when `part` is named as part of a set `width` digits wide.
+bool IsRarPartOfWidth(const RarPartName& part, int width);
+
+// "z01" … "z99", then "z100" and on: the extension of split-ZIP volume `number`, counted from 1.
+QString ZipPartExtension(int number);
+
+// The volume number of a split-ZIP extension ("z01" gives 1, "Z100" gives 100); no value for any
+// other extension, "z1" and "z001" included.
+std::optional<int> ZipPartNumber(const QString& extension);
+
+}  // namespace quil

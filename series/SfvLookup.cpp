@@ -10,15 +10,40 @@
 #include <QSet>
 
 #include <algorithm>
+#include <utility>
 
 namespace quil {
 
 namespace {
 
-// The one matching rule: a name with its spaces trimmed, upper-cased.
+// The one matching rule: a name with its spaces trimmed, case-folded as Qt::CaseInsensitive compares.
+// Upper-casing would make "ß" equal "SS" and a dotless "ı" equal "I".
 QString Key(const QString& name)
 {
-    return TrimSpaces(name).toUpper();
+    return TrimSpaces(name).toCaseFolded();
+}
+
+bool IsBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+// A line split into the name before its last run of blanks and the value after it, trailing blanks
+// ignored; both empty for a line without a blank.
+std::pair<QString, QString> SplitEntry(const QString& line)
+{
+    qsizetype end = line.size();
+    while (end > 0 && IsBlank(line[end - 1]))
+        --end;
+    qsizetype valueStart = end;
+    while (valueStart > 0 && !IsBlank(line[valueStart - 1]))
+        --valueStart;
+    if (valueStart == 0)
+        return {};
+    qsizetype nameEnd = valueStart;
+    while (nameEnd > 0 && IsBlank(line[nameEnd - 1]))
+        --nameEnd;
+    return {line.left(nameEnd), line.mid(valueStart, end - valueStart)};
 }
 
 // No real SFV line is this long; a longer one (a binary file picked by mistake) matches nothing.
@@ -97,9 +122,8 @@ void SfvTable::AddLine(const QByteArray& bytes, bool overlong)
     if (bytes.startsWith(';'))
         return;
     const QString line = QString::fromUtf8(bytes);
-    const QString space = QStringLiteral(" ");
-    const QString name = TextBeforeLast(line, space);
-    const QString value = TrimSpaces(TextAfterLast(line, space).toUpper());
+    const auto [name, written] = SplitEntry(line);
+    const QString value = written.toUpper();
     values_.insert(Key(name), value);
     if (line.trimmed().isEmpty())
         return;

@@ -24,12 +24,21 @@ private slots:
             << QByteArray("MOVIE.R00  0a1b2c3d\r\n") << "movie.r00" << "0A1B2C3D";
         // A member really named ";movie.r00" shows the line is skipped as a comment, not as a non-match.
         QTest::newRow("commented entry") << QByteArray(";movie.r00 0A1B2C3D\r\n") << ";movie.r00" << "";
-        QTest::newRow("tab instead of space") << QByteArray("movie.r00\t0A1B2C3D\r\n") << "movie.r00" << "";
+        // Blanks are runs of spaces and tabs: between name and value, and ignored at the end.
+        QTest::newRow("tab instead of space") << QByteArray("movie.r00\t0A1B2C3D\r\n") << "movie.r00" << "0A1B2C3D";
+        QTest::newRow("space and tab between") << QByteArray("movie.r00 \t 0A1B2C3D\n") << "movie.r00" << "0A1B2C3D";
+        QTest::newRow("trailing space") << QByteArray("movie.r00 0A1B2C3D \r\n") << "movie.r00" << "0A1B2C3D";
+        QTest::newRow("trailing tab") << QByteArray("movie.r00 0A1B2C3D\t\n") << "movie.r00" << "0A1B2C3D";
+        QTest::newRow("tab inside a name stays") << QByteArray("my\tmovie.r00 0A1B2C3D\n") << "my\tmovie.r00"
+                                                  << "0A1B2C3D";
+        // Case folding, not upper-casing: "ß" is no "SS", a dotless "ı" no "I".
+        QTest::newRow("sharp s is no SS") << QByteArray("STRASSE.R00 0A1B2C3D\n") << "straße.r00" << "";
+        QTest::newRow("dotless i is no I") << QByteArray("FILM.R00 0A1B2C3D\n") << "fılm.r00" << "";
+        QTest::newRow("folded letters match") << QByteArray("ÉTÉ.R00 0A1B2C3D\n") << "été.r00" << "0A1B2C3D";
         QTest::newRow("last line wins")
             << QByteArray("movie.r00 11111111\r\nmovie.r01 22222222\r\nmovie.r00 33333333\r\n") << "movie.r00"
             << "33333333";
         QTest::newRow("name with a space") << QByteArray("my movie.r00 0A1B2C3D\r\n") << "my movie.r00" << "0A1B2C3D";
-        QTest::newRow("trailing space matches nothing") << QByteArray("movie.r00 0A1B2C3D \r\n") << "movie.r00" << "";
         QTest::newRow("folder part never matches") << QByteArray("sub/movie.r00 0A1B2C3D\r\n") << "movie.r00" << "";
         QTest::newRow("lines ended by CR alone") << QByteArray("a.r00 11111111\rmovie.r00 0A1B2C3D") << "movie.r00"
                                                  << "0A1B2C3D";

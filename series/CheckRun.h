@@ -32,6 +32,8 @@ public:
 private:
     void CheckFirstMember();
     void CheckMember(const QString& name);
+    // Verdicts on the files found for `name`, of which the first `counted` were counted as present.
+    void AddVerdicts(const QString& name, const QList<MemberFile>& files, qsizetype counted);
     void AddVerdictFor(const QString& name, const MemberFile& file, bool sizeDiffers);
     void AddRow(const QString& name, std::optional<qint64> bytes, const QString& crcText, MemberStatus status,
                 const QString& reason = {});

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace quil {
 
 static MemberFile Describe(const QFileInfo& info)
@@ -19,25 +21,35 @@ static MemberFile Describe(const QFileInfo& info)
     return {MemberFile::Kind::NotAFile, info.filePath(), 0, ReadFailure(info.filePath(), QStringLiteral("not a regular file"))};
 }
 
-MemberFile MemberFinder::Find(const QString& name)
+QList<MemberFile> MemberFinder::Members(const QString& name, const QString& preferred)
 {
     if (name.isEmpty())
-        return {};
-    MemberFile exact = Describe(QFileInfo(JoinPath(folder_, name)));
-    if (exact.kind != MemberFile::Kind::Absent)
-        return exact;
+        return {MemberFile{}};
     if (!byFoldedName_) {
         byFoldedName_.emplace();
-        const QStringList entries = QDir(folder_).entryList(
+        QStringList entries = QDir(folder_).entryList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
-        for (const QString& entry : entries) {
-            QString& first = (*byFoldedName_)[entry.toCaseFolded()];
-            if (first.isEmpty() || NameOrderLess(entry, first))
-                first = entry;
+        std::sort(entries.begin(), entries.end(), NameOrderLess);
+        for (const QString& entry : entries)
+            (*byFoldedName_)[entry.toCaseFolded()].append(entry);
+    }
+    QStringList names = byFoldedName_->value(name.toCaseFolded());
+    for (const QString& first : {name, preferred}) {
+        if (!first.isEmpty() && first.compare(name, Qt::CaseInsensitive) == 0) {
+            names.removeAll(first);
+            names.prepend(first);
         }
     }
-    const QString other = byFoldedName_->value(name.toCaseFolded());
-    return other.isEmpty() ? MemberFile{} : Describe(QFileInfo(JoinPath(folder_, other)));
+    QList<MemberFile> files;
+    MemberFile other;
+    for (const QString& entry : names) {
+        MemberFile file = Describe(QFileInfo(JoinPath(folder_, entry)));
+        if (file.isRegularFile())
+            files.append(file);
+        else if (other.kind == MemberFile::Kind::Absent)
+            other = file;
+    }
+    return files.isEmpty() ? QList<MemberFile>{other} : files;
 }
 
 }  // namespace quil

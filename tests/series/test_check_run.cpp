@@ -144,6 +144,40 @@ private slots:
         QVERIFY(report.contains("Ending Archive Filename: " + firstAndLast.last()));
     }
 
+    // Files whose names differ only in letter case are each a member: each gets its row, named as on
+    // disk, the walked name's own case first, and the total counts as many files as there are rows. The start file as picked comes first.
+    void namesEqualButForCaseAreEachChecked_data()
+    {
+        QTest::addColumn<CheckMode>("mode");
+        QTest::addColumn<MemberStatus>("damagedVerdict");
+        QTest::newRow("sizes only") << CheckMode::SizeOnly << MemberStatus::BadSize;
+        QTest::newRow("crc report") << CheckMode::CrcReport << MemberStatus::BadSize;
+        QTest::newRow("sfv check") << CheckMode::SfvCheck << MemberStatus::BadCrc;
+    }
+    void namesEqualButForCaseAreEachChecked()
+    {
+        QFETCH(CheckMode, mode);
+        QFETCH(MemberStatus, damagedVerdict);
+        test::TempSeries dir;
+        const QByteArray start = test::TempSeries::contentFor("d.rar", 10);
+        dir.write("d.rar", start);
+        dir.write("d.RAR", start);
+        add(dir, {"d.r00", "d.r01"});
+        dir.add("D.R01", 9);
+        const SfvTable sfv = SfvTable::Parse(("d.rar " + crcOf("d.rar", 10) + "\nd.r00 " + crcOf("d.r00", 10)
+                                              + "\nd.r01 " + crcOf("d.r01", 10) + "\n").toUtf8());
+        CheckRun run(view, crc);
+        const RunResult result = run.Run(recognised(dir, "d.RAR"), mode, &sfv);
+        QStringList rows;
+        for (const MemberRow& row : result.rows)
+            rows << row.name + ' ' + StatusWord(row.status);
+        const QString ok = StatusWord(MemberStatus::OK);
+        QCOMPARE(rows, QStringList({"d.RAR " + ok, "d.rar " + ok, "d.r00 " + ok, "d.r01 " + ok,
+                                    "D.R01 " + StatusWord(damagedVerdict)}));
+        QVERIFY(ComposeReport(result).contains("Total Number Of Files: 5"));
+        QCOMPARE(result.ProblemsFound(), 1);
+    }
+
     // A member that is there but cannot be read: in an SFV check a bad CRC with no value, in a CRC
     // report a missing member; either way the row says why.
     void unreadableMemberCarriesItsReason()

@@ -18,6 +18,7 @@
 #include "report/Product.h"
 #include "series/DemoSeries.h"
 #include "series/Messages.h"
+#include "series/NameEscapes.h"
 #include "series/Recognition.h"
 #include "series/StartFiles.h"
 #include "series/StatusPopup.h"
@@ -327,7 +328,7 @@ void CheckSequence::ResetMemberList()
 void CheckSequence::AddMemberRow(const MemberRow& member)
 {
     const int iconIndex = static_cast<int>(member.status);
-    auto* row = new QTreeWidgetItem(ErrorGrid, {member.name, member.sizeText, member.crcText});
+    auto* row = new QTreeWidgetItem(ErrorGrid, {OneLineName(member.name), member.sizeText, member.crcText});
     row->setIcon(0, StatusIcon(iconIndex));
     row->setData(0, kStatusRole, iconIndex);
     row->setData(0, kReasonRole, member.reason);

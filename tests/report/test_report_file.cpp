@@ -1,21 +1,81 @@
-// test_report_file.cpp - every way writing a report file can fail (the save command test covers a good write).
+// test_report_file.cpp - writing a report file: whole or not at all, never onto what is no regular file.
 #include "report/ReportFile.h"
+#include "tests/support/TempSeries.h"
 
 #include <QtTest>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 using namespace quil;
+
+namespace {
+
+// Every entry of `folder` with its bytes ("-" for what is no regular file), to see what a save left.
+QStringList Contents(const QString& folder)
+{
+    QStringList entries;
+    const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    for (const QFileInfo& entry : QDir(folder).entryInfoList(all)) {
+        QFile file(entry.filePath());
+        const bool regular = entry.isFile() && !entry.isSymLink() && file.open(QIODevice::ReadOnly);
+        entries << entry.fileName() + ':' + (regular ? file.readAll() : QByteArray("-"));
+    }
+    return entries;
+}
+
+}  // namespace
 
 class ReportFileTest : public QObject {
     Q_OBJECT
 private slots:
-    void failuresAreReported()
+    // In a folder holding old.txt, a FIFO and a subfolder: each failure names the path and why, and
+    // the folder is as it was: no partial report, nothing beside it.
+    void failuresLeaveTheFolderAsItWas_data()
     {
-        // A missing folder, a folder, and a full disk, where only the flush fails (skipped where there is none).
-        for (const QString& path : {QString("/nonexistent-folder/report.txt"), QDir::tempPath(), QString("/dev/full")}) {
-            if (path.startsWith("/dev/") && !QFileInfo::exists(path))
-                continue;
-            QVERIFY2(!SaveReportFile(path, "line one\r\nAvailable At https://x").isEmpty(), qPrintable(path));
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<qint64>("sizeLimit");  // the process's file size limit during the save; 0: none
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing folder") << "none/report.txt" << qint64(0) << "No such file or directory";
+        QTest::newRow("a folder") << "sub" << qint64(0) << "not a regular file";
+        QTest::newRow("a FIFO, which would block") << "fifo" << qint64(0) << "not a regular file";
+        QTest::newRow("file size limit, over a file") << "old.txt" << qint64(10) << "File too large";
+        QTest::newRow("file size limit, a new file") << "new.txt" << qint64(10) << "File too large";
+    }
+    void failuresLeaveTheFolderAsItWas()
+    {
+        QFETCH(QString, target);
+        QFETCH(qint64, sizeLimit);
+        QFETCH(QString, reason);
+        test::TempSeries dir;
+        dir.write("old.txt", "the old report\r\n");
+        QVERIFY(QDir(dir.folder()).mkdir("sub"));
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.path("fifo")).constData(), 0600), 0);
+        const QStringList before = Contents(dir.folder());
+        rlimit original {};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &original), 0);
+        if (sizeLimit > 0) {
+            const rlimit limited{rlim_t(sizeLimit), original.rlim_max};
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limited), 0);
         }
+        const QString failure = SaveReportFile(dir.path(target), "a report longer than the limit");
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &original), 0);
+        QCOMPARE(failure, "Cannot write " + dir.path(target) + ": " + reason);
+        QCOMPARE(Contents(dir.folder()), before);
+    }
+
+    // A save replaces the whole file, keeping its permissions; through a link, the file it names.
+    void saveReplacesTheFileALinkNames()
+    {
+        test::TempSeries dir;
+        dir.write("old.txt", "a much longer old report that must not show through\r\n");
+        QVERIFY(QFile::setPermissions(dir.path("old.txt"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        QVERIFY(QFile::link(dir.path("old.txt"), dir.path("link.txt")));
+        QCOMPARE(SaveReportFile(dir.path("link.txt"), "new"), QString());
+        QCOMPARE(Contents(dir.folder()), QStringList({"link.txt:-", "old.txt:new\r\n"}));
+        struct stat saved {};
+        QCOMPARE(::stat(QFile::encodeName(dir.path("old.txt")).constData(), &saved), 0);
+        QCOMPARE(saved.st_mode & 07777, mode_t(0640));
     }
 };
 

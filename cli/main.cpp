@@ -1,7 +1,9 @@
 // main.cpp - quillane-check: checks an archive series from the command line.
 #include "cli/CheckCommand.h"
+#include "cli/ExitStatus.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
 
 #include <cstdio>
@@ -11,10 +13,20 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QTextStream output(stdout);
+    QFile standardOutput;
+    standardOutput.open(stdout, QIODevice::WriteOnly);
+    QTextStream output(&standardOutput);
     QTextStream errors(stderr);
-    const int status = quil::cli::RunCheckCommand(app.arguments().mid(1), output, errors, ::isatty(STDERR_FILENO));
+    int status = quil::cli::RunCheckCommand(app.arguments().mid(1), output, errors, ::isatty(STDERR_FILENO));
     output.flush();
+    // Rows and a report that never reached standard output (a full device, a closed pipe) are a
+    // failure, not a silent success; closing is where a delayed write error shows.
+    standardOutput.close();
+    if (output.status() != QTextStream::Ok || standardOutput.error() != QFileDevice::NoError
+        || std::fclose(stdout) != 0) {
+        errors << "quillane-check: cannot write standard output: " << standardOutput.errorString() << Qt::endl;
+        status = quil::cli::kRefused;
+    }
     errors.flush();
     return status;
 }

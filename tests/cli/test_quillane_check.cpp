@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace quil;
 using test::TempSeries;
 
@@ -18,14 +20,22 @@ struct Outcome {
     QString errors;
 };
 
-Outcome Run(const QStringList& arguments, const QString& folder)
+// Runs quillane-check in `folder`, behind the `wrapper` command when one is given, its standard
+// output going to `outputFile` when one is given.
+Outcome Run(const QStringList& arguments, const QString& folder, const QStringList& wrapper = {},
+            const QString& outputFile = {})
 {
     QProcess process;
     process.setWorkingDirectory(folder);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("LC_ALL", "C.UTF-8");
     process.setProcessEnvironment(environment);
-    process.start(QUILLANE_CHECK_PATH, arguments);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
+    if (wrapper.isEmpty())
+        process.start(QUILLANE_CHECK_PATH, arguments);
+    else
+        process.start(wrapper.first(), wrapper.mid(1) + QStringList{QUILLANE_CHECK_PATH} + arguments);
     if (!process.waitForFinished(60000))
         qFatal("quillane-check did not finish");
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -165,6 +175,82 @@ private slots:
         const Outcome run = Run(arguments, series.folder());
         QCOMPARE(run.status, status);
         QVERIFY2((status == 2 ? run.errors : run.output).contains(says), qPrintable(run.output + run.errors));
+    }
+
+    // Where the report must not go, and standard output that takes nothing: refused with the reason,
+    // never a hang, and every file of the folder left as it was, with nothing half written beside it.
+    void refusedTargetsLeaveTheFolderAsItWas_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("wrapper");
+        QTest::addColumn<QString>("outputFile");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("save onto a FIFO") << QStringList{"--save", "fifo.txt", "x.rar"} << QStringList{} << ""
+                                          << "Error While Saving Report File!\nCannot write fifo.txt: not a regular file\n";
+        QTest::newRow("save over the SFV file") << QStringList{"--sfv", "x.sfv", "--save", "x.sfv", "x.rar"}
+                                                << QStringList{} << ""
+                                                << "Cannot write x.sfv: it is the SFV file of the check\n";
+        QTest::newRow("save over a volume") << QStringList{"--crc", "--save", "./x.r00", "x.rar"} << QStringList{}
+                                            << "" << "Cannot write ./x.r00: it is a volume of the series\n";
+        QTest::newRow("save beyond the file size limit")
+            << QStringList{"--save", "report.txt", "x.rar"} << QStringList{"prlimit", "--fsize=10"} << ""
+            << "Cannot write report.txt: File too large\n";
+        QTest::newRow("standard output full") << QStringList{"x.rar"} << QStringList{} << "/dev/full"
+                                              << "cannot write standard output: No space left on device\n";
+    }
+    void refusedTargetsLeaveTheFolderAsItWas()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, wrapper);
+        QFETCH(QString, outputFile);
+        QFETCH(QString, says);
+        if (!wrapper.isEmpty() && QStandardPaths::findExecutable(wrapper.first()).isEmpty())
+            QSKIP("no prlimit here");
+        if (!outputFile.isEmpty() && !QFileInfo(outputFile).isWritable())
+            QSKIP("no /dev/full here");
+        TempSeries series;
+        series.add("x.rar", 5);
+        series.add("x.r00", 5);
+        series.write("x.sfv", (SfvLine("x.rar", 5) + SfvLine("x.r00", 5)).toUtf8());
+        QCOMPARE(::mkfifo(QFile::encodeName(series.path("fifo.txt")).constData(), 0600), 0);
+        const auto contents = [&series] {
+            QStringList files;
+            for (const QString& name : QDir(series.folder()).entryList(QDir::Files | QDir::System | QDir::Hidden)) {
+                QFile file(series.path(name));
+                // The FIFO is never opened: that would wait for a writer.
+                const bool readable = name != "fifo.txt" && file.open(QIODevice::ReadOnly);
+                files << name + ':' + (readable ? file.readAll().toHex() : QByteArray());
+            }
+            return files;
+        };
+        const QStringList before = contents();
+        const Outcome run = Run(arguments, series.folder(), wrapper, outputFile);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.errors.endsWith(says), qPrintable(run.errors));
+        QCOMPARE(contents(), before);
+    }
+
+    // A name holding a backslash, newline, CR or tab is escaped in its row, which then starts with "\".
+    void rowsEscapeNamesThatWouldBreakTheLine_data()
+    {
+        QTest::addColumn<QString>("startFile");
+        QTest::addColumn<QString>("member");
+        QTest::addColumn<QString>("firstRow");
+        QTest::newRow("newline and backslash") << "a\nb\\c.rar" << "a\nb\\c.r00" << "\\OK\ta\\nb\\\\c.rar\t0,005\tSkipped";
+        QTest::newRow("tab and CR") << "tab\tcr\r.arj" << "tab\tcr\r.a01" << "\\OK\ttab\\tcr\\r.arj\t0,005\tSkipped";
+        QTest::newRow("plain") << "plain.rar" << "plain.r00" << "OK\tplain.rar\t0,005\tSkipped";
+    }
+    void rowsEscapeNamesThatWouldBreakTheLine()
+    {
+        QFETCH(QString, startFile);
+        QFETCH(QString, member);
+        QFETCH(QString, firstRow);
+        TempSeries series;
+        series.add(startFile, 5);
+        series.add(member, 5);
+        const Outcome run = Run({startFile}, series.folder());
+        QCOMPARE(run.output.section('\n', 0, 0), firstRow);
+        QCOMPARE(run.output.section('\n', 2, 2), QString());  // two rows, then the blank line
     }
 
     void sfvAutoTakesTheOneSfvFileListingTheStartFile_data()

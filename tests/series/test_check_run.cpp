@@ -146,18 +146,11 @@ private slots:
 
     // Files whose names differ only in letter case are each a member: each gets its row, named as on
     // disk, the walked name's own case first, and the total counts as many files as there are rows. The start file as picked comes first.
-    void namesEqualButForCaseAreEachChecked_data()
-    {
-        QTest::addColumn<CheckMode>("mode");
-        QTest::addColumn<MemberStatus>("damagedVerdict");
-        QTest::newRow("sizes only") << CheckMode::SizeOnly << MemberStatus::BadSize;
-        QTest::newRow("crc report") << CheckMode::CrcReport << MemberStatus::BadSize;
-        QTest::newRow("sfv check") << CheckMode::SfvCheck << MemberStatus::BadCrc;
-    }
+    void namesEqualButForCaseAreEachChecked_data() { eachModeGivesItsVerdicts_data(); }
     void namesEqualButForCaseAreEachChecked()
     {
         QFETCH(CheckMode, mode);
-        QFETCH(MemberStatus, damagedVerdict);
+        QFETCH(MemberStatus, faultyVerdict);
         test::TempSeries dir;
         const QByteArray start = test::TempSeries::contentFor("d.rar", 10);
         dir.write("d.rar", start);
@@ -173,7 +166,7 @@ private slots:
             rows << row.name + ' ' + StatusWord(row.status);
         const QString ok = StatusWord(MemberStatus::OK);
         QCOMPARE(rows, QStringList({"d.RAR " + ok, "d.rar " + ok, "d.r00 " + ok, "d.r01 " + ok,
-                                    "D.R01 " + StatusWord(damagedVerdict)}));
+                                    "D.R01 " + StatusWord(faultyVerdict)}));
         QVERIFY(ComposeReport(result).contains("Total Number Of Files: 5"));
         QCOMPARE(result.ProblemsFound(), 1);
     }

@@ -38,8 +38,8 @@ int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStre
         return RunFolderBatch(options, output, errors, showProgress);
 
     ConsoleView view(output, errors, showProgress, RowLinesFor(options));
-    const QFileInfo start(options.startFile);
-    const SeriesOutcome outcome = CheckSeries(options.startFile, RecognizeListedStartFile(start), options, view);
+    const SeriesOutcome outcome =
+        CheckSeries(options.startFile, RecognizeListedStartFile(options.startFile), options, view);
     if (options.json)
         output << QJsonDocument(SeriesDocument(outcome, options)).toJson();
     else if (outcome.run)

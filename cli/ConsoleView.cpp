@@ -2,6 +2,7 @@
 #include "cli/ConsoleView.h"
 
 #include "series/NameEscapes.h"
+#include "series/NativeNames.h"
 
 namespace quil::cli {
 
@@ -21,10 +22,11 @@ void ConsoleView::AddMemberRow(const MemberRow& row)
         return;
     ClearProgressLine();
     // A name that would break the line is escaped, and the row starts with "\" to say so.
-    const std::optional<QString> escaped = EscapedName(row.name);
+    const QString name = ShownText(row.name);
+    const std::optional<QString> escaped = EscapedName(name);
     if (escaped)
         output_ << '\\';
-    output_ << StatusWord(row.status) << '\t' << escaped.value_or(row.name) << '\t' << row.sizeText << '\t'
+    output_ << StatusWord(row.status) << '\t' << escaped.value_or(name) << '\t' << row.sizeText << '\t'
             << row.crcText << '\n';
     output_.flush();
     if (!row.reason.isEmpty()) {

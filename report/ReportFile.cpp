@@ -4,12 +4,13 @@
 #include "crc/ReadFailure.h"
 #include "series/RunResult.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "series/NativeNames.h"
+
 #include <QRandomGenerator>
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -77,8 +78,20 @@ int FillAndRename(int& fd, const QByteArray& temporary, const QByteArray& target
 
 bool SameFile(const struct stat& a, const QString& path)
 {
-    struct stat b {};
-    return ::stat(QFile::encodeName(path).constData(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    const std::optional<struct stat> b = StatPath(path);
+    return b && a.st_dev == b->st_dev && a.st_ino == b->st_ino;
+}
+
+// The file a save to `path` replaces: the file a link names, not the link.
+QByteArray ReplacedFile(const QByteArray& path)
+{
+    struct stat info {};
+    if (::lstat(path.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return path;
+    char* resolved = ::realpath(path.constData(), nullptr);
+    const QByteArray target = resolved ? QByteArray(resolved) : path;
+    std::free(resolved);
+    return target;
 }
 
 }  // namespace
@@ -87,19 +100,17 @@ QString SaveReportFile(const QString& path, const QString& reportText)
 {
     // A file size limit must fail the write with EFBIG, not end the program by its signal.
     std::signal(SIGXFSZ, SIG_IGN);
-    const QFileInfo info(path);
+    const std::optional<struct stat> existing = StatPath(path);
     // Opening a FIFO for writing would wait for a reader.
-    if (info.exists() && !info.isFile())
+    if (existing && !S_ISREG(existing->st_mode))
         return WriteFailure(path, QStringLiteral("not a regular file"));
-    const QByteArray target = QFile::encodeName(info.isSymLink() ? info.canonicalFilePath() : path);
-    struct stat existing {};
-    const bool replaces = ::stat(target.constData(), &existing) == 0;
+    const QByteArray target = ReplacedFile(NativePath(path));
     QByteArray temporary;
     int fd = CreateBeside(target, temporary);
     if (fd < 0)
         return WriteFailure(path, SystemReason(errno));
     const QByteArray bytes = (reportText + QStringLiteral("\r\n")).toLocal8Bit();
-    if (const int error = FillAndRename(fd, temporary, target, replaces ? &existing : nullptr, bytes)) {
+    if (const int error = FillAndRename(fd, temporary, target, existing ? &*existing : nullptr, bytes)) {
         if (fd >= 0)
             ::close(fd);
         ::unlink(temporary.constData());
@@ -110,13 +121,13 @@ QString SaveReportFile(const QString& path, const QString& reportText)
 
 QString SaveTargetClash(const QString& path, const RunResult& run)
 {
-    struct stat target {};
-    if (::stat(QFile::encodeName(path).constData(), &target) != 0)
+    const std::optional<struct stat> target = StatPath(path);
+    if (!target)
         return {};
-    if (!run.sfvPath.isEmpty() && SameFile(target, run.sfvPath))
+    if (!run.sfvPath.isEmpty() && SameFile(*target, run.sfvPath))
         return WriteFailure(path, QStringLiteral("it is the SFV file of the check"));
     for (const QString& volume : run.examinedPaths)
-        if (SameFile(target, volume))
+        if (SameFile(*target, volume))
             return WriteFailure(path, QStringLiteral("it is a volume of the series"));
     return {};
 }

@@ -5,20 +5,18 @@
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
 
-#include <QDir>
-#include <QFileInfo>
-
-#include <algorithm>
+#include "series/NativeNames.h"
 
 namespace quil {
 
-static MemberFile Describe(const QFileInfo& info)
+MemberFile DescribeFile(const QString& path)
 {
-    if (!info.exists())
+    const std::optional<struct stat> info = StatPath(path);
+    if (!info)
         return {};
-    if (info.isFile())
-        return {MemberFile::Kind::RegularFile, info.filePath(), info.size()};
-    return {MemberFile::Kind::NotAFile, info.filePath(), 0, ReadFailure(info.filePath(), QStringLiteral("not a regular file"))};
+    if (S_ISREG(info->st_mode))
+        return {MemberFile::Kind::RegularFile, path, info->st_size, {}};
+    return {MemberFile::Kind::NotAFile, path, 0, ReadFailure(path, QStringLiteral("not a regular file"))};
 }
 
 QList<MemberFile> MemberFinder::Members(const QString& name, const QString& preferred)
@@ -27,10 +25,7 @@ QList<MemberFile> MemberFinder::Members(const QString& name, const QString& pref
         return {MemberFile{}};
     if (!byFoldedName_) {
         byFoldedName_.emplace();
-        QStringList entries = QDir(folder_).entryList(
-            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
-        std::sort(entries.begin(), entries.end(), NameOrderLess);
-        for (const QString& entry : entries)
+        for (const QString& entry : ListEntries(folder_))
             (*byFoldedName_)[entry.toCaseFolded()].append(entry);
     }
     QStringList names = byFoldedName_->value(name.toCaseFolded());
@@ -43,7 +38,7 @@ QList<MemberFile> MemberFinder::Members(const QString& name, const QString& pref
     QList<MemberFile> files;
     MemberFile other;
     for (const QString& entry : names) {
-        MemberFile file = Describe(QFileInfo(JoinPath(folder_, entry)));
+        MemberFile file = DescribeFile(JoinPath(folder_, entry));
         if (file.isRegularFile())
             files.append(file);
         else if (other.kind == MemberFile::Kind::Absent)

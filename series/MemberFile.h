@@ -20,6 +20,9 @@ struct MemberFile {
     bool isRegularFile() const { return kind == Kind::RegularFile; }
 };
 
+// The file at `path` (links followed): a regular file with its size, something else, or absent.
+MemberFile DescribeFile(const QString& path);
+
 // Finds members of one folder. The folder's names are listed once, on the first lookup, so a walk
 // through a large folder does not list it again for every member; each entry found is looked at on
 // disk afresh, and the exact name is looked up even when it came after the listing.

@@ -1,6 +1,8 @@
 // NameEscapes.cpp - a file name written on one line, with the characters that would break the line escaped.
 #include "series/NameEscapes.h"
 
+#include "series/NativeNames.h"
+
 namespace quil {
 
 std::optional<QString> EscapedName(const QString& name)
@@ -21,7 +23,8 @@ std::optional<QString> EscapedName(const QString& name)
 
 QString OneLineName(const QString& name)
 {
-    return EscapedName(name).value_or(name);
+    const QString shown = ShownText(name);
+    return EscapedName(shown).value_or(shown);
 }
 
 }  // namespace quil

@@ -11,7 +11,8 @@ namespace quil {
 // checksum tools write names; no value when it holds none of them.
 std::optional<QString> EscapedName(const QString& name);
 
-// The name on one visible line: escaped as above when it must be, otherwise as it is.
+// The name on one visible line: bytes that are not UTF-8 shown as U+FFFD (see NativeNames.h), then
+// escaped as above when it must be.
 QString OneLineName(const QString& name);
 
 }  // namespace quil

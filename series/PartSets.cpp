@@ -3,10 +3,10 @@
 
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
+#include "series/MemberFile.h"
 #include "series/Recognition.h"
 #include "series/VolumeNames.h"
 
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -45,7 +45,7 @@ Series SetOf(SeriesKind kind, const QString& folder, const QString& startFile, c
     // The start file as picked, when it is the lowest part, rather than a name equal to it but for case.
     const bool startIsLowest = parts.isEmpty() || parts.first().name.compare(startFile, Qt::CaseInsensitive) == 0;
     series.referenceName = startIsLowest ? startFile : parts.first().name;
-    series.ReferenceSize = QFileInfo(JoinPath(folder, series.referenceName)).size();
+    series.ReferenceSize = DescribeFile(JoinPath(folder, series.referenceName)).size;
     for (const FoundPart& part : parts)
         series.SeqList.append(part.name.toLower());
     return series;

@@ -3,10 +3,10 @@
 
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
+#include "series/MemberFile.h"
 #include "series/Messages.h"
 #include "series/PartSets.h"
 
-#include <QFileInfo>
 
 namespace quil {
 
@@ -80,7 +80,7 @@ std::optional<Series> RecognizeSeries(const QString& folder, const QString& star
     series.folder = folder;
     series.startFile = startFile;
     series.BaseName = TextBeforeLast(startFile, QStringLiteral(".")).toLower();
-    series.ReferenceSize = QFileInfo(JoinPath(folder, startFile)).size();
+    series.ReferenceSize = DescribeFile(JoinPath(folder, startFile)).size;
     // Only names of this series can be members; the rest of a large folder need not be sorted.
     const QStringList hidList = ListOrdinaryFiles(folder, [&series](const QString& name) {
         return TextBeforeLast(name, QStringLiteral(".")).toLower() == series.BaseName;

@@ -4,13 +4,18 @@
 #include "crc/ReadFailure.h"
 #include "series/FunctionModule.h"
 
+#include "series/NativeNames.h"
+
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QSet>
 
 #include <algorithm>
+#include <cerrno>
 #include <utility>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace quil {
 
@@ -87,12 +92,20 @@ bool ForEachLine(QIODevice& device, LineFn onLine)
 
 std::variant<SfvTable, QString> SfvTable::Read(const QString& path)
 {
-    if (!QFileInfo(path).isFile())
-        return ReadFailure(path, QFileInfo::exists(path) ? QStringLiteral("not a regular file")
-                                                         : QStringLiteral("no such file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ReadFailure(path, file.errorString());
+    const std::optional<struct stat> info = StatPath(path);
+    if (!info || !S_ISREG(info->st_mode))
+        return ReadFailure(path, info ? QStringLiteral("not a regular file") : QStringLiteral("no such file"));
+    // O_NONBLOCK: should a FIFO take the file's place after the look, the open still returns.
+    const int fd = ::open(NativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return ReadFailure(path, SystemReason(errno));
+    QFile file;
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        return ReadFailure(path, QStringLiteral("not a regular file"));
+    }
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     SfvTable table;
     table.path_ = path;
     // A read that fails halfway must not pass for the end of the file: the entries after it would

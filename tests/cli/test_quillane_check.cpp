@@ -7,7 +7,9 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace quil;
 using test::TempSeries;
@@ -251,6 +253,67 @@ private slots:
         const Outcome run = Run({startFile}, series.folder());
         QCOMPARE(run.output.section('\n', 0, 0), firstRow);
         QCOMPARE(run.output.section('\n', 2, 2), QString());  // two rows, then the blank line
+    }
+
+    // Names that are not valid UTF-8, in a folder so named: listed, opened by their own bytes and
+    // shown with replacement characters.
+    void namesThatAreNotUtf8AreChecked()
+    {
+        TempSeries series;
+        const QByteArray folder = QFile::encodeName(series.folder()) + "/d\xe9";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        for (const char* name : {"/\xe9t\xe9.rar", "/\xe9t\xe9.r00", "/\xe9t\xe9.r02"}) {
+            const int fd = ::open(folder + name, O_WRONLY | O_CREAT, 0600);
+            QCOMPARE(::write(fd, "12345", 5), ssize_t(5));
+            ::close(fd);
+        }
+        const QString shown = QString::fromUtf8("\uFFFDt\uFFFD");
+        const Outcome all = Run({"--all", ".", "-r"}, series.folder());
+        QCOMPARE(all.output.section('\n', -2, -2), "Problems\t./d\uFFFD/" + shown + ".rar\t1");
+        QVERIFY(all.output.contains("OK\t" + shown + ".r00\t0,005\tSkipped\nMissing\t" + shown + ".r01\t?\t?\n"));
+        QVERIFY(all.output.contains("Starting Archive Filename: " + shown + ".rar\n"));
+    }
+
+    // The read-only promise: every mode, with the report saved elsewhere, leaves each byte, size and
+    // change time of the series folder, its SFV file and the folder itself as they were. (Access
+    // times follow the mount's own policy.)
+    void everyModeLeavesTheSeriesFolderUntouched()
+    {
+        TempSeries series;
+        TempSeries elsewhere;
+        series.add("x.rar", 50);
+        series.add("X.R00", 50);
+        series.add("x.r01", 20);
+        series.write("x.sfv", (SfvLine("x.rar", 50) + SfvLine("X.R00", 50) + "x.r01 00000000\r\n").toUtf8());
+        QCOMPARE(::mkfifo(QFile::encodeName(series.path("x.r02")).constData(), 0600), 0);
+        const auto snapshot = [&series] {
+            QStringList state;
+            const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+            for (const QString& name : QStringList{"."} + QDir(series.folder()).entryList(all)) {
+                struct stat info {};
+                ::lstat(QFile::encodeName(series.path(name)).constData(), &info);
+                QFile file(series.path(name));
+                const bool regular = S_ISREG(info.st_mode) && file.open(QIODevice::ReadOnly);
+                state << QStringLiteral("%1 %2 %3.%4 %5.%6 %7")
+                             .arg(name).arg(info.st_size).arg(info.st_mtim.tv_sec).arg(info.st_mtim.tv_nsec)
+                             .arg(info.st_ctim.tv_sec).arg(info.st_ctim.tv_nsec)
+                             .arg(regular ? QString::fromLatin1(file.readAll().toHex()) : QString());
+            }
+            return state;
+        };
+        const QStringList before = snapshot();
+        const QString report = elsewhere.path("r.txt");
+        const QList<QStringList> runs{{"--save", report, "x.rar"},
+                                      {"--crc", "--save", report, "x.rar"},
+                                      {"--sfv", "x.sfv", "--save", report, "x.rar"},
+                                      {"--sfv", "auto", "--json", "x.rar"},
+                                      {"--all", ".", "--crc"}};
+        for (const QStringList& arguments : runs) {
+            const Outcome run = Run(arguments, series.folder());
+            QVERIFY2(run.status == 1, qPrintable(arguments.join(' ') + ": " + run.errors));
+        }
+        QVERIFY(QFileInfo(report).size() > 0);
+        QCOMPARE(snapshot(), before);
     }
 
     void sfvAutoTakesTheOneSfvFileListingTheStartFile_data()

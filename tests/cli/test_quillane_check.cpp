@@ -197,6 +197,12 @@ private slots:
         QTest::newRow("save beyond the file size limit")
             << QStringList{"--save", "report.txt", "x.rar"} << QStringList{"prlimit", "--fsize=10"} << ""
             << "Cannot write report.txt: File too large\n";
+        // The SFV file's second read fails: the bad entry at its end must not go unread.
+        QTest::newRow("sfv file unreadable halfway")
+            << QStringList{"--sfv", "x.sfv", "x.rar"}
+            << QStringList{"strace", "-f", "-o", "/dev/null", "-P", "x.sfv", "-e", "trace=read", "-e",
+                           "inject=read:error=EIO:when=2"}
+            << "" << "Error While Opening SFV File!\nCannot read %1/x.sfv: Input/output error\n";
         QTest::newRow("standard output full") << QStringList{"x.rar"} << QStringList{} << "/dev/full"
                                               << "cannot write standard output: No space left on device\n";
     }
@@ -207,13 +213,17 @@ private slots:
         QFETCH(QString, outputFile);
         QFETCH(QString, says);
         if (!wrapper.isEmpty() && QStandardPaths::findExecutable(wrapper.first()).isEmpty())
-            QSKIP("no prlimit here");
+            QSKIP(qPrintable("no " + wrapper.first() + " here"));
         if (!outputFile.isEmpty() && !QFileInfo(outputFile).isWritable())
             QSKIP("no /dev/full here");
         TempSeries series;
         series.add("x.rar", 5);
         series.add("x.r00", 5);
-        series.write("x.sfv", (SfvLine("x.rar", 5) + SfvLine("x.r00", 5)).toUtf8());
+        // Past the first read's 64 KiB, a wrong value for x.r00.
+        QString sfv = SfvLine("x.rar", 5);
+        for (int i = 0; i < 5000; ++i)
+            sfv += QStringLiteral("pad%1.r99 00000000\r\n").arg(i);
+        series.write("x.sfv", (sfv + "x.r00 00000000\r\n").toUtf8());
         QCOMPARE(::mkfifo(QFile::encodeName(series.path("fifo.txt")).constData(), 0600), 0);
         const auto contents = [&series] {
             QStringList files;
@@ -228,7 +238,7 @@ private slots:
         const QStringList before = contents();
         const Outcome run = Run(arguments, series.folder(), wrapper, outputFile);
         QCOMPARE(run.status, 2);
-        QVERIFY2(run.errors.endsWith(says), qPrintable(run.errors));
+        QVERIFY2(run.errors.endsWith(says.arg(series.folder())), qPrintable(run.errors));
         QCOMPARE(contents(), before);
     }
 

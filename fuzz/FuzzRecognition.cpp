@@ -7,12 +7,14 @@
 #include "series/RunView.h"
 #include "series/StartFiles.h"
 
-#include <QDir>
-#include <QTemporaryDir>
+#include "series/NativeNames.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -44,19 +46,47 @@ void WriteFiles(const QByteArray& folder, const QByteArray& input)
     }
 }
 
+// Removes every file of `folder` by its own bytes: QDir cannot remove a name that is not UTF-8.
+void Empty(const QByteArray& folder)
+{
+    DIR* dir = ::opendir(folder.constData());
+    FUZZ_EXPECT(dir);
+    while (const dirent* entry = ::readdir(dir))
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            ::unlink((folder + '/' + entry->d_name).constData());
+    ::closedir(dir);
+}
+
+// One folder for the whole run, emptied before each input and removed at exit. Its name is a plain
+// array, so it outlives every static object the exit handler could otherwise outlive.
+char folderName[] = "/tmp/quillane-fuzz-XXXXXX";
+
+QByteArray Folder()
+{
+    static const bool made = [] {
+        FUZZ_EXPECT(::mkdtemp(folderName));
+        std::atexit([] {
+            Empty(folderName);
+            ::rmdir(folderName);
+        });
+        return true;
+    }();
+    return made ? QByteArray(folderName) : QByteArray();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    QTemporaryDir dir;
-    FUZZ_EXPECT(dir.isValid());
-    WriteFiles(QFile::encodeName(dir.path()), QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    Empty(Folder());
+    WriteFiles(Folder(), QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const QString folder = quil::NameFromNative(Folder());
     SilentView view;
     quil::clsCRC crc;
     quil::CheckRun run(view, crc);
-    for (const QString& start : quil::StartFiles(dir.path())) {
+    for (const QString& start : quil::StartFiles(folder)) {
         // Whatever the start-file list offers opens a series.
-        const std::optional<quil::Series> series = quil::RecognizeSeries(dir.path(), start);
+        const std::optional<quil::Series> series = quil::RecognizeSeries(folder, start);
         FUZZ_EXPECT(series.has_value());
         if (quil::SeqListRefusal(series->SeqList))
             continue;

@@ -36,8 +36,8 @@ bool IsRealFolder(const QByteArray& folder, const dirent& entry)
     return ::lstat((folder + '/' + entry.d_name).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// Calls `onEntry(name, folderBytes, entry)` for each entry of `folder` but "." and "..", the name
-// decoded losslessly (see NativeNames.h), and returns the names it accepted, in name order.
+// The names of the entries of `folder` but "." and ".." that `accept(name, folderBytes, entry)`
+// takes, each name decoded losslessly (see NativeNames.h), in name order.
 template <typename EntryFn>
 QStringList ListAccepted(const QString& folder, EntryFn accept)
 {

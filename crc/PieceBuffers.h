@@ -1,4 +1,4 @@
-// FileBuffer.h - the reusable memory whole files are read into, kept between files and backed by huge pages.
+// PieceBuffers.h - the memory reader threads read pieces of files into, mapped once and kept between files.
 #pragma once
 
 #include <cstddef>
@@ -6,22 +6,19 @@
 
 namespace quil::crc {
 
-// Memory mapped straight from the system, 2 MiB-aligned and (on Linux) offered transparent huge
-// pages, so that reading a file into it is not dominated by page faults. It is kept between files,
-// replaced by a larger one when a larger file comes, and returned to the system by Release.
-class FileBuffer {
+// Mapped straight from the system, so that Release really hands it back; kept between files and
+// only replaced when more is asked for (more reader threads).
+class PieceBuffers {
 public:
-    FileBuffer() = default;
-    ~FileBuffer();
-    FileBuffer(const FileBuffer&) = delete;
-    FileBuffer& operator=(const FileBuffer&) = delete;
+    PieceBuffers() = default;
+    ~PieceBuffers();
+    PieceBuffers(const PieceBuffers&) = delete;
+    PieceBuffers& operator=(const PieceBuffers&) = delete;
 
-    // Room for at least `size` bytes; earlier contents are not kept when it grows. Returns
-    // nullptr, holding nothing, when the system has no memory for it.
+    // Room for at least `size` bytes; earlier contents are not kept when it grows. nullptr, holding
+    // nothing and with errno set, when the system has no memory for it.
     std::uint8_t* Reserve(std::size_t size);
     void Release();
-
-    std::size_t capacity() const { return capacity_; }
 
 private:
     std::uint8_t* data_ = nullptr;

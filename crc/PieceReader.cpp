@@ -1,6 +1,8 @@
 // PieceReader.cpp - hands a regular file to reader threads in fixed pieces, the caller's thread staying free.
 #include "crc/PieceReader.h"
 
+#include "crc/BusErrorGuard.h"
+
 #include <algorithm>
 #include <atomic>
 #include <limits>
@@ -10,41 +12,76 @@ namespace quil::crc {
 
 namespace {
 
-// What the readers share for one file. Work items 0 .. pieces-1 are the pieces; the last item is
-// the check that nothing lies past the end.
+// What the readers share for one file: the windows still to claim, whether to stop, and the failure.
 class Claims {
 public:
-    explicit Claims(std::uint64_t pieces) : items_(pieces + 1) {}
+    explicit Claims(std::uint64_t windows) : windows_(windows), unfinished_(windows) {}
 
-    // The next item to do, or none left once every item is taken or the read is stopped.
-    bool Next(std::uint64_t& item)
+    // The next window to read, or none once every window is taken or the read is stopped.
+    bool Next(std::uint64_t& window)
     {
-        item = next_.fetch_add(1, std::memory_order_relaxed);
-        return item < items_ && !stopped_.load(std::memory_order_relaxed);
+        window = next_.fetch_add(1, std::memory_order_relaxed);
+        return window < windows_ && !stopped();
     }
 
+    // True for the reader that finished the last window.
+    bool Finish() { return unfinished_.fetch_sub(1, std::memory_order_acq_rel) == 1; }
+
     // Of several failures, the one earliest in the file is the one reported, as a single reader would.
-    void Fail(std::uint64_t item, const QString& failure)
+    void Fail(std::uint64_t window, const QString& failure)
     {
         std::lock_guard lock(mutex_);
-        if (item < failedItem_) {
-            failedItem_ = item;
+        if (window < failedWindow_) {
+            failedWindow_ = window;
             failure_ = failure;
         }
         Stop();
     }
 
     void Stop() { stopped_.store(true, std::memory_order_relaxed); }
+    bool stopped() const { return stopped_.load(std::memory_order_relaxed); }
     QString failure() const { return failure_; }
 
 private:
-    const std::uint64_t items_;
+    const std::uint64_t windows_;
     std::atomic<std::uint64_t> next_{0};
+    std::atomic<std::uint64_t> unfinished_;
     std::atomic<bool> stopped_{false};
     std::mutex mutex_;
-    std::uint64_t failedItem_ = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t failedWindow_ = std::numeric_limits<std::uint64_t>::max();
     QString failure_;
 };
+
+struct Window {
+    const PieceFn& consume;
+    const Claims& claims;
+    int reader;
+    std::uint64_t offset;
+};
+
+// Hands a mapped window on piece by piece, as long as the read goes on.
+void ConsumeMapped(const void* context, const std::uint8_t* data, std::size_t size)
+{
+    const Window& window = *static_cast<const Window*>(context);
+    for (std::size_t done = 0; done < size && !window.claims.stopped(); done += kPieceSize)
+        window.consume(window.reader, window.offset + done, {data + done, std::min(kPieceSize, size - done)});
+}
+
+QString ReadWindow(const RegularFile& file, const Window& window, std::size_t size, std::span<std::uint8_t> buffer)
+{
+    const RegularFile::Mapping mapping = file.Map(window.offset, size);
+    if (mapping.data())
+        return UseMappedBytes(ConsumeMapped, &window, mapping.data(), size) ? QString() : file.Shrunk();
+    // Some file systems cannot map files: their windows are read piece by piece into `buffer`.
+    for (std::size_t done = 0; done < size && !window.claims.stopped(); done += kPieceSize) {
+        const auto piece = buffer.first(std::min(kPieceSize, size - done));
+        const QString failure = file.ReadAt(window.offset + done, piece);
+        if (!failure.isEmpty())
+            return failure;
+        window.consume(window.reader, window.offset + done, piece);
+    }
+    return {};
+}
 
 }  // namespace
 
@@ -52,25 +89,17 @@ PieceReadOutcome ReadInPieces(const RegularFile& file, ReaderThreads& threads, i
                               const PieceFn& consume, const KeepReadingFn& keepReading)
 {
     const std::uint64_t length = file.length();
-    const std::uint64_t pieces = (length + kPieceSize - 1) / kPieceSize;
-    Claims claims(pieces);
+    Claims claims((length + kWindowSize - 1) / kWindowSize);
     const ReaderThreads::Job job = [&](int reader) {
         const auto buffer = memory.subspan(static_cast<std::size_t>(reader) * kPieceSize, kPieceSize);
-        for (std::uint64_t item; claims.Next(item);) {
-            if (item == pieces) {
-                const QString failure = file.CheckNothingPastEnd();
-                if (!failure.isEmpty())
-                    claims.Fail(item, failure);
-                continue;
-            }
-            const std::uint64_t offset = item * kPieceSize;
-            const auto piece = buffer.first(static_cast<std::size_t>(std::min<std::uint64_t>(kPieceSize, length - offset)));
-            const QString failure = file.ReadAt(offset, piece);
-            if (!failure.isEmpty()) {
-                claims.Fail(item, failure);
-                return;
-            }
-            consume(reader, offset, piece);
+        for (std::uint64_t index; claims.Next(index);) {
+            const Window window{consume, claims, reader, index * kWindowSize};
+            const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(kWindowSize, length - window.offset));
+            QString failure = ReadWindow(file, window, size, buffer);
+            if (failure.isEmpty() && !claims.stopped() && claims.Finish())
+                failure = file.CheckEndsAtLength();
+            if (!failure.isEmpty())
+                claims.Fail(index, failure);
         }
     };
 

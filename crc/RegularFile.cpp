@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 
 namespace quil::crc {
@@ -63,13 +64,13 @@ QString RegularFile::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) c
         if (got < 0)
             return Failure(errno);
         if (got == 0)
-            return Failure(QStringLiteral("the file got shorter while it was read"));
+            return Shrunk();
         done += static_cast<std::size_t>(got);
     }
     return {};
 }
 
-QString RegularFile::CheckNothingPastEnd() const
+QString RegularFile::CheckEndsAtLength() const
 {
     std::uint8_t probe;
     const ssize_t got = ReadOnce(fd_, &probe, 1, length_);
@@ -77,7 +78,34 @@ QString RegularFile::CheckNothingPastEnd() const
         return Failure(errno);
     if (got > 0)
         return Failure(QStringLiteral("the file grew while it was read"));
+    // A mapping reads the lost end of a last page that got shorter as zeros, with no signal.
+    struct stat info {};
+    if (System().fstat(fd_, &info) != 0)
+        return Failure(errno);
+    if (static_cast<std::uint64_t>(info.st_size) < length_)
+        return Shrunk();
     return {};
+}
+
+RegularFile::Mapping::Mapping(void* address, std::size_t size)
+    : data_(address == MAP_FAILED ? nullptr : static_cast<std::uint8_t*>(address)), size_(size)
+{
+}
+
+RegularFile::Mapping::~Mapping()
+{
+    if (data_)
+        System().unmapMemory(data_, size_);
+}
+
+RegularFile::Mapping RegularFile::Map(std::uint64_t offset, std::size_t size) const
+{
+    return {System().mapFile(fd_, static_cast<off_t>(offset), size), size};
+}
+
+QString RegularFile::Shrunk() const
+{
+    return Failure(QStringLiteral("the file got shorter while it was read"));
 }
 
 QString RegularFile::Failure(const QString& reason) const

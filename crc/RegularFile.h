@@ -25,11 +25,30 @@ public:
     // Fills `out` with the bytes at `offset`, over short reads and interruptions; "" or the failure.
     // Safe to call from several threads at once.
     QString ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const;
-    // "" when nothing lies past length(); else the failure (the file grew, or could not be read).
-    QString CheckNothingPastEnd() const;
+    // "" when the file still ends at length(); else the failure (it grew or got shorter, or could
+    // not be read).
+    QString CheckEndsAtLength() const;
+
+    // `size` bytes from `offset` (a multiple of the page size) mapped read-only, or none (data
+    // null) where the file system or the system refuses; unmapped when it goes.
+    class Mapping {
+    public:
+        Mapping(void* address, std::size_t size);
+        ~Mapping();
+        Mapping(const Mapping&) = delete;
+        Mapping& operator=(const Mapping&) = delete;
+        const std::uint8_t* data() const { return data_; }
+
+    private:
+        std::uint8_t* data_;
+        std::size_t size_;
+    };
+    Mapping Map(std::uint64_t offset, std::size_t size) const;
 
     // "Cannot read PATH: " and the system's text for `error`.
     QString Failure(int error) const;
+    // The failure of a file that got shorter while it was read.
+    QString Shrunk() const;
 
 private:
     QString Failure(const QString& reason) const;

@@ -69,6 +69,11 @@ void* SystemCalls::mapMemory(std::size_t size)
     return ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
 }
 
+void* SystemCalls::mapFile(int fd, off_t offset, std::size_t size)
+{
+    return ::mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, offset);
+}
+
 int SystemCalls::unmapMemory(void* address, std::size_t size)
 {
     return ::munmap(address, size);

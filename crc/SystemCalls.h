@@ -32,6 +32,10 @@ public:
 
     // Anonymous read-write memory of `size` bytes; MAP_FAILED, with errno set, when there is none.
     virtual void* mapMemory(std::size_t size);
+    // `size` bytes of the file from `offset` (a multiple of the page size), shared and read-only;
+    // MAP_FAILED, with errno set, when the file cannot be mapped.
+    virtual void* mapFile(int fd, off_t offset, std::size_t size);
+    // Ends either kind of mapping.
     virtual int unmapMemory(void* address, std::size_t size);
     // A thread running `body`; throws std::system_error, as std::jthread does, when none can start.
     virtual std::jthread startThread(std::function<void()> body);

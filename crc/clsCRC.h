@@ -44,18 +44,18 @@ public:
     qint32 CalculateBytes(std::span<const std::uint8_t> bytes);
     qint32 CalculateString(const QString& text);
 
-    // The CRC of the whole file, read in pieces of 256 KiB by ReaderThreads() threads while this
-    // thread waits; `keepReading`, when given, is called on this thread every 10 ms meanwhile, and
-    // its false gives a cancelled result within a piece's read. Only a value changes the register:
-    // an empty file gives none. A path that is not a readable regular file (missing, a folder, a
-    // FIFO, a device, no access) or one that changes length while read gives an error text; the
-    // open never blocks.
+    // The CRC of the whole file, read by ReaderThreads() threads in mapped windows of 8 MiB while
+    // this thread waits; `keepReading`, when given, is called on this thread every 10 ms meanwhile,
+    // and its false gives a cancelled result within 256 KiB of reading. Only a value changes the
+    // register: an empty file gives none. A path that is not a readable regular file (missing, a
+    // folder, a FIFO, a device, no access) or one that changes length while read gives an error
+    // text; the open never blocks.
     FileCrc CalculateFile(const QString& path, const KeepReadingFn& keepReading = {});
     // Returns the memory and threads CalculateFile keeps between files to the system; the next file
     // starts them anew. Call it when a run ends.
     void ReleaseBuffer();
 
-    // How many threads read a file at once: 1 to 8; at first the usable cores, at most 2. CRC-16
+    // How many threads read a file at once: 1 to 4; at first the usable cores, at most 2. CRC-16
     // is always read by one.
     void setReaderThreads(int count);
     int ReaderThreads() const { return readerThreads_; }

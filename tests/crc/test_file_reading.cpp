@@ -8,7 +8,7 @@
 
 #include <atomic>
 #include <cerrno>
-#include <cstring>
+#include <csignal>
 #include <thread>
 
 #include <sys/mman.h>
@@ -18,8 +18,8 @@ using crc::kPieceSize;
 
 namespace {
 
-// Three whole pieces and a part of one, so that every reader gets work and one piece is short.
-const qint64 kLength = 3 * qint64{kPieceSize} + 1234;
+// Two whole windows and a part of one, which ends in a part of a piece: every reader gets work.
+const qint64 kLength = 2 * qint64{crc::kWindowSize} + 3 * qint64{kPieceSize} + 1234;
 
 std::span<const std::uint8_t> Bytes(const QByteArray& bytes)
 {
@@ -30,18 +30,26 @@ std::span<const std::uint8_t> Bytes(const QByteArray& bytes)
 struct Faults : crc::SystemCalls {
     int openError = 0;
     int fstatError = 0;
-    int mapError = 0;
+    int fstatCallToFail = 0;  // 0: the one at the open, 1: the one at the end
+    int memoryError = 0;
+    int mapFileError = 0;  // ENODEV: the file system cannot map files, so windows are read
     int threadsStarted = -1;  // how many threads the system starts before it refuses; -1: all
     int secondPieceError = 0;  // errno for reads at kPieceSize
     int endProbeError = 0;     // errno for the read past the end
     bool interruptEveryRead = false;
     std::size_t mostPerRead = 0;  // 0: no limit
     qint64 resizeAfterFstatTo = -1;  // the file's new length once its length was taken
-    std::chrono::milliseconds readDelay{0};
-    std::chrono::milliseconds firstReadStall{0};
+    std::chrono::milliseconds slowFirstTwoCalls{0};  // of reads and maps
     QString path;
-    std::atomic<int> reads{0};
+    std::atomic<int> fstats{0};
+    std::atomic<int> calls{0};  // reads and maps
     std::atomic<bool> interrupted{false};
+
+    void Slow()
+    {
+        if (calls++ < 2)
+            std::this_thread::sleep_for(slowFirstTwoCalls);
+    }
 
     int open(const char* file, int flags, mode_t mode) override
     {
@@ -49,16 +57,21 @@ struct Faults : crc::SystemCalls {
     }
     int fstat(int fd, struct stat* info) override
     {
-        if (fstatError)
+        if (fstatError && fstats++ == fstatCallToFail)
             return errno = fstatError, -1;
         const int result = SystemCalls::fstat(fd, info);
         if (resizeAfterFstatTo >= 0)
-            QFile::resize(path, resizeAfterFstatTo);
+            QFile::resize(path, std::exchange(resizeAfterFstatTo, -1));
         return result;
     }
     void* mapMemory(std::size_t size) override
     {
-        return mapError ? (errno = mapError, MAP_FAILED) : SystemCalls::mapMemory(size);
+        return memoryError ? (errno = memoryError, MAP_FAILED) : SystemCalls::mapMemory(size);
+    }
+    void* mapFile(int fd, off_t offset, std::size_t size) override
+    {
+        Slow();
+        return mapFileError ? (errno = mapFileError, MAP_FAILED) : SystemCalls::mapFile(fd, offset, size);
     }
     std::jthread startThread(std::function<void()> body) override
     {
@@ -70,9 +83,7 @@ struct Faults : crc::SystemCalls {
     }
     ssize_t pread(int fd, void* buffer, std::size_t size, off_t offset) override
     {
-        if (reads++ == 0)
-            std::this_thread::sleep_for(firstReadStall);
-        std::this_thread::sleep_for(readDelay);
+        Slow();
         if (interruptEveryRead && !interrupted.exchange(true))
             return errno = EINTR, -1;
         interrupted = false;
@@ -85,6 +96,13 @@ struct Faults : crc::SystemCalls {
 };
 
 using Arrange = std::function<void(Faults&)>;
+
+volatile std::sig_atomic_t gForeignBusErrors = 0;
+
+void CountForeignBusError(int)
+{
+    gForeignBusErrors = gForeignBusErrors + 1;
+}
 
 }  // namespace
 
@@ -101,21 +119,33 @@ private slots:
         auto row = [](const char* name, Arrange arrange, const char* reason) {
             QTest::newRow(name) << arrange << QString(reason);
         };
+        const char* shorter = "the file got shorter while it was read";
         row("open: no access", [](Faults& f) { f.openError = EACCES; }, "Permission denied");
         row("open: no memory", [](Faults& f) { f.openError = ENOMEM; }, "Cannot allocate memory");
-        row("fstat: I/O error", [](Faults& f) { f.fstatError = EIO; }, "Input/output error");
-        row("no memory for the pieces", [](Faults& f) { f.mapError = ENOMEM; }, "Cannot allocate memory");
+        row("fstat at the open: I/O error", [](Faults& f) { f.fstatError = EIO; }, "Input/output error");
+        row("fstat at the end: I/O error", [](Faults& f) { f.fstatError = EIO, f.fstatCallToFail = 1; }, "Input/output error");
+        row("no memory for the pieces", [](Faults& f) { f.memoryError = ENOMEM; }, "Cannot allocate memory");
         row("no thread starts", [](Faults& f) { f.threadsStarted = 0; }, "Resource temporarily unavailable");
         row("one thread starts", [](Faults& f) { f.threadsStarted = 1; }, "");
-        row("read: I/O error", [](Faults& f) { f.secondPieceError = EIO; }, "Input/output error");
-        row("read: would block", [](Faults& f) { f.secondPieceError = EAGAIN; }, "Resource temporarily unavailable");
-        row("read: no memory", [](Faults& f) { f.secondPieceError = ENOMEM; }, "Cannot allocate memory");
+        row("shrinks under a mapping", [](Faults& f) { f.resizeAfterFstatTo = kLength / 2; }, shorter);
+        row("shrinks within the last page", [](Faults& f) { f.resizeAfterFstatTo = kLength - 1; }, shorter);
+        row("grows", [](Faults& f) { f.resizeAfterFstatTo = kLength + 1; }, "the file grew while it was read");
         row("read past the end: I/O error", [](Faults& f) { f.endProbeError = EIO; }, "Input/output error");
-        row("every read interrupted once", [](Faults& f) { f.interruptEveryRead = true; }, "");
-        row("short reads", [](Faults& f) { f.mostPerRead = 4097; }, "");
-        row("shrinks while read", [](Faults& f) { f.resizeAfterFstatTo = kLength / 2; },
-            "the file got shorter while it was read");
-        row("grows while read", [](Faults& f) { f.resizeAfterFstatTo = kLength + 1; }, "the file grew while it was read");
+        // Where the file system cannot map files, the same file is read piece by piece.
+        auto unmappable = [&](const char* name, Arrange arrange, const char* reason) {
+            row(name, [arrange](Faults& f) { f.mapFileError = ENODEV, arrange(f); }, reason);
+        };
+        unmappable("unmappable", [](Faults&) {}, "");
+        unmappable("unmappable, read: I/O error", [](Faults& f) { f.secondPieceError = EIO; }, "Input/output error");
+        unmappable("unmappable, read: would block", [](Faults& f) { f.secondPieceError = EAGAIN; },
+                   "Resource temporarily unavailable");
+        unmappable("unmappable, read: no memory", [](Faults& f) { f.secondPieceError = ENOMEM; }, "Cannot allocate memory");
+        unmappable("unmappable, every read interrupted once", [](Faults& f) { f.interruptEveryRead = true; }, "");
+        unmappable("unmappable, short reads", [](Faults& f) { f.mostPerRead = 4097; }, "");
+        unmappable("unmappable, shrinks", [](Faults& f) { f.resizeAfterFstatTo = kLength / 2; }, shorter);
+        unmappable("unmappable, shrinks by a byte", [](Faults& f) { f.resizeAfterFstatTo = kLength - 1; }, shorter);
+        unmappable("unmappable, grows", [](Faults& f) { f.resizeAfterFstatTo = kLength + 1; },
+                   "the file grew while it was read");
     }
 
     void everyFaultIsReportedOrOvercome()
@@ -150,23 +180,29 @@ private slots:
     void callbackRunsOnTheCallersThreadAndCanStop_data()
     {
         QTest::addColumn<int>("readers");
+        QTest::addColumn<bool>("mapped");
         QTest::addColumn<bool>("stop");
         for (int readers : {1, 2}) {
-            QTest::addRow("%d reader(s), go on", readers) << readers << false;
-            QTest::addRow("%d reader(s), stop", readers) << readers << true;
+            for (bool mapped : {true, false}) {
+                const char* how = mapped ? "mapped" : "read";
+                QTest::addRow("%d reader(s), %s, go on", readers, how) << readers << mapped << false;
+                QTest::addRow("%d reader(s), %s, stop", readers, how) << readers << mapped << true;
+            }
         }
     }
 
-    // Reads slower than the poll interval, so that the callback surely comes between pieces.
+    // The first calls are slower than the poll interval, so that the callback surely comes meanwhile.
     void callbackRunsOnTheCallersThreadAndCanStop()
     {
         QFETCH(int, readers);
+        QFETCH(bool, mapped);
         QFETCH(bool, stop);
         test::TempSeries dir;
         const QByteArray content = test::TempSeries::contentFor("v.r00", kLength);
         const QString path = dir.write("v.r00", content);
         Faults faults;
-        faults.readDelay = 3 * crc::kPollInterval;
+        faults.slowFirstTwoCalls = 5 * crc::kPollInterval;
+        faults.mapFileError = mapped ? 0 : ENODEV;
         const crc::SystemCallsOverride installed(faults);
         clsCRC crc;
         crc.setReaderThreads(readers);
@@ -185,7 +221,7 @@ private slots:
         if (stop) {
             QVERIFY(!result.value);
             QCOMPARE(crc.Value(), before);
-            QVERIFY2(faults.reads < 4, "the file was read on after the stop");
+            QVERIFY2(faults.calls <= readers, "the file was read on after the stop");
         } else {
             QCOMPARE(result.value, std::optional<qint32>(clsCRC().CalculateBytes(Bytes(content))));
         }
@@ -196,12 +232,27 @@ private slots:
         test::TempSeries dir;
         const QString path = dir.add("v.r00", kLength);
         Faults faults;
-        faults.firstReadStall = std::chrono::milliseconds(300);
+        faults.slowFirstTwoCalls = std::chrono::milliseconds(300);
         const crc::SystemCallsOverride installed(faults);
         int calls = 0;
         const FileCrc result = clsCRC().CalculateFile(path, [&] { return ++calls > 0; });
         QVERIFY2(!result.failed(), qPrintable(result.error));
         QVERIFY2(calls >= 10, qPrintable(QStringLiteral("%1 calls in 300 ms").arg(calls)));
+    }
+
+    // The guard against a file cut short under a mapping takes only the SIGBUS of its own reads.
+    void otherBusErrorsReachTheHandlerBefore()
+    {
+        test::TempSeries dir;
+        const QString path = dir.add("v.r00", 5000);
+        struct sigaction counting {}, saved {};
+        counting.sa_handler = CountForeignBusError;
+        sigemptyset(&counting.sa_mask);
+        QCOMPARE(sigaction(SIGBUS, &counting, &saved), 0);
+        QVERIFY(!clsCRC().CalculateFile(path).failed());  // puts the guard in front
+        std::raise(SIGBUS);
+        sigaction(SIGBUS, &saved, nullptr);
+        QCOMPARE(int(gForeignBusErrors), 1);
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
 #include <limits>
 #include <mutex>
 
@@ -104,10 +105,18 @@ PieceReadOutcome ReadInPieces(const RegularFile& file, ReaderThreads& threads, i
     };
 
     PieceReadOutcome outcome;
+    std::exception_ptr thrown;
     std::function<void()> poll;
     if (keepReading) {
         poll = [&] {
-            if (!outcome.cancelled && !keepReading()) {
+            try {
+                if (!outcome.cancelled && !keepReading()) {
+                    outcome.cancelled = true;
+                    claims.Stop();
+                }
+            } catch (...) {
+                // The readers still use this frame: they are stopped first, and it is thrown on after.
+                thrown = std::current_exception();
                 outcome.cancelled = true;
                 claims.Stop();
             }
@@ -115,6 +124,8 @@ PieceReadOutcome ReadInPieces(const RegularFile& file, ReaderThreads& threads, i
     }
     int error = 0;
     outcome.readers = threads.Run(readers, job, kPollInterval, poll, error);
+    if (thrown)
+        std::rethrow_exception(thrown);
     if (outcome.readers == 0)
         outcome.failure = file.Failure(error);
     else if (!outcome.cancelled)

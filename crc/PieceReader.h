@@ -28,7 +28,8 @@ inline constexpr std::chrono::milliseconds kPollInterval{10};
 // One reader's pieces come in increasing offsets; the readers run at the same time. A piece may
 // lie in a mapping of the file, so a call can be abandoned midway (see UseMappedBytes).
 using PieceFn = std::function<void(int reader, std::uint64_t offset, std::span<const std::uint8_t> piece)>;
-// Called on the caller's thread every kPollInterval while the file is read; false abandons the file.
+// Called on the caller's thread every kPollInterval while the file is read; false abandons the
+// file, and so does an exception, which is thrown on once the readers stopped.
 using KeepReadingFn = std::function<bool()>;
 
 struct PieceReadOutcome {

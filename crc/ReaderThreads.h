@@ -11,7 +11,7 @@
 
 namespace quil::crc {
 
-// Starting threads for every file costs a few hundred microseconds, as much as reading a megabyte,
+// Starting threads for every file costs a few hundred microseconds, as much as hashing a few MiB,
 // so they are started on first use and kept until Stop.
 class ReaderThreads {
 public:

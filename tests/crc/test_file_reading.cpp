@@ -227,6 +227,19 @@ private slots:
         }
     }
 
+    void callbackThrowingStopsTheReadersFirst()
+    {
+        test::TempSeries dir;
+        const QByteArray content = test::TempSeries::contentFor("v.r00", kLength);
+        const QString path = dir.write("v.r00", content);
+        Faults faults;
+        faults.slowFirstTwoCalls = 5 * crc::kPollInterval;
+        const crc::SystemCallsOverride installed(faults);
+        clsCRC crc;
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, crc.CalculateFile(path, []() -> bool { throw std::runtime_error("x"); }));
+        QCOMPARE(crc.CalculateFile(path).value, std::optional<qint32>(clsCRC().CalculateBytes(Bytes(content))));
+    }
+
     void callbackKeepsComingWhileAReadStalls()
     {
         test::TempSeries dir;

@@ -40,15 +40,17 @@ RegularFile::RegularFile(const QString& path) : path_(path)
         return;
     }
     struct stat info {};
-    if (System().fstat(fd_, &info) != 0)
+    if (System().fstat(fd_, &info) != 0) {
         failure_ = Failure(errno);
-    else if (!S_ISREG(info.st_mode))
-        failure_ = Failure(QStringLiteral("not a regular file"));
-    else {
-        length_ = static_cast<std::uint64_t>(info.st_size);
-        // Only advice: a larger read-ahead, so that a spinning disk streams the file.
-        System().fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
+        return;
     }
+    if (!S_ISREG(info.st_mode)) {
+        failure_ = Failure(QStringLiteral("not a regular file"));
+        return;
+    }
+    length_ = static_cast<std::uint64_t>(info.st_size);
+    // Only advice: a larger read-ahead, so that a spinning disk streams the file.
+    System().fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
 }
 
 RegularFile::~RegularFile()

@@ -1,6 +1,7 @@
 // RegularFile.cpp - a regular file opened for reading without ever blocking, read at given offsets.
 #include "crc/RegularFile.h"
 
+#include "crc/ReadFailure.h"
 #include "crc/SystemCalls.h"
 
 #include <QFile>
@@ -112,12 +113,12 @@ QString RegularFile::Shrunk() const
 
 QString RegularFile::Failure(const QString& reason) const
 {
-    return QStringLiteral("Cannot read %1: %2").arg(path_, reason);
+    return ReadFailure(path_, reason);
 }
 
 QString RegularFile::Failure(int error) const
 {
-    return Failure(QString::fromLocal8Bit(std::strerror(error)));
+    return Failure(SystemReason(error));
 }
 
 }  // namespace quil::crc

@@ -1,77 +1,111 @@
 #!/usr/bin/env bash
-# compare.sh - times quillane-check --sfv against the SFV checkers users pick instead, and against cat.
+# compare.sh - times quillane-check --sfv against the SFV checkers users pick instead and against cat, warm and cold.
 #
 # Usage: bench/compare.sh [ROUNDS]   (default 5; series folder: $QUILLANE_BENCH_SERIES)
-# Makes (once) a series of 20 volumes of 100 MiB of random data with an SFV file, then runs every
-# command once per round, interleaved and in a rotating order, each right after the series was
-# read into the page cache, and prints the medians and every ratio to quillane-check.
+# Makes (once) two series of random data with an SFV file each, 20 volumes of 100 MiB and 3 of
+# 1.5 GiB, outside the repository. Every command runs once per round, interleaved and in a
+# rotating order: first right after the series was read into the page cache, then, as root, from
+# the disk (sync and the page cache dropped before each command). Prints for each the medians,
+# the ratios to quillane-check and to cat, the CPU time and the peak memory.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 rounds=${1:-5}
-series=${QUILLANE_BENCH_SERIES:-/tmp/quillane-bench-series}
+series_root=${QUILLANE_BENCH_SERIES:-/tmp/quillane-bench-series}
 build=${QUILLANE_BUILD_DIR:-$root/build}
 
 "$root/scripts/setup" cksfv rhash 7zip time
 "$root/scripts/build" --target quillane-check >/dev/null
 check="$build/cli/quillane-check"
 
-volumes=(bench.rar)
-for i in $(seq -w 0 18); do volumes+=("bench.r$i"); done
-mkdir -p "$series"
-cd "$series"
-if [ ! -s bench.sfv ]; then
-  echo "compare: writing ${#volumes[@]} volumes of 100 MiB into $series" >&2
-  for v in "${volumes[@]}"; do head -c 100M /dev/urandom >"$v"; done
-  # CRLF line ends: the form every checker here reads.
-  cksfv -q "${volumes[@]}" | sed 's/$/\r/' >bench.sfv.part
-  mv bench.sfv.part bench.sfv
-fi
+# Writes (once) NAME.rar, NAME.r00 ... in DIR, COUNT volumes of SIZE MiB, and NAME.sfv.
+make_series() {
+  local dir=$1 name=$2 count=$3 size=$4 v
+  volumes=("$name.rar")
+  for ((i = 0; i < count - 1; i++)); do volumes+=("$(printf '%s.r%02d' "$name" "$i")"); done
+  mkdir -p "$dir"
+  cd "$dir"
+  if [ ! -s "$name.sfv" ]; then
+    echo "compare: writing $count volumes of $size MiB into $dir" >&2
+    for v in "${volumes[@]}"; do head -c "${size}M" /dev/urandom >"$v"; done
+    # CRLF line ends: the form every checker here reads.
+    cksfv -q "${volumes[@]}" | sed 's/$/\r/' >"$name.sfv.part"
+    mv "$name.sfv.part" "$name.sfv"
+  fi
+}
 
-names=("quillane-check --sfv" "cksfv -f" "rhash -c" "7zz h -scrcCRC32" "cat (the floor)")
-command0=("$check" --sfv bench.sfv bench.rar)
-command1=(cksfv -q -f bench.sfv)
-command2=(rhash -c bench.sfv)
-command3=(7zz h -scrcCRC32 "${volumes[@]}")
-command4=(cat "${volumes[@]}")
-
-# A checker that is fast but wrong says nothing: every one must accept the series first.
-for i in 0 1 2 3; do
-  declare -n command="command$i"
-  "${command[@]}" >/dev/null 2>&1 || { echo "compare: '${names[$i]}' did not accept the series" >&2; exit 1; }
-done
-
-# Wall time, and CPU time (user + system), which other work on the machine disturbs less.
-declare -A wall cpu
-peak_kib=0
-for ((round = 0; round < rounds; round++)); do
-  for ((k = 0; k < ${#names[@]}; k++)); do
-    i=$(((round + k) % ${#names[@]}))
-    declare -n command="command$i"
-    cat "${volumes[@]}" >/dev/null  # the page cache forgets files left alone for about a minute
-    start=$(date +%s%N)
-    /usr/bin/time -f '%U %S %M' -o usage.txt "${command[@]}" >/dev/null 2>&1
-    end=$(date +%s%N)
-    read -r user system kib <usage.txt
-    wall[$i]+="$(awk -v n=$((end - start)) 'BEGIN { printf "%.3f ", n / 1e9 }')"
-    cpu[$i]+="$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%.2f ", u + s }')"
-    [ "$i" -eq 0 ] && [ "$kib" -gt "$peak_kib" ] && peak_kib=$kib
-  done
-done
-
+can_drop_caches() { (sync && echo 3 >/proc/sys/vm/drop_caches) 2>/dev/null; }
 median() { tr ' ' '\n' | grep . | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-declare -a wall_median cpu_median
-for i in "${!names[@]}"; do
-  wall_median[$i]=$(echo "${wall[$i]}" | median)
-  cpu_median[$i]=$(echo "${cpu[$i]}" | median)
-done
 
-total_mib=$(du -cm "${volumes[@]}" | tail -1 | cut -f1)
-echo "${#volumes[@]} volumes, $total_mib MiB, page cache warm; medians of $rounds interleaved rounds on $(nproc) cores"
-printf '%-22s %8s %9s %8s %9s   %s\n' command "wall s" "x quil" "cpu s" "x quil" "wall s of every round"
-for i in "${!names[@]}"; do
-  printf '%-22s %8.3f %9s %8.2f %9s   %s\n' "${names[$i]}" "${wall_median[$i]}" "$(ratio "${wall_median[$i]}" "${wall_median[0]}")" \
-    "${cpu_median[$i]}" "$(ratio "${cpu_median[$i]}" "${cpu_median[0]}")" "${wall[$i]}"
-done
-echo "quillane-check / cat: wall $(ratio "${wall_median[0]}" "${wall_median[4]}"), cpu $(ratio "${cpu_median[0]}" "${cpu_median[4]}")"
-echo "quillane-check peak memory: $((peak_kib / 1024)) MiB (largest volume: 100 MiB)"
+# Times every command of the series in the current folder; $1 is warm or cold.
+time_commands() {
+  local cache=$1 round k i start end user system kib
+  local -A wall cpu peak
+  for ((round = 0; round < rounds; round++)); do
+    for ((k = 0; k < ${#names[@]}; k++)); do
+      i=$(((round + k) % ${#names[@]}))
+      declare -n command="command$i"
+      if [ "$cache" = warm ]; then
+        cat "${volumes[@]}" >/dev/null  # the page cache forgets files left alone for a while
+      else
+        sync
+        echo 3 >/proc/sys/vm/drop_caches
+      fi
+      start=$(date +%s%N)
+      /usr/bin/time -f '%U %S %M' -o "$usage" "${command[@]}" >/dev/null 2>&1
+      end=$(date +%s%N)
+      read -r user system kib <"$usage"
+      wall[$i]+="$(awk -v n=$((end - start)) 'BEGIN { printf "%.3f ", n / 1e9 }')"
+      cpu[$i]+="$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%.2f ", u + s }')"
+      [ "$kib" -gt "${peak[$i]:-0}" ] && peak[$i]=$kib
+    done
+  done
+
+  local -a wall_median cpu_median
+  for i in "${!names[@]}"; do
+    wall_median[$i]=$(echo "${wall[$i]}" | median)
+    cpu_median[$i]=$(echo "${cpu[$i]}" | median)
+  done
+  local cat_index=$((${#names[@]} - 1))
+  echo "$description, page cache $cache; medians of $rounds interleaved rounds on $(nproc) cores (load average before: $load)"
+  printf '%-22s %7s %7s %6s %7s %9s   %s\n' command "wall s" "x quil" "x cat" "cpu s" "peak MiB" "wall s of every round"
+  for i in "${!names[@]}"; do
+    printf '%-22s %7.3f %7s %6s %7.2f %9d   %s\n' "${names[$i]}" "${wall_median[$i]}" \
+      "$(ratio "${wall_median[$i]}" "${wall_median[0]}")" "$(ratio "${wall_median[$i]}" "${wall_median[$cat_index]}")" \
+      "${cpu_median[$i]}" $((peak[$i] / 1024)) "${wall[$i]}"
+  done
+  echo
+}
+
+# Checks one series warm, then cold when the page cache can be dropped.
+compare_series() {
+  local name=$1
+  names=("quillane-check --sfv" "cksfv -f" "rhash -c" "7zz h -scrcCRC32" "cat (the floor)")
+  command0=("$check" --sfv "$name.sfv" "$name.rar")
+  command1=(cksfv -q -f "$name.sfv")
+  command2=(rhash -c "$name.sfv")
+  command3=(7zz h -scrcCRC32 "${volumes[@]}")
+  command4=(cat "${volumes[@]}")
+  # A checker that is fast but wrong says nothing: every one must accept the series first.
+  for i in 0 1 2 3; do
+    declare -n command="command$i"
+    "${command[@]}" >/dev/null 2>&1 || { echo "compare: '${names[$i]}' did not accept $name" >&2; exit 1; }
+  done
+  description="${#volumes[@]} volumes, $(du -cm "${volumes[@]}" | tail -1 | cut -f1) MiB"
+  load=$(cut -d' ' -f1 /proc/loadavg)
+  time_commands warm
+  if can_drop_caches; then
+    load=$(cut -d' ' -f1 /proc/loadavg)
+    time_commands cold
+  else
+    echo "$description, page cache cold: skipped (dropping the page cache needs root)"
+    echo
+  fi
+}
+
+usage=$(mktemp)
+trap 'rm -f "$usage"' EXIT
+make_series "$series_root/20x100MiB" bench 20 100
+compare_series bench
+make_series "$series_root/3x1536MiB" big 3 1536
+compare_series big

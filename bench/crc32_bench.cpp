@@ -1,6 +1,5 @@
 // crc32_bench.cpp - GB/s of every CRC-32 implementation against a plain memory read of the same buffer.
 #include "crc/Crc32Implementations.h"
-#include "crc/FileBuffer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +13,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <vector>
 
 using namespace quil::crc;
 
@@ -65,17 +65,16 @@ std::uint64_t ReadAll(const std::uint8_t* data, std::size_t size)
 
 const std::uint8_t* SharedBuffer()
 {
-    static FileBuffer buffer;
-    static const std::uint8_t* data = [] {
-        std::uint8_t* memory = buffer.Reserve(kBufferSize);
+    static const std::vector<std::uint8_t> buffer = [] {
+        std::vector<std::uint8_t> memory(kBufferSize);
         std::mt19937_64 generator(7);
         for (std::size_t i = 0; i < kBufferSize; i += 8) {
             const std::uint64_t word = generator();
-            std::memcpy(memory + i, &word, sizeof word);
+            std::memcpy(memory.data() + i, &word, sizeof word);
         }
         return memory;
     }();
-    return data;
+    return buffer.data();
 }
 
 void RunOver(benchmark::State& state, auto&& pass)

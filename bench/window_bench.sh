@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # window_bench.sh - builds window_bench, writes two volumes of 1.5 GiB of random data once, and runs it.
 #
-# Usage: bench/window_bench.sh   (folder: $QUILLANE_BENCH_SERIES/window, default /tmp/quillane-bench-series)
+# Usage: bench/window_bench.sh [cold]   (folder: $QUILLANE_BENCH_SERIES/window, default /tmp/quillane-bench-series)
+# With "cold", run as root, the page cache is dropped first, so the volumes come from the disk.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILLANE_BUILD_DIR:-$root/build}
@@ -16,5 +17,11 @@ for volume in w.rar w.r00; do
     mv "$folder/$volume.part" "$folder/$volume"
   fi
 done
-cat "$folder"/w.* >/dev/null  # warm: what is measured is the window, not the disk
+if [ "${1:-}" = cold ]; then
+  [ "$(id -u)" -eq 0 ] || { echo "window_bench: a cold run drops the page cache, which needs root" >&2; exit 2; }
+  sync
+  echo 3 >/proc/sys/vm/drop_caches
+else
+  cat "$folder"/w.* >/dev/null  # warm: what is measured is the window, not the disk
+fi
 "$build/bench/window_bench" "$folder"

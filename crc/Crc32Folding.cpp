@@ -1,4 +1,4 @@
-// Crc32Folding.cpp - CRC-32 by carry-less-multiply folding, over 128-bit lanes and over 512-bit registers.
+// Crc32Folding.cpp - CRC-32 by carry-less-multiply folding, over 128-bit lanes and over 256- and 512-bit registers.
 #include "crc/Crc32Implementations.h"
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -8,6 +8,7 @@
 #include <immintrin.h>
 
 #define QUIL_FOLD128_TARGET __attribute__((target("pclmul,sse4.1")))
+#define QUIL_FOLD256_TARGET __attribute__((target("avx2,vpclmulqdq,pclmul,sse4.1")))
 #define QUIL_FOLD512_TARGET __attribute__((target("avx512f,avx512vl,vpclmulqdq,pclmul,sse4.1")))
 
 namespace quil::crc {
@@ -68,7 +69,9 @@ constexpr FoldPair FoldBy(int distance)
 }
 
 constexpr FoldPair kFold128 = FoldBy(128);
+constexpr FoldPair kFold256 = FoldBy(256);
 constexpr FoldPair kFold512 = FoldBy(512);
+constexpr FoldPair kFold1024 = FoldBy(1024);
 constexpr FoldPair kFold2048 = FoldBy(2048);
 constexpr std::uint64_t kFold64 = FoldConstant(64);
 constexpr std::uint64_t kBarrettPolynomial = Reflect(kPolynomialFull, 33);
@@ -111,6 +114,24 @@ QUIL_FOLD128_TARGET std::uint32_t FoldRestAndReduce(__m128i block, const std::ui
     return static_cast<std::uint32_t>(_mm_extract_epi32(_mm_xor_si128(block, estimate), 1));
 }
 
+QUIL_FOLD256_TARGET inline __m256i Broadcast256(FoldPair pair)
+{
+    const auto low = static_cast<long long>(pair.low);
+    const auto high = static_cast<long long>(pair.high);
+    return _mm256_set_epi64x(high, low, high, low);
+}
+
+QUIL_FOLD256_TARGET inline __m256i Load256(const std::uint8_t* data)
+{
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data));
+}
+
+QUIL_FOLD256_TARGET inline __m256i Fold(__m256i block, __m256i pair, __m256i next)
+{
+    return _mm256_xor_si256(
+        _mm256_xor_si256(_mm256_clmulepi64_epi128(block, pair, 0x00), _mm256_clmulepi64_epi128(block, pair, 0x11)), next);
+}
+
 QUIL_FOLD512_TARGET inline __m512i Broadcast(FoldPair pair)
 {
     const auto low = static_cast<long long>(pair.low);
@@ -144,6 +165,12 @@ bool CpuCanFold128()
     return __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1");
 }
 
+bool CpuCanFold256()
+{
+    __builtin_cpu_init();
+    return CpuCanFold128() && __builtin_cpu_supports("avx2") && __builtin_cpu_supports("vpclmulqdq");
+}
+
 bool CpuCanFold512()
 {
     __builtin_cpu_init();
@@ -173,6 +200,35 @@ QUIL_FOLD128_TARGET std::uint32_t Crc32Fold128(std::uint32_t reg, const std::uin
     }
     const __m128i fold128 = Pair128(kFold128);
     const __m128i block = Fold(Fold(Fold(x0, fold128, x1), fold128, x2), fold128, x3);
+    reg = FoldRestAndReduce(block, data, size);
+    return Crc32Bytewise(reg, data, size);
+}
+
+QUIL_FOLD256_TARGET std::uint32_t Crc32Fold256(std::uint32_t reg, const std::uint8_t* data, std::size_t size)
+{
+    if (size < 128)
+        return Crc32Fold128(reg, data, size);
+    __m256i y0 = _mm256_xor_si256(Load256(data), _mm256_zextsi128_si256(_mm_cvtsi32_si128(static_cast<int>(reg))));
+    __m256i y1 = Load256(data + 32);
+    __m256i y2 = Load256(data + 64);
+    __m256i y3 = Load256(data + 96);
+    data += 128;
+    size -= 128;
+
+    const __m256i fold1024 = Broadcast256(kFold1024);
+    for (; size >= 128; data += 128, size -= 128) {
+        y0 = Fold(y0, fold1024, Load256(data));
+        y1 = Fold(y1, fold1024, Load256(data + 32));
+        y2 = Fold(y2, fold1024, Load256(data + 64));
+        y3 = Fold(y3, fold1024, Load256(data + 96));
+    }
+    const __m256i fold256 = Broadcast256(kFold256);
+    __m256i y = Fold(Fold(Fold(y0, fold256, y1), fold256, y2), fold256, y3);
+    for (; size >= 32; data += 32, size -= 32)
+        y = Fold(y, fold256, Load256(data));
+
+    const __m128i block = Fold(_mm256_castsi256_si128(y), Pair128(kFold128), _mm256_extracti128_si256(y, 1));
+    _mm256_zeroupper();
     reg = FoldRestAndReduce(block, data, size);
     return Crc32Bytewise(reg, data, size);
 }

@@ -12,6 +12,7 @@ std::span<const Crc32Implementation> Crc32Implementations()
     static const std::array implementations{
 #if defined(__x86_64__) || defined(__i386__)
         Crc32Implementation{"fold-512", CpuCanFold512(), Crc32Fold512},
+        Crc32Implementation{"fold-256", CpuCanFold256(), Crc32Fold256},
         Crc32Implementation{"fold-128", CpuCanFold128(), Crc32Fold128},
 #endif
         Crc32Implementation{"slicing-16", true, Crc32Slicing16},

@@ -28,10 +28,13 @@ std::uint32_t Crc32Slicing16(std::uint32_t reg, const std::uint8_t* data, std::s
 #if defined(__x86_64__) || defined(__i386__)
 // Carry-less-multiply folding over 128-bit lanes (PCLMULQDQ + SSE4.1).
 std::uint32_t Crc32Fold128(std::uint32_t reg, const std::uint8_t* data, std::size_t size);
+// Carry-less-multiply folding over 256-bit registers (AVX2 + VPCLMULQDQ).
+std::uint32_t Crc32Fold256(std::uint32_t reg, const std::uint8_t* data, std::size_t size);
 // Carry-less-multiply folding over 512-bit registers (AVX-512 + VPCLMULQDQ).
 std::uint32_t Crc32Fold512(std::uint32_t reg, const std::uint8_t* data, std::size_t size);
 
 bool CpuCanFold128();
+bool CpuCanFold256();
 bool CpuCanFold512();
 #endif
 

@@ -1,7 +1,9 @@
 // clsCRC.h - CRC-32 (ISO-HDLC, as SFV files record it) and CRC-16 (XMODEM) over bytes, text and files.
 #pragma once
 
-#include "crc/FileBuffer.h"
+#include "crc/PieceBuffers.h"
+#include "crc/PieceReader.h"
+#include "crc/ReaderThreads.h"
 
 #include <QString>
 
@@ -12,13 +14,17 @@
 
 namespace quil {
 
-// What CalculateFile gives: a value, no value (an empty file), or an error text.
+// What CalculateFile gives: a value, no value (an empty file), an error text, or cancelled.
 struct FileCrc {
     std::optional<qint32> value;
-    QString error;  // "" unless the file could not be read; value is then empty
+    QString error;           // "" unless the file could not be read; value is then empty
+    bool cancelled = false;  // the caller's callback said stop; no value and no error
 
     bool failed() const { return !error.isEmpty(); }
 };
+
+// Asked on the caller's thread while a file is read; returning false abandons the file.
+using KeepReadingFn = crc::KeepReadingFn;
 
 // Results are signed 32-bit integers holding the CRC's bit pattern, so 0xCBF43926 reads as
 // -873187034. A running register lets data come in pieces (AddBytes, AddString) or whole
@@ -38,13 +44,21 @@ public:
     qint32 CalculateBytes(std::span<const std::uint8_t> bytes);
     qint32 CalculateString(const QString& text);
 
-    // The CRC of the whole file, read in one call below 2 GiB and in large pieces above. An empty
-    // file gives no value and leaves the register alone. A path that is not a readable regular
-    // file (missing, a folder, a FIFO, no access) gives an error text; it never blocks.
-    FileCrc CalculateFile(const QString& path);
-    // Returns the memory CalculateFile keeps between files to the system; the next file maps anew.
-    // Call it when a run ends.
+    // The CRC of the whole file, read by ReaderThreads() threads in mapped windows of 8 MiB while
+    // this thread waits; `keepReading`, when given, is called on this thread every 10 ms meanwhile,
+    // and its false gives a cancelled result within 256 KiB of reading. Only a value changes the
+    // register: an empty file gives none. A path that is not a readable regular file (missing, a
+    // folder, a FIFO, a device, no access) or one that changes length while read gives an error
+    // text; the open never blocks.
+    FileCrc CalculateFile(const QString& path, const KeepReadingFn& keepReading = {});
+    // Returns the memory and threads CalculateFile keeps between files to the system; the next file
+    // starts them anew. Call it when a run ends.
     void ReleaseBuffer();
+
+    // How many threads read a file at once: 1 to 4; at first the usable cores, at most 2. CRC-16
+    // is always read by one.
+    void setReaderThreads(int count);
+    int ReaderThreads() const { return readerThreads_; }
 
     qint32 Value() const;            // CRC-32: the complemented register; CRC-16: its low 16 bits
     void setValue(qint64 number);    // stored into the selected register as is
@@ -54,7 +68,9 @@ private:
     bool crc32Selected_ = true;
     std::uint32_t crc16Register_ = 0;
     std::uint32_t crc32Register_ = 0xFFFFFFFFu;
-    crc::FileBuffer fileBuffer_;
+    int readerThreads_;
+    crc::PieceBuffers buffers_;
+    crc::ReaderThreads threads_;
 };
 
 }  // namespace quil

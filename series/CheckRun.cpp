@@ -59,7 +59,7 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
         CheckMember(name);
     }
     finder_.reset();
-    crc_.ReleaseBuffer();  // a volume-sized buffer goes back to the system between runs
+    crc_.ReleaseBuffer();  // the reader threads and their memory go back to the system between runs
     result_.cancelled = stopRequested_;
     return std::move(result_);
 }
@@ -108,10 +108,16 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool s
     result_.examinedPaths.append(file.path);
     const MemberStatus sizeVerdict = sizeDiffers ? MemberStatus::BadSize : MemberStatus::OK;
     const auto processEvents = [this] { view_.ProcessEvents(); };
+    const auto keepReading = [this] {
+        view_.ProcessEvents();
+        return !stopRequested_;
+    };
     switch (result_.mode) {
     case CheckMode::SfvCheck: {
         const QString expected = sfv_ ? sfv_->Lookup(name) : QString();
-        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, expected, processEvents);
+        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, expected, processEvents, keepReading);
+        if (crc.cancelled)
+            return;  // stopped midway: the member has no verdict
         AddRow(name, file.size, crc.readFailed() ? kUnknown : crc.text,
                crc.ok ? MemberStatus::OK : MemberStatus::BadCrc, crc.error);
         break;
@@ -121,7 +127,9 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool s
         break;
     case CheckMode::CrcReport: {
         // A volume that cannot be read has no CRC to report: it counts as missing.
-        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, std::nullopt, processEvents);
+        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, std::nullopt, processEvents, keepReading);
+        if (crc.cancelled)
+            return;
         if (crc.readFailed())
             AddMissing(name, crc.error);
         else

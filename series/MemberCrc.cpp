@@ -7,14 +7,18 @@
 namespace quil {
 
 MemberCrc ComputeMemberCrc(clsCRC& crc, const QString& memberPath, const std::optional<QString>& expected,
-                           const ProcessEventsFn& processEvents)
+                           const ProcessEventsFn& processEvents, const KeepReadingFn& keepReading)
 {
     if (processEvents)
         processEvents();
-    const FileCrc value = crc.CalculateFile(memberPath);
+    const FileCrc value = crc.CalculateFile(memberPath, keepReading);
     if (processEvents)
         processEvents();
     MemberCrc result;
+    if (value.cancelled) {
+        result.cancelled = true;
+        return result;
+    }
     if (value.failed()) {
         result.error = value.error;
         return result;

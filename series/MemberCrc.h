@@ -1,6 +1,7 @@
 // MemberCrc.h - a member's CRC-32 text, and whether it is the one its SFV entry lists.
 #pragma once
 
+#include "crc/clsCRC.h"
 #include "series/Callbacks.h"
 
 #include <QString>
@@ -9,20 +10,20 @@
 
 namespace quil {
 
-class clsCRC;
-
 struct MemberCrc {
-    QString text;     // the CRC-32 text; "" when the member could not be read
-    bool ok = false;  // the text equals the expected one (only when one was given)
-    QString error;    // why the member could not be read
+    QString text;            // the CRC-32 text; "" when the member could not be read
+    bool ok = false;         // the text equals the expected one (only when one was given)
+    QString error;           // why the member could not be read
+    bool cancelled = false;  // abandoned midway: `keepReading` said stop
 
     bool readFailed() const { return !error.isEmpty(); }
 };
 
 // The CRC-32 text of the member file at `memberPath`; with an `expected` value, whether it equals
 // it (letter case ignored). Pending events are processed right before and right after the
-// computation, which is where a Stop request is noticed.
+// computation and, through `keepReading`, every few milliseconds while a volume is read, so the
+// window stays live and a Stop can abandon a large volume midway.
 MemberCrc ComputeMemberCrc(clsCRC& crc, const QString& memberPath, const std::optional<QString>& expected,
-                           const ProcessEventsFn& processEvents);
+                           const ProcessEventsFn& processEvents, const KeepReadingFn& keepReading = {});
 
 }  // namespace quil

@@ -74,7 +74,7 @@ private slots:
     void fileWithoutValueKeepsTheRegister_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const char* kind : {"empty", "missing", "folder", "fifo"})
+        for (const char* kind : {"empty", "missing", "folder", "fifo", "device"})
             QTest::newRow(kind) << QString(kind);
     }
 
@@ -83,7 +83,7 @@ private slots:
     {
         QFETCH(QString, kind);
         test::TempSeries dir;
-        const QString path = dir.path("volume.r00");
+        const QString path = kind == "device" ? QStringLiteral("/dev/zero") : dir.path("volume.r00");
         if (kind == "empty")
             dir.write("volume.r00", {});
         else if (kind == "folder")
@@ -101,29 +101,59 @@ private slots:
         QCOMPARE(crc.Value(), before);
     }
 
+    void fileEqualsItsBytesWhateverCameBefore_data()
+    {
+        QTest::addColumn<qint32>("algorithm");
+        QTest::addColumn<int>("readers");
+        for (int readers : {1, 2, 3}) {
+            QTest::addRow("CRC-32, %d reader(s)", readers) << qint32{clsCRC::CRC32} << readers;
+            QTest::addRow("CRC-16, %d reader(s)", readers) << qint32{clsCRC::CRC16} << readers;
+        }
+    }
+
     void fileEqualsItsBytesWhateverCameBefore()
     {
+        QFETCH(qint32, algorithm);
+        QFETCH(int, readers);
         test::TempSeries dir;
         clsCRC crc;
-        // Small, larger than the kept buffer, small again; the second round after the buffer was returned.
+        crc.setAlgorithm(algorithm);
+        crc.setReaderThreads(readers);
+        clsCRC expected;
+        expected.setAlgorithm(algorithm);
+        // Within a piece, a piece exactly, many pieces and a part; the second round after the
+        // memory and threads were handed back.
         for (int round = 0; round < 2; ++round, crc.ReleaseBuffer()) {
-            for (qint64 size : {qint64{1}, qint64{5000}, (qint64{5} << 20) + 3, qint64{777}}) {
+            for (qint64 size : {qint64{1}, qint64{crc::kPieceSize}, (qint64{5} << 20) + 3, qint64{777}}) {
                 const QString name = QStringLiteral("v%1.r00").arg(size);
                 const QByteArray content = test::TempSeries::contentFor(name, size);
                 crc.AddBytes(Bytes("left over"));
                 const FileCrc result = crc.CalculateFile(dir.write(name, content));
                 QVERIFY2(!result.failed(), qPrintable(result.error));
-                QCOMPARE(result.value, std::optional<qint32>(clsCRC().CalculateBytes(Bytes(content))));
+                QCOMPARE(result.value, std::optional<qint32>(expected.CalculateBytes(Bytes(content))));
                 QCOMPARE(crc.Value(), *result.value);
             }
         }
     }
 
-    void fileOf2GiBAndMoreIsReadWhole()
+    // Threads started anew for each file must take that file's work, never a finished file's.
+    void handingBackAfterEveryFileKeepsEveryValue()
     {
-        // Sparse, so it costs no disk: a head, a hole of zeros, and a tail past the 2 GiB mark.
         test::TempSeries dir;
-        const qint64 tailAt = qint64{1} << 31;
+        const QByteArray content = test::TempSeries::contentFor("v.001", 1000);
+        const QString path = dir.write("v.001", content);
+        const std::optional<qint32> expected = clsCRC().CalculateBytes(Bytes(content));
+        clsCRC crc;
+        crc.setReaderThreads(2);
+        for (int file = 0; file < 300; ++file, crc.ReleaseBuffer())
+            QCOMPARE(crc.CalculateFile(path).value, expected);
+    }
+
+    void fileBeyond4GiBIsReadWhole()
+    {
+        // Sparse, so it costs no disk: a head, a hole of zeros, and a tail past the 4 GiB mark.
+        test::TempSeries dir;
+        const qint64 tailAt = qint64{1} << 32;
         QFile file(dir.path("large.001"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("start") == 5 && file.seek(tailAt) && file.write("tail!") == 5);
         file.close();

@@ -208,6 +208,29 @@ private slots:
         QVERIFY(!run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport).cancelled);
     }
 
+    // A large volume is abandoned midway: no verdict for it, and the run ends at once.
+    void stopInsideALargeVolumeAbandonsIt()
+    {
+        test::TempSeries dir;
+        add(dir, {"x.rar"});
+        QFile large(dir.path("x.r00"));
+        QVERIFY(large.open(QIODevice::WriteOnly));
+        QVERIFY(large.resize(qint64{1} << 30));  // sparse: costs no disk, still takes a while to hash
+        large.close();
+        add(dir, {"x.r01"});
+        CheckRun run(view, crc);
+        int polls = 0;
+        view.onEvents = [&] {
+            ++polls;
+            if (view.rows.size() == 1)
+                run.Stop();
+        };
+        const RunResult result = run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport);
+        QVERIFY(result.cancelled);
+        QCOMPARE(view.rows.size(), 1);
+        QVERIFY(polls > 2);  // the reading itself looked at events, not only the gaps around it
+    }
+
     void firstMemberGoneSinceListedKeepsTheListedSize()
     {
         test::TempSeries dir;

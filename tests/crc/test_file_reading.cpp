@@ -1,0 +1,273 @@
+// test_file_reading.cpp - reading a file for its CRC through failing system calls, and stopping a read midway.
+#include "crc/SystemCalls.h"
+#include "crc/clsCRC.h"
+#include "tests/support/TempSeries.h"
+
+#include <QFile>
+#include <QtTest>
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <thread>
+
+#include <sys/mman.h>
+
+using namespace quil;
+using crc::kPieceSize;
+
+namespace {
+
+// Two whole windows and a part of one, which ends in a part of a piece: every reader gets work.
+const qint64 kLength = 2 * qint64{crc::kWindowSize} + 3 * qint64{kPieceSize} + 1234;
+
+std::span<const std::uint8_t> Bytes(const QByteArray& bytes)
+{
+    return {reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())};
+}
+
+// The real system, but for what a row of the table asks to go wrong.
+struct Faults : crc::SystemCalls {
+    int openError = 0;
+    int fstatError = 0;
+    int fstatCallToFail = 0;  // 0: the one at the open, 1: the one at the end
+    int memoryError = 0;
+    int mapFileError = 0;  // ENODEV: the file system cannot map files, so windows are read
+    int threadsStarted = -1;  // how many threads the system starts before it refuses; -1: all
+    int secondPieceError = 0;  // errno for reads at kPieceSize
+    int endProbeError = 0;     // errno for the read past the end
+    bool interruptEveryRead = false;
+    std::size_t mostPerRead = 0;  // 0: no limit
+    qint64 resizeAfterFstatTo = -1;  // the file's new length once its length was taken
+    std::chrono::milliseconds slowFirstTwoCalls{0};  // of reads and maps
+    QString path;
+    std::atomic<int> fstats{0};
+    std::atomic<int> calls{0};  // reads and maps
+    std::atomic<bool> interrupted{false};
+
+    void Slow()
+    {
+        if (calls++ < 2)
+            std::this_thread::sleep_for(slowFirstTwoCalls);
+    }
+
+    int open(const char* file, int flags, mode_t mode) override
+    {
+        return openError ? (errno = openError, -1) : SystemCalls::open(file, flags, mode);
+    }
+    int fstat(int fd, struct stat* info) override
+    {
+        if (fstatError && fstats++ == fstatCallToFail)
+            return errno = fstatError, -1;
+        const int result = SystemCalls::fstat(fd, info);
+        if (resizeAfterFstatTo >= 0)
+            QFile::resize(path, std::exchange(resizeAfterFstatTo, -1));
+        return result;
+    }
+    void* mapMemory(std::size_t size) override
+    {
+        return memoryError ? (errno = memoryError, MAP_FAILED) : SystemCalls::mapMemory(size);
+    }
+    void* mapFile(int fd, off_t offset, std::size_t size) override
+    {
+        Slow();
+        return mapFileError ? (errno = mapFileError, MAP_FAILED) : SystemCalls::mapFile(fd, offset, size);
+    }
+    std::jthread startThread(std::function<void()> body) override
+    {
+        if (threadsStarted == 0)
+            throw std::system_error(EAGAIN, std::generic_category());
+        if (threadsStarted > 0)
+            --threadsStarted;
+        return SystemCalls::startThread(std::move(body));
+    }
+    ssize_t pread(int fd, void* buffer, std::size_t size, off_t offset) override
+    {
+        Slow();
+        if (interruptEveryRead && !interrupted.exchange(true))
+            return errno = EINTR, -1;
+        interrupted = false;
+        if (secondPieceError && offset == off_t{kPieceSize})
+            return errno = secondPieceError, -1;
+        if (endProbeError && offset == kLength)
+            return errno = endProbeError, -1;
+        return SystemCalls::pread(fd, buffer, mostPerRead ? std::min(size, mostPerRead) : size, offset);
+    }
+};
+
+using Arrange = std::function<void(Faults&)>;
+
+volatile std::sig_atomic_t gForeignBusErrors = 0;
+
+void CountForeignBusError(int)
+{
+    gForeignBusErrors = gForeignBusErrors + 1;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Arrange)
+
+class TestFileReading : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyFaultIsReportedOrOvercome_data()
+    {
+        QTest::addColumn<Arrange>("arrange");
+        QTest::addColumn<QString>("reason");  // "" when the right value must come out
+        auto row = [](const char* name, Arrange arrange, const char* reason) {
+            QTest::newRow(name) << arrange << QString(reason);
+        };
+        const char* shorter = "the file got shorter while it was read";
+        row("open: no access", [](Faults& f) { f.openError = EACCES; }, "Permission denied");
+        row("open: no memory", [](Faults& f) { f.openError = ENOMEM; }, "Cannot allocate memory");
+        row("fstat at the open: I/O error", [](Faults& f) { f.fstatError = EIO; }, "Input/output error");
+        row("fstat at the end: I/O error", [](Faults& f) { f.fstatError = EIO, f.fstatCallToFail = 1; }, "Input/output error");
+        row("no memory for the pieces", [](Faults& f) { f.memoryError = ENOMEM; }, "Cannot allocate memory");
+        row("no thread starts", [](Faults& f) { f.threadsStarted = 0; }, "Resource temporarily unavailable");
+        row("one thread starts", [](Faults& f) { f.threadsStarted = 1; }, "");
+        row("shrinks under a mapping", [](Faults& f) { f.resizeAfterFstatTo = kLength / 2; }, shorter);
+        row("shrinks within the last page", [](Faults& f) { f.resizeAfterFstatTo = kLength - 1; }, shorter);
+        row("grows", [](Faults& f) { f.resizeAfterFstatTo = kLength + 1; }, "the file grew while it was read");
+        row("read past the end: I/O error", [](Faults& f) { f.endProbeError = EIO; }, "Input/output error");
+        // Where the file system cannot map files, the same file is read piece by piece.
+        auto unmappable = [&](const char* name, Arrange arrange, const char* reason) {
+            row(name, [arrange](Faults& f) { f.mapFileError = ENODEV, arrange(f); }, reason);
+        };
+        unmappable("unmappable", [](Faults&) {}, "");
+        unmappable("unmappable, read: I/O error", [](Faults& f) { f.secondPieceError = EIO; }, "Input/output error");
+        unmappable("unmappable, read: would block", [](Faults& f) { f.secondPieceError = EAGAIN; },
+                   "Resource temporarily unavailable");
+        unmappable("unmappable, read: no memory", [](Faults& f) { f.secondPieceError = ENOMEM; }, "Cannot allocate memory");
+        unmappable("unmappable, every read interrupted once", [](Faults& f) { f.interruptEveryRead = true; }, "");
+        unmappable("unmappable, short reads", [](Faults& f) { f.mostPerRead = 4097; }, "");
+        unmappable("unmappable, shrinks", [](Faults& f) { f.resizeAfterFstatTo = kLength / 2; }, shorter);
+        unmappable("unmappable, shrinks by a byte", [](Faults& f) { f.resizeAfterFstatTo = kLength - 1; }, shorter);
+        unmappable("unmappable, grows", [](Faults& f) { f.resizeAfterFstatTo = kLength + 1; },
+                   "the file grew while it was read");
+    }
+
+    void everyFaultIsReportedOrOvercome()
+    {
+        QFETCH(Arrange, arrange);
+        QFETCH(QString, reason);
+        test::TempSeries dir;
+        const QByteArray content = test::TempSeries::contentFor("v.r00", kLength);
+        const qint32 expected = clsCRC().CalculateBytes(Bytes(content));
+        for (int readers : {1, 2}) {
+            const QString path = dir.write("v.r00", content);
+            Faults faults;
+            faults.path = path;
+            arrange(faults);
+            const crc::SystemCallsOverride installed(faults);
+            clsCRC crc;
+            crc.setReaderThreads(readers);
+            const qint32 before = crc.CalculateBytes(Bytes("before"));
+            const FileCrc result = crc.CalculateFile(path);
+            QVERIFY(!result.cancelled);
+            if (reason.isEmpty()) {
+                QVERIFY2(!result.failed(), qPrintable(result.error));
+                QCOMPARE(result.value, std::optional<qint32>(expected));
+            } else {
+                QCOMPARE(result.error, QStringLiteral("Cannot read %1: %2").arg(path, reason));
+                QVERIFY(!result.value);
+                QCOMPARE(crc.Value(), before);
+            }
+        }
+    }
+
+    void callbackRunsOnTheCallersThreadAndCanStop_data()
+    {
+        QTest::addColumn<int>("readers");
+        QTest::addColumn<bool>("mapped");
+        QTest::addColumn<bool>("stop");
+        for (int readers : {1, 2}) {
+            for (bool mapped : {true, false}) {
+                const char* how = mapped ? "mapped" : "read";
+                QTest::addRow("%d reader(s), %s, go on", readers, how) << readers << mapped << false;
+                QTest::addRow("%d reader(s), %s, stop", readers, how) << readers << mapped << true;
+            }
+        }
+    }
+
+    // The first calls are slower than the poll interval, so that the callback surely comes meanwhile.
+    void callbackRunsOnTheCallersThreadAndCanStop()
+    {
+        QFETCH(int, readers);
+        QFETCH(bool, mapped);
+        QFETCH(bool, stop);
+        test::TempSeries dir;
+        const QByteArray content = test::TempSeries::contentFor("v.r00", kLength);
+        const QString path = dir.write("v.r00", content);
+        Faults faults;
+        faults.slowFirstTwoCalls = 5 * crc::kPollInterval;
+        faults.mapFileError = mapped ? 0 : ENODEV;
+        const crc::SystemCallsOverride installed(faults);
+        clsCRC crc;
+        crc.setReaderThreads(readers);
+        const qint32 before = crc.CalculateBytes(Bytes("before"));
+        int calls = 0;
+        bool onCaller = true;
+        const FileCrc result = crc.CalculateFile(path, [&] {
+            ++calls;
+            onCaller = onCaller && QThread::currentThread() == thread();
+            return !stop;
+        });
+        QVERIFY(calls > 0);
+        QVERIFY(onCaller);
+        QVERIFY2(!result.failed(), qPrintable(result.error));
+        QCOMPARE(result.cancelled, stop);
+        if (stop) {
+            QVERIFY(!result.value);
+            QCOMPARE(crc.Value(), before);
+            QVERIFY2(faults.calls <= readers, "the file was read on after the stop");
+        } else {
+            QCOMPARE(result.value, std::optional<qint32>(clsCRC().CalculateBytes(Bytes(content))));
+        }
+    }
+
+    void callbackThrowingStopsTheReadersFirst()
+    {
+        test::TempSeries dir;
+        const QByteArray content = test::TempSeries::contentFor("v.r00", kLength);
+        const QString path = dir.write("v.r00", content);
+        Faults faults;
+        faults.slowFirstTwoCalls = 5 * crc::kPollInterval;
+        const crc::SystemCallsOverride installed(faults);
+        clsCRC crc;
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, crc.CalculateFile(path, []() -> bool { throw std::runtime_error("x"); }));
+        QCOMPARE(crc.CalculateFile(path).value, std::optional<qint32>(clsCRC().CalculateBytes(Bytes(content))));
+    }
+
+    void callbackKeepsComingWhileAReadStalls()
+    {
+        test::TempSeries dir;
+        const QString path = dir.add("v.r00", kLength);
+        Faults faults;
+        faults.slowFirstTwoCalls = std::chrono::milliseconds(300);
+        const crc::SystemCallsOverride installed(faults);
+        int calls = 0;
+        const FileCrc result = clsCRC().CalculateFile(path, [&] { return ++calls > 0; });
+        QVERIFY2(!result.failed(), qPrintable(result.error));
+        QVERIFY2(calls >= 10, qPrintable(QStringLiteral("%1 calls in 300 ms").arg(calls)));
+    }
+
+    // The guard against a file cut short under a mapping takes only the SIGBUS of its own reads.
+    void otherBusErrorsReachTheHandlerBefore()
+    {
+        test::TempSeries dir;
+        const QString path = dir.add("v.r00", 5000);
+        struct sigaction counting {}, saved {};
+        counting.sa_handler = CountForeignBusError;
+        sigemptyset(&counting.sa_mask);
+        QCOMPARE(sigaction(SIGBUS, &counting, &saved), 0);
+        QVERIFY(!clsCRC().CalculateFile(path).failed());  // puts the guard in front
+        std::raise(SIGBUS);
+        sigaction(SIGBUS, &saved, nullptr);
+        QCOMPARE(int(gForeignBusErrors), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileReading)
+#include "test_file_reading.moc"

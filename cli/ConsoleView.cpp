@@ -2,7 +2,7 @@
 #include "cli/ConsoleView.h"
 
 #include "series/NameEscapes.h"
-#include "series/NativeNames.h"
+#include "crc/NativeNames.h"
 
 namespace quil::cli {
 

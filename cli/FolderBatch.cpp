@@ -7,7 +7,7 @@
 #include "crc/ReadFailure.h"
 #include "series/FunctionModule.h"
 #include "series/Messages.h"
-#include "series/NativeNames.h"
+#include "crc/NativeNames.h"
 #include "series/Recognition.h"
 #include "series/StartFiles.h"
 

@@ -6,7 +6,7 @@
 #include "series/CheckRun.h"
 #include "series/FunctionModule.h"
 #include "series/Messages.h"
-#include "series/NativeNames.h"
+#include "crc/NativeNames.h"
 #include "series/Recognition.h"
 #include "series/SfvDiscovery.h"
 #include "series/StartFiles.h"

@@ -7,7 +7,7 @@
 #include "series/RunView.h"
 #include "series/StartFiles.h"
 
-#include "series/NativeNames.h"
+#include "crc/NativeNames.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,9 +2,10 @@
 #include "report/ReportFile.h"
 
 #include "crc/ReadFailure.h"
+#include "crc/SystemCalls.h"
 #include "series/RunResult.h"
 
-#include "series/NativeNames.h"
+#include "crc/NativeNames.h"
 
 #include <QRandomGenerator>
 
@@ -14,7 +15,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace quil {
 
@@ -30,7 +30,7 @@ int WriteAll(int fd, const QByteArray& bytes)
 {
     qsizetype done = 0;
     while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        const ssize_t written = crc::System().write(fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
@@ -49,7 +49,7 @@ int CreateBeside(const QByteArray& target, QByteArray& name)
     const QByteArray base = target.mid(slash + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = folder + '.' + base + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = crc::System().open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -67,13 +67,13 @@ int FillAndRename(int& fd, const QByteArray& temporary, const QByteArray& target
     if (const int error = WriteAll(fd, bytes))
         return error;
     // Renamed before it is on the disk, a crash could leave an empty report under the name.
-    if (::fsync(fd) != 0)
+    if (crc::System().fsync(fd) != 0)
         return errno;
-    const int closed = ::close(fd);
+    const int closed = crc::System().close(fd);
     fd = -1;  // released even when close fails
     if (closed != 0)
         return errno;
-    return ::rename(temporary.constData(), target.constData()) == 0 ? 0 : errno;
+    return crc::System().rename(temporary.constData(), target.constData()) == 0 ? 0 : errno;
 }
 
 bool SameFile(const struct stat& a, const QString& path)
@@ -112,8 +112,8 @@ QString SaveReportFile(const QString& path, const QString& reportText)
     const QByteArray bytes = (reportText + QStringLiteral("\r\n")).toLocal8Bit();
     if (const int error = FillAndRename(fd, temporary, target, existing ? &*existing : nullptr, bytes)) {
         if (fd >= 0)
-            ::close(fd);
-        ::unlink(temporary.constData());
+            crc::System().close(fd);
+        crc::System().unlink(temporary.constData());
         return WriteFailure(path, SystemReason(error));
     }
     return {};

@@ -5,7 +5,7 @@
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
 
-#include "series/NativeNames.h"
+#include "crc/NativeNames.h"
 
 namespace quil {
 

@@ -1,7 +1,7 @@
 // NameEscapes.cpp - a file name written on one line, with the characters that would break the line escaped.
 #include "series/NameEscapes.h"
 
-#include "series/NativeNames.h"
+#include "crc/NativeNames.h"
 
 namespace quil {
 

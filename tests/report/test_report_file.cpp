@@ -1,5 +1,6 @@
 // test_report_file.cpp - writing a report file: whole or not at all, never onto what is no regular file.
 #include "report/ReportFile.h"
+#include "tests/support/FailingCalls.h"
 #include "tests/support/TempSeries.h"
 
 #include <QtTest>
@@ -35,17 +36,31 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<qint64>("sizeLimit");  // the process's file size limit during the save; 0: none
+        QTest::addColumn<int>("failingCall");   // a test::FailingCalls::Call; -1: none
+        QTest::addColumn<int>("error");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing folder") << "none/report.txt" << qint64(0) << "No such file or directory";
-        QTest::newRow("a folder") << "sub" << qint64(0) << "not a regular file";
-        QTest::newRow("a FIFO, which would block") << "fifo" << qint64(0) << "not a regular file";
-        QTest::newRow("file size limit, over a file") << "old.txt" << qint64(10) << "File too large";
-        QTest::newRow("file size limit, a new file") << "new.txt" << qint64(10) << "File too large";
+        using Call = test::FailingCalls::Call;
+        const auto row = [](const char* name, const char* target, qint64 limit, int call, int error, const char* reason) {
+            QTest::newRow(name) << QString(target) << limit << call << error << QString(reason);
+        };
+        row("missing folder", "none/report.txt", 0, -1, 0, "No such file or directory");
+        row("a folder", "sub", 0, -1, 0, "not a regular file");
+        row("a FIFO, which would block", "fifo", 0, -1, 0, "not a regular file");
+        row("file size limit, over a file", "old.txt", 10, -1, 0, "File too large");
+        row("file size limit, a new file", "new.txt", 10, -1, 0, "File too large");
+        row("open: no access", "old.txt", 0, int(Call::Open), EACCES, "Permission denied");
+        row("write: disk full", "old.txt", 0, int(Call::Write), ENOSPC, "No space left on device");
+        row("write: I/O error", "new.txt", 0, int(Call::Write), EIO, "Input/output error");
+        row("fsync: I/O error", "old.txt", 0, int(Call::Fsync), EIO, "Input/output error");
+        row("close: I/O error", "old.txt", 0, int(Call::Close), EIO, "Input/output error");
+        row("rename: I/O error", "old.txt", 0, int(Call::Rename), EIO, "Input/output error");
     }
     void failuresLeaveTheFolderAsItWas()
     {
         QFETCH(QString, target);
         QFETCH(qint64, sizeLimit);
+        QFETCH(int, failingCall);
+        QFETCH(int, error);
         QFETCH(QString, reason);
         test::TempSeries dir;
         dir.write("old.txt", "the old report\r\n");
@@ -58,6 +73,10 @@ private slots:
             const rlimit limited{rlim_t(sizeLimit), original.rlim_max};
             QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limited), 0);
         }
+        test::FailingCalls calls;
+        if (failingCall >= 0)
+            calls.fail(test::FailingCalls::Call(failingCall), error);
+        const crc::SystemCallsOverride installed(calls);
         const QString failure = SaveReportFile(dir.path(target), "a report longer than the limit");
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &original), 0);
         QCOMPARE(failure, "Cannot write " + dir.path(target) + ": " + reason);

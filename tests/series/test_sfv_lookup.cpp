@@ -2,6 +2,7 @@
 #include "crc/clsCRC.h"
 #include "series/MemberCrc.h"
 #include "series/SfvLookup.h"
+#include "tests/support/FailingCalls.h"
 #include "tests/support/TempSeries.h"
 
 #include <QFile>
@@ -69,6 +70,42 @@ private slots:
         QCOMPARE(sfv.Lookup("x.r01"), QString("XYZ"));
         QVERIFY(sfv.Lists("X.R01"));
         QVERIFY(!sfv.Lists("x.r03"));
+    }
+
+    // Every way reading an SFV file fails through the system calls: refused with the reason, never a
+    // table that lacks the lines after the failure. An interrupted read is tried again.
+    void readFailuresAreReported_data()
+    {
+        QTest::addColumn<int>("call");  // a test::FailingCalls::Call
+        QTest::addColumn<int>("error");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("times");
+        QTest::addColumn<QString>("reason");  // "" when the whole table comes out
+        using Call = test::FailingCalls::Call;
+        QTest::newRow("open: no access") << int(Call::Open) << EACCES << 1 << 0 << "Permission denied";
+        QTest::newRow("fstat: I/O error") << int(Call::Fstat) << EIO << 1 << 0 << "Input/output error";
+        QTest::newRow("first read: I/O error") << int(Call::Pread) << EIO << 1 << 0 << "Input/output error";
+        QTest::newRow("second read: I/O error") << int(Call::Pread) << EIO << 2 << 0 << "Input/output error";
+        QTest::newRow("second read interrupted") << int(Call::Pread) << EINTR << 2 << 1 << "";
+    }
+    void readFailuresAreReported()
+    {
+        QFETCH(int, call);
+        QFETCH(int, error);
+        QFETCH(int, from);
+        QFETCH(int, times);
+        QFETCH(QString, reason);
+        test::TempSeries dir;
+        // The entry that matters comes after the first read's 64 KiB.
+        const QString path = dir.write("check.sfv", QByteArray(70000, ';') + "\nmovie.r00 0A1B2C3D\n");
+        test::FailingCalls calls;
+        calls.fail(test::FailingCalls::Call(call), error, from, times);
+        const crc::SystemCallsOverride installed(calls);
+        const auto read = SfvTable::Read(path);
+        if (reason.isEmpty())
+            QCOMPARE(std::get<SfvTable>(read).Lookup("movie.r00"), QString("0A1B2C3D"));
+        else
+            QCOMPARE(std::get<QString>(read), "Cannot read " + path + ": " + reason);
     }
 
     void unreadableSfvHasNoMatchingLine()

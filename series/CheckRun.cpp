@@ -79,7 +79,7 @@ void CheckRun::CheckFirstMember()
     }
     // The first member sets the reference size, so it is never compared by size.
     result_.ReferenceSize = files.first().size;
-    AddVerdicts(first, files, 1);
+    AddVerdicts(first, files, true);
 }
 
 void CheckRun::CheckMember(const QString& name)
@@ -91,22 +91,28 @@ void CheckRun::CheckMember(const QString& name)
         AddMissing(name, files.first().problem);
         return;
     }
-    AddVerdicts(name, files, 0);
+    AddVerdicts(name, files, false);
 }
 
-void CheckRun::AddVerdicts(const QString& name, const QList<MemberFile>& files, qsizetype counted)
+void CheckRun::AddVerdicts(const QString& name, const QList<MemberFile>& files, bool firstMember)
 {
     for (qsizetype i = 0; i < files.size(); ++i) {
-        if (i >= counted)
+        const bool reference = firstMember && i == 0;
+        if (!reference)
             CountPresentMember();
-        AddVerdictFor(RowName(name, files, i), files[i], files[i].size != result_.ReferenceSize);
+        AddVerdictFor(RowName(name, files, i), files[i], reference);
     }
 }
 
-void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool sizeDiffers)
+void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool reference)
 {
     result_.examinedPaths.append(file.path);
-    const MemberStatus sizeVerdict = sizeDiffers ? MemberStatus::BadSize : MemberStatus::OK;
+    // The reference file sets the size the others are compared with.
+    const auto sizeVerdict = [this, reference](qint64 size) {
+        if (reference)
+            result_.ReferenceSize = size;
+        return size != result_.ReferenceSize ? MemberStatus::BadSize : MemberStatus::OK;
+    };
     const auto processEvents = [this] { view_.ProcessEvents(); };
     const auto keepReading = [this] {
         view_.ProcessEvents();
@@ -118,12 +124,12 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool s
         const MemberCrc crc = ComputeMemberCrc(crc_, file.path, expected, processEvents, keepReading);
         if (crc.cancelled)
             return;  // stopped midway: the member has no verdict
-        AddRow(name, file.size, crc.readFailed() ? kUnknown : crc.text,
+        AddRow(name, crc.readFailed() ? file.size : crc.bytes, crc.readFailed() ? kUnknown : crc.text,
                crc.ok ? MemberStatus::OK : MemberStatus::BadCrc, crc.error);
         break;
     }
     case CheckMode::SizeOnly:
-        AddRow(name, file.size, kSkipped, sizeVerdict);
+        AddRow(name, file.size, kSkipped, sizeVerdict(file.size));
         break;
     case CheckMode::CrcReport: {
         // A volume that cannot be read has no CRC to report: it counts as missing.
@@ -133,7 +139,7 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool s
         if (crc.readFailed())
             AddMissing(name, crc.error);
         else
-            AddRow(name, file.size, crc.text, sizeVerdict);
+            AddRow(name, crc.bytes, crc.text, sizeVerdict(crc.bytes));  // size and CRC of one open file
         break;
     }
     }

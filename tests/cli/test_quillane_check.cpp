@@ -225,21 +225,11 @@ private slots:
             sfv += QStringLiteral("pad%1.r99 00000000\r\n").arg(i);
         series.write("x.sfv", (sfv + "x.r00 00000000\r\n").toUtf8());
         QCOMPARE(::mkfifo(QFile::encodeName(series.path("fifo.txt")).constData(), 0600), 0);
-        const auto contents = [&series] {
-            QStringList files;
-            for (const QString& name : QDir(series.folder()).entryList(QDir::Files | QDir::System | QDir::Hidden)) {
-                QFile file(series.path(name));
-                // The FIFO is never opened: that would wait for a writer.
-                const bool readable = name != "fifo.txt" && file.open(QIODevice::ReadOnly);
-                files << name + ':' + (readable ? file.readAll().toHex() : QByteArray());
-            }
-            return files;
-        };
-        const QStringList before = contents();
+        const QStringList before = series.snapshot();
         const Outcome run = Run(arguments, series.folder(), wrapper, outputFile);
         QCOMPARE(run.status, 2);
         QVERIFY2(run.errors.endsWith(says.arg(series.folder())), qPrintable(run.errors));
-        QCOMPARE(contents(), before);
+        QCOMPARE(series.snapshot(), before);
     }
 
     // A name holding a backslash, newline, CR or tab is escaped in its row, which then starts with "\".
@@ -296,22 +286,7 @@ private slots:
         series.add("x.r01", 20);
         series.write("x.sfv", (SfvLine("x.rar", 50) + SfvLine("X.R00", 50) + "x.r01 00000000\r\n").toUtf8());
         QCOMPARE(::mkfifo(QFile::encodeName(series.path("x.r02")).constData(), 0600), 0);
-        const auto snapshot = [&series] {
-            QStringList state;
-            const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-            for (const QString& name : QStringList{"."} + QDir(series.folder()).entryList(all)) {
-                struct stat info {};
-                ::lstat(QFile::encodeName(series.path(name)).constData(), &info);
-                QFile file(series.path(name));
-                const bool regular = S_ISREG(info.st_mode) && file.open(QIODevice::ReadOnly);
-                state << QStringLiteral("%1 %2 %3.%4 %5.%6 %7")
-                             .arg(name).arg(info.st_size).arg(info.st_mtim.tv_sec).arg(info.st_mtim.tv_nsec)
-                             .arg(info.st_ctim.tv_sec).arg(info.st_ctim.tv_nsec)
-                             .arg(regular ? QString::fromLatin1(file.readAll().toHex()) : QString());
-            }
-            return state;
-        };
-        const QStringList before = snapshot();
+        const QStringList before = series.snapshot(true);
         const QString report = elsewhere.path("r.txt");
         const QList<QStringList> runs{{"--save", report, "x.rar"},
                                       {"--crc", "--save", report, "x.rar"},
@@ -323,7 +298,7 @@ private slots:
             QVERIFY2(run.status == 1, qPrintable(arguments.join(' ') + ": " + run.errors));
         }
         QVERIFY(QFileInfo(report).size() > 0);
-        QCOMPARE(snapshot(), before);
+        QCOMPARE(series.snapshot(true), before);
     }
 
     void sfvAutoTakesTheOneSfvFileListingTheStartFile_data()

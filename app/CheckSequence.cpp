@@ -18,6 +18,7 @@
 #include "report/Product.h"
 #include "series/DemoSeries.h"
 #include "series/Messages.h"
+#include "series/NameEscapes.h"
 #include "series/Recognition.h"
 #include "series/StartFiles.h"
 #include "series/StatusPopup.h"
@@ -42,6 +43,7 @@ namespace {
 // Where a member row keeps its status (its icon index) and the reason it could not be read.
 constexpr int kStatusRole = Qt::UserRole;
 constexpr int kReasonRole = Qt::UserRole + 1;
+constexpr int kNameRole = Qt::UserRole + 2;  // the name as the run gave it; the column shows it on one line
 
 template <typename Control>
 Control* Named(Control* control, const char* name, const QString& tip = {})
@@ -279,7 +281,7 @@ void CheckSequence::ErrorGrid_DblClick()
     const QTreeWidgetItem* item = ErrorGrid->currentItem();
     if (!CheckSeq->isEnabled() || !item || !lastRun_)
         return;
-    const MemberRow row{item->text(0), item->text(1), item->text(2),
+    const MemberRow row{item->data(0, kNameRole).toString(), item->text(1), item->text(2),
                         static_cast<MemberStatus>(item->data(0, kStatusRole).toInt()),
                         item->data(0, kReasonRole).toString(), std::nullopt};
     const StatusExplanation explanation = ExplainMemberStatus(row, *lastRun_);
@@ -327,9 +329,10 @@ void CheckSequence::ResetMemberList()
 void CheckSequence::AddMemberRow(const MemberRow& member)
 {
     const int iconIndex = static_cast<int>(member.status);
-    auto* row = new QTreeWidgetItem(ErrorGrid, {member.name, member.sizeText, member.crcText});
+    auto* row = new QTreeWidgetItem(ErrorGrid, {OneLineName(member.name), member.sizeText, member.crcText});
     row->setIcon(0, StatusIcon(iconIndex));
     row->setData(0, kStatusRole, iconIndex);
+    row->setData(0, kNameRole, member.name);
     row->setData(0, kReasonRole, member.reason);
     ErrorGrid->scrollToItem(row);
     ErrorGrid->viewport()->repaint();

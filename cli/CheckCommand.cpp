@@ -38,8 +38,8 @@ int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStre
         return RunFolderBatch(options, output, errors, showProgress);
 
     ConsoleView view(output, errors, showProgress, RowLinesFor(options));
-    const QFileInfo start(options.startFile);
-    const SeriesOutcome outcome = CheckSeries(options.startFile, RecognizeListedStartFile(start), options, view);
+    const SeriesOutcome outcome =
+        CheckSeries(options.startFile, RecognizeListedStartFile(options.startFile), options, view);
     if (options.json)
         output << QJsonDocument(SeriesDocument(outcome, options)).toJson();
     else if (outcome.run)
@@ -50,7 +50,11 @@ int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStre
         return kRefused;
     }
     if (!options.reportFile.isEmpty()) {
-        if (const QString failure = SaveReportFile(options.reportFile, outcome.reportText); !failure.isEmpty()) {
+        // The report never replaces a file the check read.
+        QString failure = SaveTargetClash(options.reportFile, *outcome.run);
+        if (failure.isEmpty())
+            failure = SaveReportFile(options.reportFile, outcome.reportText);
+        if (!failure.isEmpty()) {
             errors << WithReason(SaveErrorMessage(), failure) << Qt::endl;
             return kRefused;
         }

@@ -1,6 +1,9 @@
 // ConsoleView.cpp - shows a check run on the terminal: rows on standard output, progress on standard error.
 #include "cli/ConsoleView.h"
 
+#include "series/NameEscapes.h"
+#include "crc/NativeNames.h"
+
 namespace quil::cli {
 
 bool Keeps(RowLines rowLines, const MemberRow& row)
@@ -18,7 +21,13 @@ void ConsoleView::AddMemberRow(const MemberRow& row)
     if (!Keeps(rowLines_, row))
         return;
     ClearProgressLine();
-    output_ << StatusWord(row.status) << '\t' << row.name << '\t' << row.sizeText << '\t' << row.crcText << '\n';
+    // A name that would break the line is escaped, and the row starts with "\" to say so.
+    const QString name = ShownText(row.name);
+    const std::optional<QString> escaped = EscapedName(name);
+    if (escaped)
+        output_ << '\\';
+    output_ << StatusWord(row.status) << '\t' << escaped.value_or(name) << '\t' << row.sizeText << '\t'
+            << row.crcText << '\n';
     output_.flush();
     if (!row.reason.isEmpty()) {
         errors_ << row.reason << '\n';

@@ -7,6 +7,7 @@
 #include "crc/ReadFailure.h"
 #include "series/FunctionModule.h"
 #include "series/Messages.h"
+#include "crc/NativeNames.h"
 #include "series/Recognition.h"
 #include "series/StartFiles.h"
 
@@ -33,10 +34,9 @@ QString SummaryLine(const SeriesOutcome& outcome)
 
 int RunFolderBatch(const CheckOptions& options, QTextStream& output, QTextStream& errors, bool showProgress)
 {
-    const QFileInfo folder(options.allFolder);
-    if (!folder.isDir()) {
-        errors << ReadFailure(options.allFolder, folder.exists() ? QStringLiteral("not a folder")
-                                                                 : QStringLiteral("no such folder"))
+    const std::optional<struct stat> folder = StatPath(options.allFolder);
+    if (!folder || !S_ISDIR(folder->st_mode)) {
+        errors << ReadFailure(options.allFolder, folder ? QStringLiteral("not a folder") : QStringLiteral("no such folder"))
                << Qt::endl;
         return kRefused;
     }
@@ -51,9 +51,7 @@ int RunFolderBatch(const CheckOptions& options, QTextStream& output, QTextStream
         if (!options.json)
             output << "==> " << startPath << " <==\n";
         ConsoleView view(output, errors, showProgress, RowLinesFor(options));
-        const QFileInfo start(startPath);
-        const SeriesOutcome outcome =
-            CheckSeries(startPath, RecognizeSeries(start.absolutePath(), start.fileName()), options, view);
+        const SeriesOutcome outcome = CheckSeries(startPath, RecognizeStartPath(startPath), options, view);
         worst = std::max(worst, outcome.status);
         summary.append(SummaryLine(outcome));
         if (options.json)

@@ -4,7 +4,9 @@
 #include "crc/clsCRC.h"
 #include "report/ScanReport.h"
 #include "series/CheckRun.h"
+#include "series/FunctionModule.h"
 #include "series/Messages.h"
+#include "crc/NativeNames.h"
 #include "series/Recognition.h"
 #include "series/SfvDiscovery.h"
 #include "series/StartFiles.h"
@@ -17,7 +19,7 @@ std::variant<SfvTable, QString> SfvFor(const Series& series, const CheckOptions&
 {
     if (options.sfvAuto)
         return FindListingSfv(series);
-    auto read = SfvTable::Read(QFileInfo(options.sfvFile).absoluteFilePath());
+    auto read = SfvTable::Read(AbsolutePath(options.sfvFile));
     if (const QString* failure = std::get_if<QString>(&read))
         return WithReason(SfvOpenErrorMessage(), *failure);
     return read;
@@ -30,11 +32,18 @@ QString SeriesOutcome::PrintedReport() const
     return QString(reportText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-std::optional<Series> RecognizeListedStartFile(const QFileInfo& start)
+std::optional<Series> RecognizeListedStartFile(const QString& startPath)
 {
-    if (!StartFiles(start.absolutePath()).contains(start.fileName()))
+    const QString path = AbsolutePath(startPath);
+    if (!StartFiles(TextBeforeLast(path, QStringLiteral("/"))).contains(TextAfterLast(path, QStringLiteral("/"))))
         return std::nullopt;
-    return RecognizeSeries(start.absolutePath(), start.fileName());
+    return RecognizeStartPath(path);
+}
+
+std::optional<Series> RecognizeStartPath(const QString& startPath)
+{
+    const QString path = AbsolutePath(startPath);
+    return RecognizeSeries(TextBeforeLast(path, QStringLiteral("/")), TextAfterLast(path, QStringLiteral("/")));
 }
 
 SeriesOutcome CheckSeries(const QString& startPath, const std::optional<Series>& series, const CheckOptions& options,

@@ -8,7 +8,6 @@
 #include "series/Series.h"
 #include "series/SfvLookup.h"
 
-#include <QFileInfo>
 #include <QString>
 
 #include <optional>
@@ -28,8 +27,12 @@ struct SeriesOutcome {
     QString PrintedReport() const;
 };
 
-// The series `start` opens when the start-file list of its folder offers it; no value otherwise.
-std::optional<Series> RecognizeListedStartFile(const QFileInfo& start);
+// The series the start file at `startPath` opens when the start-file list of its folder offers it;
+// no value otherwise.
+std::optional<Series> RecognizeListedStartFile(const QString& startPath);
+
+// The series the start file at `startPath` opens (see RecognizeSeries).
+std::optional<Series> RecognizeStartPath(const QString& startPath);
 
 // Checks `series` (none: refused as no start file) in the mode `options` asks for; the rows reach
 // `view`, whose progress line is cleared at the end.

@@ -1,7 +1,10 @@
 // main.cpp - quillane-check: checks an archive series from the command line.
 #include "cli/CheckCommand.h"
+#include "cli/ExitStatus.h"
+#include "crc/NativeNames.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
 
 #include <cstdio>
@@ -11,10 +14,24 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QTextStream output(stdout);
+    QFile standardOutput;
+    standardOutput.open(stdout, QIODevice::WriteOnly);
+    QTextStream output(&standardOutput);
     QTextStream errors(stderr);
-    const int status = quil::cli::RunCheckCommand(app.arguments().mid(1), output, errors, ::isatty(STDERR_FILENO));
+    // Arguments are decoded as file names are, so a path that is not valid UTF-8 still opens.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << quil::NameFromNative(argv[i]);
+    int status = quil::cli::RunCheckCommand(arguments, output, errors, ::isatty(STDERR_FILENO));
     output.flush();
+    // Rows and a report that never reached standard output (a full device, a closed pipe) are a
+    // failure, not a silent success; closing is where a delayed write error shows.
+    standardOutput.close();
+    if (output.status() != QTextStream::Ok || standardOutput.error() != QFileDevice::NoError
+        || std::fclose(stdout) != 0) {
+        errors << "quillane-check: cannot write standard output: " << standardOutput.errorString() << Qt::endl;
+        status = quil::cli::kRefused;
+    }
     errors.flush();
     return status;
 }

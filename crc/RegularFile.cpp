@@ -1,10 +1,10 @@
 // RegularFile.cpp - a regular file opened for reading without ever blocking, read at given offsets.
 #include "crc/RegularFile.h"
 
+#include "crc/NativeNames.h"
 #include "crc/ReadFailure.h"
 #include "crc/SystemCalls.h"
 
-#include <QFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -35,7 +35,7 @@ ssize_t ReadOnce(int fd, std::uint8_t* out, std::size_t size, std::uint64_t offs
 RegularFile::RegularFile(const QString& path) : path_(path)
 {
     // O_NONBLOCK keeps a FIFO named like a volume from hanging the open; fstat then refuses it.
-    fd_ = System().open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0);
+    fd_ = System().open(NativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0);
     if (fd_ < 0) {
         failure_ = Failure(errno);
         return;

@@ -75,6 +75,7 @@ FileCrc clsCRC::CalculateFile(const QString& path, const KeepReadingFn& keepRead
     FileCrc result;
     const crc::RegularFile file(path);
     result.error = file.failure();
+    result.size = static_cast<qint64>(file.length());
     if (result.failed() || file.length() == 0)
         return result;
     // Pieces come from every reader at once; only CRC-32 has the combine that puts them in order.

@@ -19,6 +19,7 @@ struct FileCrc {
     std::optional<qint32> value;
     QString error;           // "" unless the file could not be read; value is then empty
     bool cancelled = false;  // the caller's callback said stop; no value and no error
+    qint64 size = 0;         // the length of the file read, from the open descriptor: the CRC's own
 
     bool failed() const { return !error.isEmpty(); }
 };

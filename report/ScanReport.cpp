@@ -3,6 +3,7 @@
 
 #include "report/Product.h"
 #include "series/FunctionModule.h"
+#include "crc/NativeNames.h"
 #include "series/RunResult.h"
 
 using namespace Qt::StringLiterals;
@@ -79,7 +80,8 @@ QString ReportText(const QStringList& reportList)
     }
     text += u"Report Created By "_s + ProductName() + u" Version "_s + VersionText();
     text += kLineEnd + u"Available At "_s + ProductWebPage();
-    return text;
+    // A name that is not valid UTF-8 shows its odd bytes as replacement characters.
+    return ShownText(text);
 }
 
 }  // namespace quil

@@ -4,6 +4,7 @@
 #include "crc/clsCRC.h"
 #include "series/MemberCrc.h"
 #include "series/MemberWalks.h"
+#include "series/FunctionModule.h"
 #include "series/RunView.h"
 #include "series/SfvLookup.h"
 #include "series/SizeText.h"
@@ -17,6 +18,13 @@ namespace {
 
 const QString kUnknown = QStringLiteral("?");
 const QString kSkipped = QStringLiteral("Skipped");
+
+// The row name of `files[i]`, found for the walked `name`: that name, or the file's own name when
+// several files differ from it only in letter case, so their rows tell them apart.
+QString RowName(const QString& name, const QList<MemberFile>& files, qsizetype i)
+{
+    return files.size() == 1 ? name : TextAfterLast(files[i].path, QStringLiteral("/"));
+}
 
 }  // namespace
 
@@ -60,35 +68,51 @@ void CheckRun::CheckFirstMember()
 {
     const QString first = result_.series.firstMember;
     view_.ShowMemberStatus(QStringLiteral("Checking %1...").arg(first));
-    const MemberFile file = finder_->Find(first);
-    if (!file.isRegularFile()) {
+    // The start file as picked is examined first, before a file named like it but for case.
+    const QList<MemberFile> files = finder_->Members(first, result_.series.startFile);
+    if (!files.first().isRegularFile()) {
         // Gone since it was listed, or part 1 of a set that lacks it: the size recorded then stays the reference.
         result_.ReferenceSize = result_.series.ReferenceSize;
         result_.FileCounter = 0;
-        AddMissing(first, file.problem);
+        AddMissing(first, files.first().problem);
         return;
     }
     // The first member sets the reference size, so it is never compared by size.
-    AddVerdictFor(first, file, false);
-    result_.ReferenceSize = file.size;
+    result_.ReferenceSize = files.first().size;
+    AddVerdicts(first, files, true);
 }
 
 void CheckRun::CheckMember(const QString& name)
 {
     view_.ShowMemberStatus(QStringLiteral("Checking %1...").arg(name));
     // Only a regular file is a volume: a folder, FIFO or device of that name is never opened.
-    const MemberFile file = finder_->Find(name);
-    if (!file.isRegularFile()) {
-        AddMissing(name, file.problem);
+    const QList<MemberFile> files = finder_->Members(name);
+    if (!files.first().isRegularFile()) {
+        AddMissing(name, files.first().problem);
         return;
     }
-    CountPresentMember();
-    AddVerdictFor(name, file, file.size != result_.ReferenceSize);
+    AddVerdicts(name, files, false);
 }
 
-void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool sizeDiffers)
+void CheckRun::AddVerdicts(const QString& name, const QList<MemberFile>& files, bool firstMember)
 {
-    const MemberStatus sizeVerdict = sizeDiffers ? MemberStatus::BadSize : MemberStatus::OK;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const bool reference = firstMember && i == 0;
+        if (!reference)
+            CountPresentMember();
+        AddVerdictFor(RowName(name, files, i), files[i], reference);
+    }
+}
+
+void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool reference)
+{
+    result_.examinedPaths.append(file.path);
+    // The reference file sets the size the others are compared with.
+    const auto sizeVerdict = [this, reference](qint64 size) {
+        if (reference)
+            result_.ReferenceSize = size;
+        return size != result_.ReferenceSize ? MemberStatus::BadSize : MemberStatus::OK;
+    };
     const auto processEvents = [this] { view_.ProcessEvents(); };
     const auto keepReading = [this] {
         view_.ProcessEvents();
@@ -100,12 +124,12 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool s
         const MemberCrc crc = ComputeMemberCrc(crc_, file.path, expected, processEvents, keepReading);
         if (crc.cancelled)
             return;  // stopped midway: the member has no verdict
-        AddRow(name, file.size, crc.readFailed() ? kUnknown : crc.text,
+        AddRow(name, crc.readFailed() ? file.size : crc.bytes, crc.readFailed() ? kUnknown : crc.text,
                crc.ok ? MemberStatus::OK : MemberStatus::BadCrc, crc.error);
         break;
     }
     case CheckMode::SizeOnly:
-        AddRow(name, file.size, kSkipped, sizeVerdict);
+        AddRow(name, file.size, kSkipped, sizeVerdict(file.size));
         break;
     case CheckMode::CrcReport: {
         // A volume that cannot be read has no CRC to report: it counts as missing.
@@ -115,7 +139,7 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool s
         if (crc.readFailed())
             AddMissing(name, crc.error);
         else
-            AddRow(name, file.size, crc.text, sizeVerdict);
+            AddRow(name, crc.bytes, crc.text, sizeVerdict(crc.bytes));  // size and CRC of one open file
         break;
     }
     }

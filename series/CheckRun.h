@@ -32,7 +32,10 @@ public:
 private:
     void CheckFirstMember();
     void CheckMember(const QString& name);
-    void AddVerdictFor(const QString& name, const MemberFile& file, bool sizeDiffers);
+    // Verdicts on the files found for `name`; the first member's first file is the reference, and
+    // was counted as present already.
+    void AddVerdicts(const QString& name, const QList<MemberFile>& files, bool firstMember);
+    void AddVerdictFor(const QString& name, const MemberFile& file, bool reference);
     void AddRow(const QString& name, std::optional<qint64> bytes, const QString& crcText, MemberStatus status,
                 const QString& reason = {});
     void AddMissing(const QString& name, const QString& reason = {});

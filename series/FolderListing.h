@@ -20,6 +20,16 @@ using NameFilter = std::function<bool(const QString& name)>;
 // The same listing, of the names `keep` accepts. Filtering before sorting keeps a large folder cheap.
 QStringList ListOrdinaryFiles(const QString& folder, const NameFilter& keep);
 
+// Every entry of `folder` but "." and "..", hidden ones and those that are no files included, in
+// name order; none when the folder cannot be read.
+QStringList ListEntries(const QString& folder);
+
+// The folders in `folder`, hidden ones and links to folders left out, in name order.
+QStringList ListSubfolders(const QString& folder);
+
+// Names are decoded from the system's bytes losslessly (NativeNames.h), so a name that is not
+// valid UTF-8 is listed and can be opened.
+
 // Ascending name order ignoring letter case; names equal but for case keep a fixed order.
 bool NameOrderLess(const QString& a, const QString& b);
 

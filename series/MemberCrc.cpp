@@ -24,6 +24,7 @@ MemberCrc ComputeMemberCrc(clsCRC& crc, const QString& memberPath, const std::op
         return result;
     }
     result.text = CrcText(value.value);
+    result.bytes = value.size;
     result.ok = expected && result.text == expected->toUpper();
     return result;
 }

@@ -15,6 +15,7 @@ struct MemberCrc {
     bool ok = false;         // the text equals the expected one (only when one was given)
     QString error;           // why the member could not be read
     bool cancelled = false;  // abandoned midway: `keepReading` said stop
+    qint64 bytes = 0;        // the member's size, from the same open file as its CRC
 
     bool readFailed() const { return !error.isEmpty(); }
 };

@@ -5,39 +5,46 @@
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "crc/NativeNames.h"
 
 namespace quil {
 
-static MemberFile Describe(const QFileInfo& info)
+MemberFile DescribeFile(const QString& path)
 {
-    if (!info.exists())
+    const std::optional<struct stat> info = StatPath(path);
+    if (!info)
         return {};
-    if (info.isFile())
-        return {MemberFile::Kind::RegularFile, info.filePath(), info.size()};
-    return {MemberFile::Kind::NotAFile, info.filePath(), 0, ReadFailure(info.filePath(), QStringLiteral("not a regular file"))};
+    if (S_ISREG(info->st_mode))
+        return {MemberFile::Kind::RegularFile, path, info->st_size, {}};
+    return {MemberFile::Kind::NotAFile, path, 0, ReadFailure(path, QStringLiteral("not a regular file"))};
 }
 
-MemberFile MemberFinder::Find(const QString& name)
+QList<MemberFile> MemberFinder::Members(const QString& name, const QString& preferred)
 {
     if (name.isEmpty())
-        return {};
-    MemberFile exact = Describe(QFileInfo(JoinPath(folder_, name)));
-    if (exact.kind != MemberFile::Kind::Absent)
-        return exact;
+        return {MemberFile{}};
     if (!byFoldedName_) {
         byFoldedName_.emplace();
-        const QStringList entries = QDir(folder_).entryList(
-            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
-        for (const QString& entry : entries) {
-            QString& first = (*byFoldedName_)[entry.toCaseFolded()];
-            if (first.isEmpty() || NameOrderLess(entry, first))
-                first = entry;
+        for (const QString& entry : ListEntries(folder_))
+            (*byFoldedName_)[entry.toCaseFolded()].append(entry);
+    }
+    QStringList names = byFoldedName_->value(name.toCaseFolded());
+    for (const QString& first : {name, preferred}) {
+        if (!first.isEmpty() && first.compare(name, Qt::CaseInsensitive) == 0) {
+            names.removeAll(first);
+            names.prepend(first);
         }
     }
-    const QString other = byFoldedName_->value(name.toCaseFolded());
-    return other.isEmpty() ? MemberFile{} : Describe(QFileInfo(JoinPath(folder_, other)));
+    QList<MemberFile> files;
+    MemberFile other;
+    for (const QString& entry : names) {
+        MemberFile file = DescribeFile(JoinPath(folder_, entry));
+        if (file.isRegularFile())
+            files.append(file);
+        else if (other.kind == MemberFile::Kind::Absent)
+            other = file;
+    }
+    return files.isEmpty() ? QList<MemberFile>{other} : files;
 }
 
 }  // namespace quil

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -18,23 +20,27 @@ struct MemberFile {
     bool isRegularFile() const { return kind == Kind::RegularFile; }
 };
 
-// Finds members of one folder. A name is looked up on disk afresh every time; the folder's names
-// are listed once, on the first name that is not there in its exact case, so a walk through a
-// large folder does not list it again for every absent member.
+// The file at `path` (links followed): a regular file with its size, something else, or absent.
+MemberFile DescribeFile(const QString& path);
+
+// Finds members of one folder. The folder's names are listed once, on the first lookup, so a walk
+// through a large folder does not list it again for every member; each entry found is looked at on
+// disk afresh, and the exact name is looked up even when it came after the listing.
 class MemberFinder {
 public:
     explicit MemberFinder(QString folder) : folder_(std::move(folder)) {}
 
     const QString& folder() const { return folder_; }
 
-    // The entry whose name equals `name` ignoring letter case: the exact-case entry when there is
-    // one, otherwise the first such entry in name order. Hidden entries count; a dangling link
-    // counts as absent. A series written as MOVIE.R00 thus checks like one written movie.r00.
-    MemberFile Find(const QString& name);
+    // The files `name` stands for, letter case ignored, so a series written as MOVIE.R00 checks like
+    // one written movie.r00: every regular file so named, `preferred` first when it is one of them,
+    // then the exact name, then the rest in name order. When none is a regular file, the first
+    // entry so named (a folder, a FIFO; hidden entries count), or an absent file.
+    QList<MemberFile> Members(const QString& name, const QString& preferred = {});
 
 private:
     QString folder_;
-    std::optional<QHash<QString, QString>> byFoldedName_;  // case-folded name -> first entry
+    std::optional<QHash<QString, QStringList>> byFoldedName_;  // case-folded name -> entries in name order
 };
 
 }  // namespace quil

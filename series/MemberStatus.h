@@ -15,7 +15,7 @@ QString StatusWord(MemberStatus status);
 
 // One member's row, its texts in the member list's column order.
 struct MemberRow {
-    QString name;      // lower case, without folder
+    QString name;      // without folder: the walked name, lower case; as on disk when names differ only in case
     QString sizeText;  // "0,000" form, or "?" for a member that is not there
     QString crcText;   // eight hexadecimal digits, "Skipped", or "?"
     MemberStatus status = MemberStatus::OK;

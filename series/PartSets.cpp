@@ -3,9 +3,10 @@
 
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
+#include "series/MemberFile.h"
+#include "series/Recognition.h"
 #include "series/VolumeNames.h"
 
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -41,8 +42,10 @@ Series SetOf(SeriesKind kind, const QString& folder, const QString& startFile, c
     series.BaseName = base.toLower();
     series.firstMember = series.BaseName + u'.' + firstExtension;
     series.startName = series.firstMember;
-    series.referenceName = parts.isEmpty() ? startFile : parts.first().name;
-    series.ReferenceSize = QFileInfo(JoinPath(folder, series.referenceName)).size();
+    // The start file as picked, when it is the lowest part, rather than a name equal to it but for case.
+    const bool startIsLowest = parts.isEmpty() || parts.first().name.compare(startFile, Qt::CaseInsensitive) == 0;
+    series.referenceName = startIsLowest ? startFile : parts.first().name;
+    series.ReferenceSize = DescribeFile(JoinPath(folder, series.referenceName)).size;
     for (const FoundPart& part : parts)
         series.SeqList.append(part.name.toLower());
     return series;
@@ -74,7 +77,10 @@ std::optional<Series> RecognizeNewStyleSet(const QString& folder, const QString&
         return ZipPartNumber(TextAfterLast(name, dot));
     };
     Series series = SetOf(SeriesKind::Zip, folder, startFile, base, FindParts(folder, numberOf), ZipPartExtension(1));
-    series.SeqList.append(startFile.toLower());  // the archiver writes the .zip last
+    // The archiver writes the .zip last.
+    AppendSameNames(series.SeqList, ListOrdinaryFiles(folder, [&](const QString& name) {
+                        return name.compare(startFile, Qt::CaseInsensitive) == 0;
+                    }), startFile);
     return series;
 }
 

@@ -3,10 +3,10 @@
 
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
+#include "series/MemberFile.h"
 #include "series/Messages.h"
 #include "series/PartSets.h"
 
-#include <QFileInfo>
 
 namespace quil {
 
@@ -42,6 +42,14 @@ void AddFoundMembers(QStringList& seqList, const QStringList& hidList, const QSt
     }
 }
 
+void AppendSameNames(QStringList& seqList, const QStringList& listing, const QString& name)
+{
+    seqList.append(name.toLower());
+    for (const QString& entry : listing)
+        if (entry != name && entry.compare(name, Qt::CaseInsensitive) == 0)
+            seqList.append(entry.toLower());
+}
+
 std::optional<Series> RecognizeSeries(const QString& folder, const QString& startFile)
 {
     // A NAME.partN.rar is never an older RAR start file.
@@ -72,13 +80,13 @@ std::optional<Series> RecognizeSeries(const QString& folder, const QString& star
     series.folder = folder;
     series.startFile = startFile;
     series.BaseName = TextBeforeLast(startFile, QStringLiteral(".")).toLower();
-    series.ReferenceSize = QFileInfo(JoinPath(folder, startFile)).size();
-    if (rule->startFileFirst)
-        series.SeqList.append(startFile.toLower());
+    series.ReferenceSize = DescribeFile(JoinPath(folder, startFile)).size;
     // Only names of this series can be members; the rest of a large folder need not be sorted.
     const QStringList hidList = ListOrdinaryFiles(folder, [&series](const QString& name) {
         return TextBeforeLast(name, QStringLiteral(".")).toLower() == series.BaseName;
     });
+    if (rule->startFileFirst)
+        AppendSameNames(series.SeqList, hidList, startFile);
     for (const QString& pattern : rule->patterns)
         AddFoundMembers(series.SeqList, hidList, series.BaseName, pattern);
     series.firstMember = series.SeqList.value(0);

@@ -20,6 +20,10 @@ std::optional<Series> RecognizeSeries(const QString& folder, const QString& star
 void AddFoundMembers(QStringList& seqList, const QStringList& hidList, const QString& baseName,
                      const QString& pattern);
 
+// Appends to `seqList`, lower-cased, `name` and then every other name of `listing` that equals it
+// ignoring letter case: each of them is a member to check.
+void AppendSameNames(QStringList& seqList, const QStringList& listing, const QString& name);
+
 // True when `extension` matches `pattern` character by character, where a bracket group such as
 // [r-z] stands for one character in that range; letter case is ignored.
 bool ExtensionMatches(const QString& extension, const QString& pattern);

@@ -21,6 +21,7 @@ struct RunResult {
     QStringList MissingList;   // names of absent members, in walk order
     QStringList SizeList;      // names of members whose size differs from ReferenceSize
     QStringList CRCList;       // names of members whose CRC-32 differs from their SFV entry
+    QStringList examinedPaths; // regular files read as members, as named on disk
     int FileCounter = 0;       // present members met, the first one included
     bool cancelled = false;    // stopped before the walk ended; no report is shown
 

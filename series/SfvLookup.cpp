@@ -2,39 +2,69 @@
 #include "series/SfvLookup.h"
 
 #include "crc/ReadFailure.h"
+#include "crc/SystemCalls.h"
 #include "series/FunctionModule.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
+#include "crc/NativeNames.h"
+
 #include <QSet>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include <fcntl.h>
 
 namespace quil {
 
 namespace {
 
-// The one matching rule: a name with its spaces trimmed, upper-cased.
+// The one matching rule: a name with its spaces trimmed, case-folded as Qt::CaseInsensitive compares.
+// Upper-casing would make "ß" equal "SS" and a dotless "ı" equal "I".
 QString Key(const QString& name)
 {
-    return TrimSpaces(name).toUpper();
+    return TrimSpaces(name).toCaseFolded();
+}
+
+bool IsBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+// A line split into the name before its last run of blanks and the value after it, trailing blanks
+// ignored; both empty for a line without a blank.
+std::pair<QString, QString> SplitEntry(const QString& line)
+{
+    qsizetype end = line.size();
+    while (end > 0 && IsBlank(line[end - 1]))
+        --end;
+    qsizetype valueStart = end;
+    while (valueStart > 0 && !IsBlank(line[valueStart - 1]))
+        --valueStart;
+    if (valueStart == 0)
+        return {};
+    qsizetype nameEnd = valueStart;
+    while (nameEnd > 0 && IsBlank(line[nameEnd - 1]))
+        --nameEnd;
+    return {line.left(nameEnd), line.mid(valueStart, end - valueStart)};
 }
 
 // No real SFV line is this long; a longer one (a binary file picked by mistake) matches nothing.
 constexpr qsizetype kLongestLine = 64 * 1024;
 
-// Calls `onLine` with every line of what `device` gives, ended by CR, LF or CR LF, and whether it was
-// too long to keep (its text is then cut short). False when a read fails before the end.
-template <typename LineFn>
-bool ForEachLine(QIODevice& device, LineFn onLine)
+// Calls `onLine` with every line of what `read(buffer, size)` gives (a byte count, 0 at the end, -1
+// on failure), ended by CR, LF or CR LF, and whether it was too long to keep (its text is then cut
+// short). False when a read fails before the end.
+template <typename ReadFn, typename LineFn>
+bool ForEachLine(ReadFn read, LineFn onLine)
 {
     QByteArray line;
     bool overlong = false;
     bool afterCr = false;
     char chunk[64 * 1024];
     qint64 got;
-    while ((got = device.read(chunk, sizeof chunk)) > 0) {
+    while ((got = read(chunk, qint64(sizeof chunk))) > 0) {
         for (qint64 i = 0; i < got; ++i) {
             const char c = chunk[i];
             if (c == '\n' && afterCr) {
@@ -62,28 +92,55 @@ bool ForEachLine(QIODevice& device, LineFn onLine)
 
 std::variant<SfvTable, QString> SfvTable::Read(const QString& path)
 {
-    if (!QFileInfo(path).isFile())
-        return ReadFailure(path, QFileInfo::exists(path) ? QStringLiteral("not a regular file")
-                                                         : QStringLiteral("no such file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ReadFailure(path, file.errorString());
+    const std::optional<struct stat> info = StatPath(path);
+    if (!info || !S_ISREG(info->st_mode))
+        return ReadFailure(path, info ? QStringLiteral("not a regular file") : QStringLiteral("no such file"));
+    crc::SystemCalls& system = crc::System();
+    // O_NONBLOCK: should a FIFO take the file's place after the look, the open still returns.
+    const int fd = system.open(NativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0);
+    if (fd < 0)
+        return ReadFailure(path, SystemReason(errno));
+    struct stat opened {};
+    QString refusal;
+    if (system.fstat(fd, &opened) != 0)
+        refusal = SystemReason(errno);
+    else if (!S_ISREG(opened.st_mode))
+        refusal = QStringLiteral("not a regular file");
     SfvTable table;
     table.path_ = path;
+    off_t offset = 0;
+    int error = 0;
+    const auto read = [&](char* buffer, qint64 size) -> qint64 {
+        ssize_t got;
+        while ((got = system.pread(fd, buffer, size_t(size), offset)) < 0 && errno == EINTR) {
+        }
+        error = got < 0 ? errno : 0;
+        offset += got > 0 ? got : 0;
+        return got;
+    };
     // A read that fails halfway must not pass for the end of the file: the entries after it would
     // be lost and their members judged against nothing.
-    if (!ForEachLine(file, [&table](const QByteArray& line, bool overlong) { table.AddLine(line, overlong); }))
-        return ReadFailure(path, file.errorString());
+    const bool whole = refusal.isEmpty()
+                    && ForEachLine(read, [&table](const QByteArray& line, bool overlong) { table.AddLine(line, overlong); });
+    system.close(fd);
+    if (!refusal.isEmpty())
+        return ReadFailure(path, refusal);
+    if (!whole)
+        return ReadFailure(path, SystemReason(error));
     return table;
 }
 
 SfvTable SfvTable::Parse(const QByteArray& content)
 {
-    QByteArray bytes = content;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
+    qsizetype offset = 0;
+    const auto read = [&](char* buffer, qint64 size) -> qint64 {
+        const qint64 got = std::min<qint64>(size, content.size() - offset);
+        std::memcpy(buffer, content.constData() + offset, size_t(got));
+        offset += got;
+        return got;
+    };
     SfvTable table;
-    ForEachLine(buffer, [&table](const QByteArray& line, bool overlong) { table.AddLine(line, overlong); });
+    ForEachLine(read, [&table](const QByteArray& line, bool overlong) { table.AddLine(line, overlong); });
     return table;
 }
 
@@ -97,9 +154,8 @@ void SfvTable::AddLine(const QByteArray& bytes, bool overlong)
     if (bytes.startsWith(';'))
         return;
     const QString line = QString::fromUtf8(bytes);
-    const QString space = QStringLiteral(" ");
-    const QString name = TextBeforeLast(line, space);
-    const QString value = TrimSpaces(TextAfterLast(line, space).toUpper());
+    const auto [name, written] = SplitEntry(line);
+    const QString value = written.toUpper();
     values_.insert(Key(name), value);
     if (line.trimmed().isEmpty())
         return;

@@ -21,8 +21,9 @@ struct SfvEntry {
 };
 
 // The entries of one SFV file. A line starting with ";" is a comment; any other line names a file
-// by its text before the last space (spaces trimmed, letter case ignored) and gives its value after
-// that space (spaces trimmed, upper-cased). When several lines name one file the last one wins.
+// by its text before its last run of spaces and tabs (spaces trimmed, letter case ignored as
+// Qt::CaseInsensitive ignores it) and gives its value after that run (upper-cased); trailing spaces
+// and tabs are ignored. When several lines name one file the last one wins.
 // Lines end at CR, LF or CR LF; a line longer than 64 KiB (a binary file picked by mistake) is no
 // entry.
 class SfvTable {
@@ -51,7 +52,7 @@ private:
     void AddLine(const QByteArray& line, bool overlong);
 
     QString path_;
-    QHash<QString, QString> values_;  // trimmed, upper-cased name -> value
+    QHash<QString, QString> values_;  // trimmed, case-folded name -> value
     QList<SfvEntry> entries_;
     QList<int> unreadableLines_;
     int lineCount_ = 0;

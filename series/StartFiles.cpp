@@ -66,9 +66,7 @@ void AddStartFilesUnder(QStringList& found, const QString& root, const QString& 
         found.append(relative.isEmpty() ? name : JoinPath(relative, name));
     if (!recursive)
         return;
-    QStringList subfolders = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
-    std::sort(subfolders.begin(), subfolders.end(), NameOrderLess);
-    for (const QString& subfolder : subfolders)
+    for (const QString& subfolder : ListSubfolders(folder))
         AddStartFilesUnder(found, root, relative.isEmpty() ? subfolder : JoinPath(relative, subfolder), true);
 }
 

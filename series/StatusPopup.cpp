@@ -1,6 +1,7 @@
 // StatusPopup.cpp - the explanation of one member row, shown when the row is double-clicked.
 #include "series/StatusPopup.h"
 
+#include "series/NameEscapes.h"
 #include "series/RunResult.h"
 #include "series/SfvLookup.h"
 #include "series/SizeText.h"
@@ -10,7 +11,9 @@ namespace quil {
 StatusExplanation ExplainMemberStatus(const MemberRow& row, const RunResult& run)
 {
     const QString lineBreak = QStringLiteral("\r\n");
-    StatusExplanation shown{QStringLiteral("Status For: ") + row.name + lineBreak + lineBreak, MessageIcon::Exclamation};
+    // Names go on one line each: a newline in a name must not pass for the popup's own line break.
+    StatusExplanation shown{QStringLiteral("Status For: ") + OneLineName(row.name) + lineBreak + lineBreak,
+                            MessageIcon::Exclamation};
     switch (row.status) {
     case MemberStatus::OK:
         shown.text += QStringLiteral("File Is OK");
@@ -24,7 +27,7 @@ StatusExplanation ExplainMemberStatus(const MemberRow& row, const RunResult& run
                     + QStringLiteral(", Should Be ") + LookupSfvCrc(run.sfvPath, row.name);
         break;
     case MemberStatus::BadSize:
-        shown.text += QStringLiteral("File Has A Different Byte Size Than ") + run.series.referenceName
+        shown.text += QStringLiteral("File Has A Different Byte Size Than ") + OneLineName(run.series.referenceName)
                     + QStringLiteral(".") + lineBreak + QStringLiteral("Has ") + row.sizeText
                     + QStringLiteral(", Should Be ") + SizeText(run.ReferenceSize);
         break;

@@ -132,11 +132,11 @@ class CheckSequenceTest : public QObject {
 
     // x.rar, x.r00 and x.r03 hold "123456789" (CRC-32 CBF43926); x.r01 holds "abc" (352441C2);
     // x.r02 is missing. The SFV file lists x.r03 wrongly and x.r01 not at all.
-    static void WriteMixedSeries(test::TempSeries& dir)
+    static void WriteMixedSeries(test::TempSeries& dir, const QString& base = "x")
     {
-        for (const char* name : {"x.rar", "x.r00", "x.r03"})
-            dir.write(name, "123456789");
-        dir.write("x.r01", "abc");
+        for (const char* extension : {".rar", ".r00", ".r03"})
+            dir.write(base + extension, "123456789");
+        dir.write(base + ".r01", "abc");
         dir.write("x.sfv", "; made by hand\r\nx.rar cbf43926\r\nx.r00 CBF43926\r\nx.r03 00000000\r\n");
     }
 
@@ -227,6 +227,7 @@ private slots:
 
     void checksTheSeriesAndARowExplainsItself_data()
     {
+        QTest::addColumn<QString>("base");  // the series' name before its extensions
         QTest::addColumn<bool>("sfv");
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<int>("faulty");
@@ -234,25 +235,34 @@ private slots:
         // Icons: 1 tick, 2 cross, 3 C (CRC differs from the SFV file), 4 S (size differs). Each mode's
         // texts are the check run's test; these two modes show all four pictures between them.
         QTest::newRow("size only, by double-click")
-            << false
+            << "x" << false
             << QStringList{"x.rar 0,009 Skipped 1", "x.r00 0,009 Skipped 1", "x.r01 0,003 Skipped 4", "x.r02 ? ? 2",
                            "x.r03 0,009 Skipped 1"}
             << 2 << "Status For: x.r01\r\n\r\nFile Has A Different Byte Size Than x.rar.\r\nHas 0,003, Should Be 0,009";
         QTest::newRow("SFV check, by button")
-            << true
+            << "x" << true
             << QStringList{"x.rar 0,009 CBF43926 1", "x.r00 0,009 CBF43926 1", "x.r01 0,003 352441C2 3", "x.r02 ? ? 2",
                            "x.r03 0,009 CBF43926 3"}
             << 4 << "Status For: x.r03\r\n\r\nFile Has A Bad CRC Value.\r\nHas CBF43926, Should Be 00000000";
+        // A newline and a backslash in the names: each shown escaped on one line.
+        QTest::newRow("names escaped on one line")
+            << "n\nb\\x" << false
+            << QStringList{"n\\nb\\\\x.rar 0,009 Skipped 1", "n\\nb\\\\x.r00 0,009 Skipped 1",
+                           "n\\nb\\\\x.r01 0,003 Skipped 4", "n\\nb\\\\x.r02 ? ? 2", "n\\nb\\\\x.r03 0,009 Skipped 1"}
+            << 2
+            << "Status For: n\\nb\\\\x.r01\r\n\r\nFile Has A Different Byte Size Than n\\nb\\\\x.rar.\r\nHas 0,003, "
+               "Should Be 0,009";
     }
 
     void checksTheSeriesAndARowExplainsItself()
     {
+        QFETCH(QString, base);
         QFETCH(bool, sfv);
         QFETCH(QStringList, rows);
         QFETCH(int, faulty);
         QFETCH(QString, explanation);
         test::TempSeries dir;
-        WriteMixedSeries(dir);
+        WriteMixedSeries(dir, base);
         prompts.queueAnswer(sfv ? Answer::Yes : Answer::No);  // "compare with an SFV file?"; later questions get No
         if (sfv)
             prompts.queueFile(dir.path("x.sfv"));

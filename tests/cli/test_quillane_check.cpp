@@ -7,6 +7,10 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace quil;
 using test::TempSeries;
 
@@ -18,14 +22,22 @@ struct Outcome {
     QString errors;
 };
 
-Outcome Run(const QStringList& arguments, const QString& folder)
+// Runs quillane-check in `folder`, behind the `wrapper` command when one is given, its standard
+// output going to `outputFile` when one is given.
+Outcome Run(const QStringList& arguments, const QString& folder, const QStringList& wrapper = {},
+            const QString& outputFile = {})
 {
     QProcess process;
     process.setWorkingDirectory(folder);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("LC_ALL", "C.UTF-8");
     process.setProcessEnvironment(environment);
-    process.start(QUILLANE_CHECK_PATH, arguments);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
+    if (wrapper.isEmpty())
+        process.start(QUILLANE_CHECK_PATH, arguments);
+    else
+        process.start(wrapper.first(), wrapper.mid(1) + QStringList{QUILLANE_CHECK_PATH} + arguments);
     if (!process.waitForFinished(60000))
         qFatal("quillane-check did not finish");
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -165,6 +177,128 @@ private slots:
         const Outcome run = Run(arguments, series.folder());
         QCOMPARE(run.status, status);
         QVERIFY2((status == 2 ? run.errors : run.output).contains(says), qPrintable(run.output + run.errors));
+    }
+
+    // Where the report must not go, and standard output that takes nothing: refused with the reason,
+    // never a hang, and every file of the folder left as it was, with nothing half written beside it.
+    void refusedTargetsLeaveTheFolderAsItWas_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("wrapper");
+        QTest::addColumn<QString>("outputFile");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("save onto a FIFO") << QStringList{"--save", "fifo.txt", "x.rar"} << QStringList{} << ""
+                                          << "Error While Saving Report File!\nCannot write fifo.txt: not a regular file\n";
+        QTest::newRow("save over the SFV file") << QStringList{"--sfv", "x.sfv", "--save", "x.sfv", "x.rar"}
+                                                << QStringList{} << ""
+                                                << "Cannot write x.sfv: it is the SFV file of the check\n";
+        QTest::newRow("save over a volume") << QStringList{"--crc", "--save", "./x.r00", "x.rar"} << QStringList{}
+                                            << "" << "Cannot write ./x.r00: it is a volume of the series\n";
+        QTest::newRow("save beyond the file size limit")
+            << QStringList{"--save", "report.txt", "x.rar"} << QStringList{"prlimit", "--fsize=10"} << ""
+            << "Cannot write report.txt: File too large\n";
+        // The SFV file's second read fails: the bad entry at its end must not go unread.
+        QTest::newRow("sfv file unreadable halfway")
+            << QStringList{"--sfv", "x.sfv", "x.rar"}
+            << QStringList{"strace", "-f", "-o", "/dev/null", "-P", "x.sfv", "-e", "trace=pread64", "-e",
+                           "inject=pread64:error=EIO:when=2"}
+            << "" << "Error While Opening SFV File!\nCannot read %1/x.sfv: Input/output error\n";
+        QTest::newRow("standard output full") << QStringList{"x.rar"} << QStringList{} << "/dev/full"
+                                              << "cannot write standard output: No space left on device\n";
+    }
+    void refusedTargetsLeaveTheFolderAsItWas()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, wrapper);
+        QFETCH(QString, outputFile);
+        QFETCH(QString, says);
+        if (!wrapper.isEmpty() && QStandardPaths::findExecutable(wrapper.first()).isEmpty())
+            QSKIP(qPrintable("no " + wrapper.first() + " here"));
+        if (!outputFile.isEmpty() && !QFileInfo(outputFile).isWritable())
+            QSKIP("no /dev/full here");
+        TempSeries series;
+        series.add("x.rar", 5);
+        series.add("x.r00", 5);
+        // Past the first read's 64 KiB, a wrong value for x.r00.
+        QString sfv = SfvLine("x.rar", 5);
+        for (int i = 0; i < 5000; ++i)
+            sfv += QStringLiteral("pad%1.r99 00000000\r\n").arg(i);
+        series.write("x.sfv", (sfv + "x.r00 00000000\r\n").toUtf8());
+        QCOMPARE(::mkfifo(QFile::encodeName(series.path("fifo.txt")).constData(), 0600), 0);
+        const QStringList before = series.snapshot();
+        const Outcome run = Run(arguments, series.folder(), wrapper, outputFile);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.errors.endsWith(says.arg(series.folder())), qPrintable(run.errors));
+        QCOMPARE(series.snapshot(), before);
+    }
+
+    // A name holding a backslash, newline, CR or tab is escaped in its row, which then starts with "\".
+    void rowsEscapeNamesThatWouldBreakTheLine_data()
+    {
+        QTest::addColumn<QString>("startFile");
+        QTest::addColumn<QString>("member");
+        QTest::addColumn<QString>("firstRow");
+        QTest::newRow("newline and backslash") << "a\nb\\c.rar" << "a\nb\\c.r00" << "\\OK\ta\\nb\\\\c.rar\t0,005\tSkipped";
+        QTest::newRow("tab and CR") << "tab\tcr\r.arj" << "tab\tcr\r.a01" << "\\OK\ttab\\tcr\\r.arj\t0,005\tSkipped";
+        QTest::newRow("plain") << "plain.rar" << "plain.r00" << "OK\tplain.rar\t0,005\tSkipped";
+    }
+    void rowsEscapeNamesThatWouldBreakTheLine()
+    {
+        QFETCH(QString, startFile);
+        QFETCH(QString, member);
+        QFETCH(QString, firstRow);
+        TempSeries series;
+        series.add(startFile, 5);
+        series.add(member, 5);
+        const Outcome run = Run({startFile}, series.folder());
+        QCOMPARE(run.output.section('\n', 0, 0), firstRow);
+        QCOMPARE(run.output.section('\n', 2, 2), QString());  // two rows, then the blank line
+    }
+
+    // Names that are not valid UTF-8, in a folder so named: listed, opened by their own bytes and
+    // shown with replacement characters.
+    void namesThatAreNotUtf8AreChecked()
+    {
+        TempSeries series;
+        const QByteArray folder = QFile::encodeName(series.folder()) + "/d\xe9";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        for (const char* name : {"/\xe9t\xe9.rar", "/\xe9t\xe9.r00", "/\xe9t\xe9.r02"}) {
+            const int fd = ::open(folder + name, O_WRONLY | O_CREAT, 0600);
+            QCOMPARE(::write(fd, "12345", 5), ssize_t(5));
+            ::close(fd);
+        }
+        const QString shown = QString::fromUtf8("\uFFFDt\uFFFD");
+        const Outcome all = Run({"--all", ".", "-r", "--crc"}, series.folder());
+        QCOMPARE(all.output.section('\n', -2, -2), "Problems\t./d\uFFFD/" + shown + ".rar\t1");
+        QVERIFY(all.output.contains("OK\t" + shown + ".r00\t0,005\tCBF53A1C\nMissing\t" + shown + ".r01\t?\t?\n"));
+        QVERIFY(all.output.contains("Starting Archive Filename: " + shown + ".rar\n"));
+    }
+
+    // The read-only promise: every mode, with the report saved elsewhere, leaves each byte, size and
+    // change time of the series folder, its SFV file and the folder itself as they were. (Access
+    // times follow the mount's own policy.)
+    void everyModeLeavesTheSeriesFolderUntouched()
+    {
+        TempSeries series;
+        TempSeries elsewhere;
+        series.add("x.rar", 50);
+        series.add("X.R00", 50);
+        series.add("x.r01", 20);
+        series.write("x.sfv", (SfvLine("x.rar", 50) + SfvLine("X.R00", 50) + "x.r01 00000000\r\n").toUtf8());
+        QCOMPARE(::mkfifo(QFile::encodeName(series.path("x.r02")).constData(), 0600), 0);
+        const QStringList before = series.snapshot(true);
+        const QString report = elsewhere.path("r.txt");
+        const QList<QStringList> runs{{"--save", report, "x.rar"},
+                                      {"--crc", "--save", report, "x.rar"},
+                                      {"--sfv", "x.sfv", "--save", report, "x.rar"},
+                                      {"--sfv", "auto", "--json", "x.rar"},
+                                      {"--all", ".", "--crc"}};
+        for (const QStringList& arguments : runs) {
+            const Outcome run = Run(arguments, series.folder());
+            QVERIFY2(run.status == 1, qPrintable(arguments.join(' ') + ": " + run.errors));
+        }
+        QVERIFY(QFileInfo(report).size() > 0);
+        QCOMPARE(series.snapshot(true), before);
     }
 
     void sfvAutoTakesTheOneSfvFileListingTheStartFile_data()

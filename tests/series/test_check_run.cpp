@@ -4,6 +4,8 @@
 #include "series/CheckRun.h"
 #include "series/Recognition.h"
 #include "series/SfvLookup.h"
+#include "series/StatusPopup.h"
+#include "tests/support/FailingCalls.h"
 #include "tests/support/RecordingView.h"
 #include "tests/support/TempSeries.h"
 
@@ -144,24 +146,91 @@ private slots:
         QVERIFY(report.contains("Ending Archive Filename: " + firstAndLast.last()));
     }
 
+    // Files whose names differ only in letter case are each a member: each gets its row, named as on
+    // disk, the walked name's own case first, and the total counts as many files as there are rows. The start file as picked comes first.
+    void namesEqualButForCaseAreEachChecked_data() { eachModeGivesItsVerdicts_data(); }
+    void namesEqualButForCaseAreEachChecked()
+    {
+        QFETCH(CheckMode, mode);
+        QFETCH(MemberStatus, faultyVerdict);
+        test::TempSeries dir;
+        const QByteArray start = test::TempSeries::contentFor("d.rar", 10);
+        dir.write("d.rar", start);
+        dir.write("d.RAR", start);
+        add(dir, {"d.r00", "d.r01"});
+        dir.add("D.R01", 9);
+        const SfvTable sfv = SfvTable::Parse(("d.rar " + crcOf("d.rar", 10) + "\nd.r00 " + crcOf("d.r00", 10)
+                                              + "\nd.r01 " + crcOf("d.r01", 10) + "\n").toUtf8());
+        CheckRun run(view, crc);
+        const RunResult result = run.Run(recognised(dir, "d.RAR"), mode, &sfv);
+        QStringList rows;
+        for (const MemberRow& row : result.rows)
+            rows << row.name + ' ' + StatusWord(row.status);
+        const QString ok = StatusWord(MemberStatus::OK);
+        QCOMPARE(rows, QStringList({"d.RAR " + ok, "d.rar " + ok, "d.r00 " + ok, "d.r01 " + ok,
+                                    "D.R01 " + StatusWord(faultyVerdict)}));
+        QVERIFY(ComposeReport(result).contains("Total Number Of Files: 5"));
+        QCOMPARE(result.ProblemsFound(), 1);
+    }
+
     // A member that is there but cannot be read: in an SFV check a bad CRC with no value, in a CRC
-    // report a missing member; either way the row says why.
+    // report a missing member; either way the row, and its status popup, say why.
+    void unreadableMemberCarriesItsReason_data()
+    {
+        QTest::addColumn<CheckMode>("mode");
+        QTest::addColumn<int>("call");  // a test::FailingCalls::Call
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("reason");
+        using Call = test::FailingCalls::Call;
+        for (const CheckMode mode : {CheckMode::SfvCheck, CheckMode::CrcReport}) {
+            const char* modeName = mode == CheckMode::SfvCheck ? "sfv: " : "crc: ";
+            const auto row = [&](const char* name, Call call, int error, const char* reason) {
+                QTest::newRow(qPrintable(modeName + QString(name))) << mode << int(call) << error << QString(reason);
+            };
+            row("no access", Call::Open, EACCES, "Permission denied");
+            row("no memory", Call::MapMemory, ENOMEM, "Cannot allocate memory");
+            row("read: I/O error", Call::Pread, EIO, "Input/output error");
+        }
+    }
     void unreadableMemberCarriesItsReason()
     {
-        if (::geteuid() == 0)
-            QSKIP("root reads every file");
+        QFETCH(CheckMode, mode);
+        QFETCH(int, call);
+        QFETCH(int, error);
+        QFETCH(QString, reason);
         test::TempSeries dir;
         add(dir, {"x.rar", "x.r00"});
-        QVERIFY(QFile::setPermissions(dir.path("x.r00"), {}));
         const SfvTable sfv;
+        test::FailingCalls calls;
+        // Unmappable, so every byte comes through reads.
+        calls.fail(test::FailingCalls::Call(call), error).fail(test::FailingCalls::Call::MapFile, ENODEV);
+        const crc::SystemCallsOverride installed(calls);
         CheckRun run(view, crc);
-        const RunResult sfvRun = run.Run(recognised(dir, "x.rar"), CheckMode::SfvCheck, &sfv);
-        QCOMPARE(sfvRun.rows.at(1).status, MemberStatus::BadCrc);
-        QCOMPARE(sfvRun.rows.at(1).crcText, QString("?"));
-        QVERIFY(sfvRun.rows.at(1).reason.contains("Permission denied"));
-        const RunResult crcRun = run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport);
-        QCOMPARE(crcRun.rows.at(1).status, MemberStatus::Missing);
-        QVERIFY(crcRun.rows.at(1).reason.contains("Permission denied"));
+        const RunResult result = run.Run(recognised(dir, "x.rar"), mode, &sfv);
+        const MemberRow& row = result.rows.at(1);
+        QCOMPARE(row.status, mode == CheckMode::SfvCheck ? MemberStatus::BadCrc : MemberStatus::Missing);
+        QCOMPARE(row.crcText, QString("?"));
+        QCOMPARE(row.reason, "Cannot read " + dir.path("x.r00") + ": " + reason);
+        QVERIFY(ExplainMemberStatus(row, result).text.endsWith("\r\n" + row.reason));
+    }
+
+    // A member cut short between the look at the folder and the open: its size and CRC both come
+    // from the file as opened, so it is a bad size, never an OK with the old size.
+    void sizeAndCrcComeFromTheOpenFile()
+    {
+        test::TempSeries dir;
+        add(dir, {"x.rar", "x.r00"});
+        const Series series = recognised(dir, "x.rar");
+        test::FailingCalls calls;
+        calls.beforeOpen = [&dir](const char* path) {
+            if (QFile::decodeName(path) == dir.path("x.r00"))
+                QFile::resize(dir.path("x.r00"), 4);
+        };
+        const crc::SystemCallsOverride installed(calls);
+        CheckRun run(view, crc);
+        const RunResult result = run.Run(series, CheckMode::CrcReport);
+        const QString shortCrc = test::TempSeries::crcTextOf(test::TempSeries::contentFor("x.r00", 10).left(4));
+        QCOMPARE(result.rows.at(1), (MemberRow{"x.r00", "0,004", shortCrc, MemberStatus::BadSize, "", 4}));
     }
 
     void stopKeepsTheRowsSoFar()

@@ -104,22 +104,33 @@ private slots:
         QCOMPARE(SeqListRefusal({"x.rar", "x.r00"}), std::nullopt);
     }
 
-    void memberLookupIgnoresLetterCaseButPrefersTheExactName()
+    // Every file a walked name stands for, letter case ignored: the preferred one, the exact name,
+    // then name order; a folder counts only when no file is so named.
+    void memberLookupFindsEveryFileEqualButForCase()
     {
         test::TempSeries dir;
         dir.add("MOVIE.R00", 7);
         dir.add("Movie.r01", 8);
         dir.add("movie.r01", 9);
-        // Neither in the walked case: the first in name order wins, whatever order they were made.
         dir.add("movie.R02", 10);
         dir.add("MOVIE.r02", 11);
         QVERIFY(QDir(dir.folder()).mkdir("movie.r04"));
+        QVERIFY(QDir(dir.folder()).mkdir("MOVIE.R05"));
+        dir.add("movie.r05", 12);
         MemberFinder finder(dir.folder());
-        QCOMPARE(finder.Find("movie.r00").size, qint64(7));
-        QCOMPARE(finder.Find("movie.r01").size, qint64(9));
-        QCOMPARE(finder.Find("movie.r02").size, qint64(11));
-        QCOMPARE(finder.Find("movie.r03").kind, MemberFile::Kind::Absent);
-        const MemberFile folder = finder.Find("movie.r04");
+        const auto sizes = [&finder](const QString& name, const QString& preferred = {}) {
+            QList<qint64> found;
+            for (const MemberFile& file : finder.Members(name, preferred))
+                found << (file.isRegularFile() ? file.size : -int(file.kind));
+            return found;
+        };
+        QCOMPARE(sizes("movie.r00"), QList<qint64>({7}));
+        QCOMPARE(sizes("movie.r01"), QList<qint64>({9, 8}));
+        QCOMPARE(sizes("movie.r01", "Movie.r01"), QList<qint64>({8, 9}));
+        QCOMPARE(sizes("movie.r02"), QList<qint64>({11, 10}));
+        QCOMPARE(sizes("movie.r03"), QList<qint64>({-int(MemberFile::Kind::Absent)}));
+        QCOMPARE(sizes("movie.r05"), QList<qint64>({12}));
+        const MemberFile folder = finder.Members("movie.r04").first();
         QCOMPARE(folder.kind, MemberFile::Kind::NotAFile);
         QVERIFY(folder.problem.endsWith("movie.r04: not a regular file"));
     }

@@ -2,6 +2,7 @@
 #include "crc/clsCRC.h"
 #include "series/MemberCrc.h"
 #include "series/SfvLookup.h"
+#include "tests/support/FailingCalls.h"
 #include "tests/support/TempSeries.h"
 
 #include <QFile>
@@ -24,12 +25,21 @@ private slots:
             << QByteArray("MOVIE.R00  0a1b2c3d\r\n") << "movie.r00" << "0A1B2C3D";
         // A member really named ";movie.r00" shows the line is skipped as a comment, not as a non-match.
         QTest::newRow("commented entry") << QByteArray(";movie.r00 0A1B2C3D\r\n") << ";movie.r00" << "";
-        QTest::newRow("tab instead of space") << QByteArray("movie.r00\t0A1B2C3D\r\n") << "movie.r00" << "";
+        // Blanks are runs of spaces and tabs: between name and value, and ignored at the end.
+        QTest::newRow("tab instead of space") << QByteArray("movie.r00\t0A1B2C3D\r\n") << "movie.r00" << "0A1B2C3D";
+        QTest::newRow("space and tab between") << QByteArray("movie.r00 \t 0A1B2C3D\n") << "movie.r00" << "0A1B2C3D";
+        QTest::newRow("trailing space") << QByteArray("movie.r00 0A1B2C3D \r\n") << "movie.r00" << "0A1B2C3D";
+        QTest::newRow("trailing tab") << QByteArray("movie.r00 0A1B2C3D\t\n") << "movie.r00" << "0A1B2C3D";
+        QTest::newRow("tab inside a name stays") << QByteArray("my\tmovie.r00 0A1B2C3D\n") << "my\tmovie.r00"
+                                                  << "0A1B2C3D";
+        // Case folding, not upper-casing: "ß" is no "SS", a dotless "ı" no "I".
+        QTest::newRow("sharp s is no SS") << QByteArray("STRASSE.R00 0A1B2C3D\n") << "straße.r00" << "";
+        QTest::newRow("dotless i is no I") << QByteArray("FILM.R00 0A1B2C3D\n") << "fılm.r00" << "";
+        QTest::newRow("folded letters match") << QByteArray("ÉTÉ.R00 0A1B2C3D\n") << "été.r00" << "0A1B2C3D";
         QTest::newRow("last line wins")
             << QByteArray("movie.r00 11111111\r\nmovie.r01 22222222\r\nmovie.r00 33333333\r\n") << "movie.r00"
             << "33333333";
         QTest::newRow("name with a space") << QByteArray("my movie.r00 0A1B2C3D\r\n") << "my movie.r00" << "0A1B2C3D";
-        QTest::newRow("trailing space matches nothing") << QByteArray("movie.r00 0A1B2C3D \r\n") << "movie.r00" << "";
         QTest::newRow("folder part never matches") << QByteArray("sub/movie.r00 0A1B2C3D\r\n") << "movie.r00" << "";
         QTest::newRow("lines ended by CR alone") << QByteArray("a.r00 11111111\rmovie.r00 0A1B2C3D") << "movie.r00"
                                                  << "0A1B2C3D";
@@ -60,6 +70,42 @@ private slots:
         QCOMPARE(sfv.Lookup("x.r01"), QString("XYZ"));
         QVERIFY(sfv.Lists("X.R01"));
         QVERIFY(!sfv.Lists("x.r03"));
+    }
+
+    // Every way reading an SFV file fails through the system calls: refused with the reason, never a
+    // table that lacks the lines after the failure. An interrupted read is tried again.
+    void readFailuresAreReported_data()
+    {
+        QTest::addColumn<int>("call");  // a test::FailingCalls::Call
+        QTest::addColumn<int>("error");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("times");
+        QTest::addColumn<QString>("reason");  // "" when the whole table comes out
+        using Call = test::FailingCalls::Call;
+        QTest::newRow("open: no access") << int(Call::Open) << EACCES << 1 << 0 << "Permission denied";
+        QTest::newRow("fstat: I/O error") << int(Call::Fstat) << EIO << 1 << 0 << "Input/output error";
+        QTest::newRow("first read: I/O error") << int(Call::Pread) << EIO << 1 << 0 << "Input/output error";
+        QTest::newRow("second read: I/O error") << int(Call::Pread) << EIO << 2 << 0 << "Input/output error";
+        QTest::newRow("second read interrupted") << int(Call::Pread) << EINTR << 2 << 1 << "";
+    }
+    void readFailuresAreReported()
+    {
+        QFETCH(int, call);
+        QFETCH(int, error);
+        QFETCH(int, from);
+        QFETCH(int, times);
+        QFETCH(QString, reason);
+        test::TempSeries dir;
+        // The entry that matters comes after the first read's 64 KiB.
+        const QString path = dir.write("check.sfv", QByteArray(70000, ';') + "\nmovie.r00 0A1B2C3D\n");
+        test::FailingCalls calls;
+        calls.fail(test::FailingCalls::Call(call), error, from, times);
+        const crc::SystemCallsOverride installed(calls);
+        const auto read = SfvTable::Read(path);
+        if (reason.isEmpty())
+            QCOMPARE(std::get<SfvTable>(read).Lookup("movie.r00"), QString("0A1B2C3D"));
+        else
+            QCOMPARE(std::get<QString>(read), "Cannot read " + path + ": " + reason);
     }
 
     void unreadableSfvHasNoMatchingLine()

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace quil::test {
 
 TempSeries::TempSeries()
@@ -38,6 +40,24 @@ QString TempSeries::write(const QString& name, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(file.fileName()));
     return file.fileName();
+}
+
+QStringList TempSeries::snapshot(bool times) const
+{
+    QStringList state;
+    const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    for (const QString& name : QStringList{"."} + QDir(folder()).entryList(all)) {
+        struct stat info {};
+        ::lstat(QFile::encodeName(path(name)).constData(), &info);
+        QFile file(path(name));
+        const bool regular = S_ISREG(info.st_mode) && file.open(QIODevice::ReadOnly);
+        QString entry = QStringLiteral("%1 %2 %3").arg(name).arg(info.st_mode & S_IFMT, 0, 8).arg(info.st_size);
+        if (times)
+            entry += QStringLiteral(" %1.%2 %3.%4")
+                         .arg(info.st_mtim.tv_sec).arg(info.st_mtim.tv_nsec).arg(info.st_ctim.tv_sec).arg(info.st_ctim.tv_nsec);
+        state << entry + ' ' + (regular ? file.readAll().toHex() : QByteArray());
+    }
+    return state;
 }
 
 }  // namespace quil::test

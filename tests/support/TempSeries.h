@@ -19,6 +19,11 @@ public:
     // Writes `name` with exactly these bytes.
     QString write(const QString& name, const QByteArray& bytes);
 
+    // The folder as a test compares it before and after: each entry (the folder itself as ".") with
+    // its type, size and bytes (a FIFO is never opened), and with `times` its modification and
+    // change times.
+    QStringList snapshot(bool times = false) const;
+
     // The bytes `add` writes for this name and size, and their CRC-32 text.
     static QByteArray contentFor(const QString& name, qint64 size);
     static QString crcTextFor(const QString& name, qint64 size) { return crcTextOf(contentFor(name, size)); }

@@ -1,0 +1,57 @@
+// FuzzReport.cpp - fuzz target: the scan report of any run result, and row names escaped for one line.
+#include "fuzz/FuzzCheck.h"
+#include "report/ScanReport.h"
+#include "series/NameEscapes.h"
+#include "series/RunResult.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+// The name an escaped one stands for: "\\", "\n", "\r", "\t" read back.
+QString Unescaped(const QString& text)
+{
+    QString name;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\\' || i + 1 == text.size()) {
+            name += text[i];
+            continue;
+        }
+        const QChar next = text[++i];
+        name += next == u'n' ? QChar(u'\n') : next == u'r' ? QChar(u'\r') : next == u't' ? QChar(u'\t') : next;
+    }
+    return name;
+}
+
+}  // namespace
+
+// The input: a byte for the mode, then names separated by NUL bytes; each name's first byte puts it
+// in the missing, differing-size or bad-CRC list, or among the found members only.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    quil::RunResult run;
+    run.mode = quil::CheckMode(data[0] % 3);
+    const QList<QByteArray> parts = QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)).split('\0');
+    for (const QByteArray& part : parts) {
+        const QString name = QString::fromUtf8(part);
+        const std::optional<QString> escaped = quil::EscapedName(name);
+        FUZZ_EXPECT(!escaped || (Unescaped(*escaped) == name && !escaped->contains(u'\n') && !escaped->contains(u'\t')));
+        run.series.SeqList << name;
+        switch (part.isEmpty() ? 0 : uchar(part[0]) % 4) {
+        case 1: run.MissingList << name; break;
+        case 2: run.SizeList << name; break;
+        case 3: run.CRCList << name; break;
+        default: break;
+        }
+    }
+    run.series.startName = run.series.SeqList.first();
+    run.LastMemberName = run.series.SeqList.last();
+    const QStringList lines = quil::ComposeReport(run);
+    const QString text = quil::ReportText(lines);
+    FUZZ_EXPECT(lines.contains(QStringLiteral("Total Number Of Files: %1").arg(run.series.SeqList.size())));
+    FUZZ_EXPECT(text.contains(QStringLiteral("Report Created By ")));
+    return 0;
+}

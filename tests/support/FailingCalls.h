@@ -1,0 +1,91 @@
+// FailingCalls.h - the real system calls, but for those a test makes fail, for the failure branches of files read and written.
+#pragma once
+
+#include "crc/SystemCalls.h"
+
+#include <QMap>
+
+#include <cerrno>
+#include <functional>
+#include <mutex>
+
+#include <sys/mman.h>
+
+namespace quil::test {
+
+// Install with crc::SystemCallsOverride. A call named in `failures` fails with its errno from its
+// `from`-th use on (counted from 1), `times` times (0: ever after); `beforeOpen` runs before each
+// real open. Safe to use from the reader threads.
+struct FailingCalls : crc::SystemCalls {
+    enum class Call { Open, Fstat, Pread, Write, Fsync, Close, Rename, MapMemory, MapFile };
+    struct Failure {
+        int error = 0;
+        int from = 1;
+        int times = 0;
+    };
+    QMap<Call, Failure> failures;
+    std::function<void(const char* path)> beforeOpen;
+
+    FailingCalls& fail(Call call, int error, int from = 1, int times = 0)
+    {
+        failures.insert(call, {error, from, times});
+        return *this;
+    }
+
+    int open(const char* path, int flags, mode_t mode) override
+    {
+        if (Fails(Call::Open))
+            return -1;
+        if (beforeOpen)
+            beforeOpen(path);
+        return SystemCalls::open(path, flags, mode);
+    }
+    int fstat(int fd, struct stat* info) override { return Fails(Call::Fstat) ? -1 : SystemCalls::fstat(fd, info); }
+    ssize_t pread(int fd, void* buffer, std::size_t size, off_t offset) override
+    {
+        return Fails(Call::Pread) ? -1 : SystemCalls::pread(fd, buffer, size, offset);
+    }
+    ssize_t write(int fd, const void* buffer, std::size_t size) override
+    {
+        return Fails(Call::Write) ? -1 : SystemCalls::write(fd, buffer, size);
+    }
+    int fsync(int fd) override { return Fails(Call::Fsync) ? -1 : SystemCalls::fsync(fd); }
+    int close(int fd) override
+    {
+        // The descriptor is released even when close reports a failure, as on Linux.
+        const int closed = SystemCalls::close(fd);
+        return Fails(Call::Close) ? -1 : closed;
+    }
+    int rename(const char* from, const char* to) override
+    {
+        return Fails(Call::Rename) ? -1 : SystemCalls::rename(from, to);
+    }
+    void* mapMemory(std::size_t size) override
+    {
+        return Fails(Call::MapMemory) ? MAP_FAILED : SystemCalls::mapMemory(size);
+    }
+    void* mapFile(int fd, off_t offset, std::size_t size) override
+    {
+        return Fails(Call::MapFile) ? MAP_FAILED : SystemCalls::mapFile(fd, offset, size);
+    }
+
+private:
+    // Counts a use of `call`; true, with errno set, when it is to fail.
+    bool Fails(Call call)
+    {
+        const std::lock_guard lock(mutex_);
+        const auto failure = failures.constFind(call);
+        if (failure == failures.cend())
+            return false;
+        const int use = ++uses_[call];
+        if (use < failure->from || (failure->times > 0 && use >= failure->from + failure->times))
+            return false;
+        errno = failure->error;
+        return true;
+    }
+
+    std::mutex mutex_;
+    QMap<Call, int> uses_;
+};
+
+}  // namespace quil::test

@@ -155,7 +155,10 @@ private slots:
         test::TempSeries dir;
         const qint64 tailAt = qint64{1} << 32;
         QFile file(dir.path("large.001"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("start") == 5 && file.seek(tailAt) && file.write("tail!") == 5);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write("start"), 5);
+        QVERIFY(file.seek(tailAt));
+        QCOMPARE(file.write("tail!"), 5);
         file.close();
 
         clsCRC expected;

@@ -241,13 +241,18 @@ void CheckSequence::FileList_Click(int row)
     ShowStatus(QStringLiteral("Ready To Scan Archive"));
 }
 
+bool CheckSequence::RefuseShortSeqList()
+{
+    const auto refusal = SeqListRefusal(series_ ? series_->SeqList : QStringList());
+    if (refusal)
+        prompts_.message(ProductName(), *refusal, MessageIcon::Exclamation);
+    return refusal.has_value();
+}
+
 void CheckSequence::CheckSeq_Click()
 {
-    const QStringList seqList = series_ ? series_->SeqList : QStringList();
-    if (const auto refusal = SeqListRefusal(seqList)) {
-        prompts_.message(ProductName(), *refusal, MessageIcon::Exclamation);
+    if (RefuseShortSeqList())
         return;
-    }
     SetProgress(0, CheckRun::ProgressMaximum(*series_));
     ResetMemberList();
     lastRun_.reset();
@@ -290,12 +295,9 @@ void CheckSequence::ErrorGrid_DblClick()
 
 void CheckSequence::ShowSequence_Click()
 {
-    const QStringList seqList = series_ ? series_->SeqList : QStringList();
-    if (const auto refusal = SeqListRefusal(seqList)) {
-        prompts_.message(ProductName(), *refusal, MessageIcon::Exclamation);
+    if (RefuseShortSeqList())
         return;
-    }
-    QUILSeqList sequence(this, seqList, prompts_);
+    QUILSeqList sequence(this, series_->SeqList, prompts_);
     sequence.exec();
 }
 

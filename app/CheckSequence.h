@@ -67,6 +67,8 @@ private:
     void FTV_FolderSelected();
     void SetFileListFolder(const QString& folder);
     void FileList_Click(int row);
+    // Shows why the picked series cannot be checked or listed; true when it cannot.
+    bool RefuseShortSeqList();
     void CheckSeq_Click();
     void StopButton_Click();
     void ErrorGrid_DblClick();

@@ -17,11 +17,11 @@
 #include "layout/WindowGeometry.h"
 #include "report/Product.h"
 #include "series/DemoSeries.h"
-#include "series/Messages.h"
+#include "prompts/Messages.h"
 #include "series/NameEscapes.h"
 #include "series/Recognition.h"
 #include "series/StartFiles.h"
-#include "series/StatusPopup.h"
+#include "prompts/StatusPopup.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -3,7 +3,7 @@
 
 #include "app/TwipLayout.h"
 #include "crc/clsCRC.h"
-#include "report/clsOpenSave.h"
+#include "prompts/clsOpenSave.h"
 #include "series/CheckRun.h"
 #include "series/RunResult.h"
 #include "series/RunView.h"

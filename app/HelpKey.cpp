@@ -1,7 +1,7 @@
 // HelpKey.cpp - F1 opens the help from anywhere in a window.
 #include "app/HelpKey.h"
 
-#include "series/Prompts.h"
+#include "prompts/Prompts.h"
 
 #include <QShortcut>
 #include <QWidget>

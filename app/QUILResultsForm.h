@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/TwipLayout.h"
-#include "report/clsOpenSave.h"
+#include "prompts/clsOpenSave.h"
 
 #include <QDialog>
 

@@ -1,12 +1,12 @@
 // RunQuestions.cpp - what the window asks before a check: the mode, and for an SFV check the SFV file.
 #include "app/RunQuestions.h"
 
-#include "report/FileDialogSetup.h"
+#include "prompts/FileDialogSetup.h"
 #include "report/Product.h"
-#include "report/clsOpenSave.h"
+#include "prompts/clsOpenSave.h"
 #include "series/FunctionModule.h"
-#include "series/Messages.h"
-#include "series/Prompts.h"
+#include "prompts/Messages.h"
+#include "prompts/Prompts.h"
 
 namespace quil {
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/HelpViewer.h"
-#include "series/Prompts.h"
+#include "prompts/Prompts.h"
 
 #include <memory>
 

@@ -6,7 +6,7 @@
 // the click to the end of the run is printed. The baseline is the same timer's gaps while idle.
 #include "app/CheckSequence.h"
 #include "app/FolderTree.h"
-#include "series/Prompts.h"
+#include "prompts/Prompts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

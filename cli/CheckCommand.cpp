@@ -9,7 +9,7 @@
 #include "cli/SeriesCheck.h"
 #include "report/Product.h"
 #include "report/ReportFile.h"
-#include "series/Messages.h"
+#include "prompts/Messages.h"
 
 #include <QJsonDocument>
 

@@ -2,7 +2,7 @@
 #include "cli/ConsoleView.h"
 
 #include "series/NameEscapes.h"
-#include "crc/NativeNames.h"
+#include "os/NativeNames.h"
 
 namespace quil::cli {
 

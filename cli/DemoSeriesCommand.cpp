@@ -1,7 +1,7 @@
 // DemoSeriesCommand.cpp - quillane-check --demo-series: the window's demonstration series, written from the command line.
 #include "cli/DemoSeriesCommand.h"
 
-#include "series/Prompts.h"
+#include "prompts/Prompts.h"
 #include "series/DemoSeries.h"
 
 namespace quil::cli {

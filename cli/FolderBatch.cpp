@@ -4,10 +4,10 @@
 #include "cli/ExitStatus.h"
 #include "cli/JsonOutput.h"
 #include "cli/SeriesCheck.h"
-#include "crc/ReadFailure.h"
+#include "os/ReadFailure.h"
 #include "series/FunctionModule.h"
-#include "series/Messages.h"
-#include "crc/NativeNames.h"
+#include "prompts/Messages.h"
+#include "os/NativeNames.h"
 #include "series/Recognition.h"
 #include "series/StartFiles.h"
 

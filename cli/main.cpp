@@ -1,7 +1,7 @@
 // main.cpp - quillane-check: checks an archive series from the command line.
 #include "cli/CheckCommand.h"
 #include "cli/ExitStatus.h"
-#include "crc/NativeNames.h"
+#include "os/NativeNames.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,9 +1,9 @@
 // clsCRC.h - CRC-32 (ISO-HDLC, as SFV files record it) and CRC-16 (XMODEM) over bytes, text and files.
 #pragma once
 
-#include "crc/PieceBuffers.h"
-#include "crc/PieceReader.h"
-#include "crc/ReaderThreads.h"
+#include "os/PieceBuffers.h"
+#include "os/PieceReader.h"
+#include "os/ReaderThreads.h"
 
 #include <QString>
 

@@ -7,7 +7,7 @@
 #include "series/RunView.h"
 #include "series/StartFiles.h"
 
-#include "crc/NativeNames.h"
+#include "os/NativeNames.h"
 
 #include <cstddef>
 #include <cstdint>

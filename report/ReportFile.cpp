@@ -1,11 +1,11 @@
 // ReportFile.cpp - writes a scan report to a text file.
 #include "report/ReportFile.h"
 
-#include "crc/ReadFailure.h"
-#include "crc/SystemCalls.h"
+#include "os/ReadFailure.h"
+#include "os/SystemCalls.h"
 #include "series/RunResult.h"
 
-#include "crc/NativeNames.h"
+#include "os/NativeNames.h"
 
 #include <QRandomGenerator>
 

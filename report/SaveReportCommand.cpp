@@ -1,13 +1,13 @@
 // SaveReportCommand.cpp - the report window's save command: asks for a .txt name and writes the report there.
 #include "report/SaveReportCommand.h"
 
-#include "report/FileDialogSetup.h"
+#include "prompts/FileDialogSetup.h"
 #include "report/Product.h"
 #include "report/ReportFile.h"
-#include "report/clsOpenSave.h"
+#include "prompts/clsOpenSave.h"
 #include "series/FunctionModule.h"
-#include "series/Messages.h"
-#include "series/Prompts.h"
+#include "prompts/Messages.h"
+#include "prompts/Prompts.h"
 
 namespace quil {
 

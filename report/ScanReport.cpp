@@ -3,7 +3,7 @@
 
 #include "report/Product.h"
 #include "series/FunctionModule.h"
-#include "crc/NativeNames.h"
+#include "os/NativeNames.h"
 #include "series/RunResult.h"
 
 using namespace Qt::StringLiterals;

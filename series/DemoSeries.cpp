@@ -1,7 +1,7 @@
 // DemoSeries.cpp - writes a demonstration RAR series with known faults for the checker to find.
 #include "series/DemoSeries.h"
 
-#include "series/Prompts.h"
+#include "prompts/Prompts.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // FolderListing.cpp - the ordinary files of a folder, as the start-file list and the hidden listing show them.
 #include "series/FolderListing.h"
 
-#include "crc/NativeNames.h"
+#include "os/NativeNames.h"
 
 #include <QRegularExpression>
 

@@ -1,11 +1,11 @@
 // MemberFile.cpp - finds the file behind a walked member name, letter case ignored.
 #include "series/MemberFile.h"
 
-#include "crc/ReadFailure.h"
+#include "os/ReadFailure.h"
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
 
-#include "crc/NativeNames.h"
+#include "os/NativeNames.h"
 
 namespace quil {
 

@@ -1,7 +1,7 @@
 // NameEscapes.cpp - a file name written on one line, with the characters that would break the line escaped.
 #include "series/NameEscapes.h"
 
-#include "crc/NativeNames.h"
+#include "os/NativeNames.h"
 
 namespace quil {
 

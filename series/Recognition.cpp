@@ -4,7 +4,7 @@
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
 #include "series/MemberFile.h"
-#include "series/Messages.h"
+#include "prompts/Messages.h"
 #include "series/PartSets.h"
 
 

@@ -3,7 +3,7 @@
 
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
-#include "series/Messages.h"
+#include "prompts/Messages.h"
 
 namespace quil {
 

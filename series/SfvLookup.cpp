@@ -1,11 +1,11 @@
 // SfvLookup.cpp - reads an SFV file into a table and finds the CRC-32 it lists for a member.
 #include "series/SfvLookup.h"
 
-#include "crc/ReadFailure.h"
-#include "crc/SystemCalls.h"
+#include "os/ReadFailure.h"
+#include "os/SystemCalls.h"
 #include "series/FunctionModule.h"
 
-#include "crc/NativeNames.h"
+#include "os/NativeNames.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
 // test_save_report_command.cpp - the report window's save command: dialog set-up, saving, cancel and failure.
 #include "report/SaveReportCommand.h"
-#include "report/clsOpenSave.h"
+#include "prompts/clsOpenSave.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempSeries.h"
 

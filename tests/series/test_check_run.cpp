@@ -4,7 +4,7 @@
 #include "series/CheckRun.h"
 #include "series/Recognition.h"
 #include "series/SfvLookup.h"
-#include "series/StatusPopup.h"
+#include "prompts/StatusPopup.h"
 #include "tests/support/FailingCalls.h"
 #include "tests/support/RecordingView.h"
 #include "tests/support/TempSeries.h"

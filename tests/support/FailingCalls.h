@@ -1,7 +1,7 @@
 // FailingCalls.h - the real system calls, but for those a test makes fail, for the failure branches of files read and written.
 #pragma once
 
-#include "crc/SystemCalls.h"
+#include "os/SystemCalls.h"
 
 #include <QMap>
 

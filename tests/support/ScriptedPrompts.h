@@ -1,7 +1,7 @@
 // ScriptedPrompts.h - answers the program's questions from a script and records every prompt shown.
 #pragma once
 
-#include "series/Prompts.h"
+#include "prompts/Prompts.h"
 
 #include <QQueue>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // PieceBuffers.cpp - the memory reader threads read pieces of files into, mapped once and kept between files.
-#include "crc/PieceBuffers.h"
+#include "os/PieceBuffers.h"
 
-#include "crc/SystemCalls.h"
+#include "os/SystemCalls.h"
 
 #include <sys/mman.h>
 

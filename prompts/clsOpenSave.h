@@ -1,7 +1,7 @@
 // clsOpenSave.h - open and save file dialogs set up field by field; the chosen file is read back from the same object.
 #pragma once
 
-#include "series/Prompts.h"
+#include "prompts/Prompts.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "series/MemberStatus.h"
-#include "series/Prompts.h"
+#include "prompts/Prompts.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 // SystemCalls.cpp - the system calls file code goes through, so that tests can make any of them fail.
-#include "crc/SystemCalls.h"
+#include "os/SystemCalls.h"
 
 #include <atomic>
 

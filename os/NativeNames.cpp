@@ -1,5 +1,5 @@
 // NativeNames.cpp - file names as the system holds them (bytes) carried losslessly in a QString.
-#include "crc/NativeNames.h"
+#include "os/NativeNames.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // StatusPopup.cpp - the explanation of one member row, shown when the row is double-clicked.
-#include "series/StatusPopup.h"
+#include "prompts/StatusPopup.h"
 
 #include "series/NameEscapes.h"
 #include "series/RunResult.h"

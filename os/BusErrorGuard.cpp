@@ -1,5 +1,5 @@
 // BusErrorGuard.cpp - turns the SIGBUS of a mapped file cut short under a read into a failed call.
-#include "crc/BusErrorGuard.h"
+#include "os/BusErrorGuard.h"
 
 #include <atomic>
 #include <mutex>

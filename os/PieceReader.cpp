@@ -1,7 +1,7 @@
 // PieceReader.cpp - hands a regular file to reader threads in fixed pieces, the caller's thread staying free.
-#include "crc/PieceReader.h"
+#include "os/PieceReader.h"
 
-#include "crc/BusErrorGuard.h"
+#include "os/BusErrorGuard.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,6 +1,6 @@
 // test_status_popup.cpp - what a double-clicked member row says.
 #include "series/RunResult.h"
-#include "series/StatusPopup.h"
+#include "prompts/StatusPopup.h"
 #include "tests/support/TempSeries.h"
 
 #include <QtTest>

@@ -1,8 +1,8 @@
 // PieceReader.h - hands a regular file to reader threads in fixed pieces, the caller's thread staying free.
 #pragma once
 
-#include "crc/ReaderThreads.h"
-#include "crc/RegularFile.h"
+#include "os/ReaderThreads.h"
+#include "os/RegularFile.h"
 
 #include <QString>
 

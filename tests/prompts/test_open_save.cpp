@@ -1,5 +1,5 @@
 // test_open_save.cpp - the dialog wrapper's properties, the request it builds and the choice it takes back.
-#include "report/clsOpenSave.h"
+#include "prompts/clsOpenSave.h"
 #include "tests/support/ScriptedPrompts.h"
 
 #include <QtTest>

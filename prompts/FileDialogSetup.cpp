@@ -1,7 +1,7 @@
 // FileDialogSetup.cpp - readies a clsOpenSave for one of the program's two dialogs, field by field in a fixed order.
-#include "report/FileDialogSetup.h"
+#include "prompts/FileDialogSetup.h"
 
-#include "report/clsOpenSave.h"
+#include "prompts/clsOpenSave.h"
 #include "series/FunctionModule.h"
 
 namespace quil {

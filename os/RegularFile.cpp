@@ -1,9 +1,9 @@
 // RegularFile.cpp - a regular file opened for reading without ever blocking, read at given offsets.
-#include "crc/RegularFile.h"
+#include "os/RegularFile.h"
 
-#include "crc/NativeNames.h"
-#include "crc/ReadFailure.h"
-#include "crc/SystemCalls.h"
+#include "os/NativeNames.h"
+#include "os/ReadFailure.h"
+#include "os/SystemCalls.h"
 
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // ReaderThreads.cpp - threads kept from one file to the next that run a job while the caller's thread polls.
-#include "crc/ReaderThreads.h"
+#include "os/ReaderThreads.h"
 
-#include "crc/SystemCalls.h"
+#include "os/SystemCalls.h"
 
 #include <algorithm>
 #include <system_error>

@@ -3,6 +3,7 @@
 
 #include "app/HelpViewer.h"
 #include "report/Product.h"
+#include "series/SeriesKinds.h"
 
 #include <QFileInfo>
 
@@ -21,7 +22,8 @@ QString UsageText(const QString& programFolder)
     return QStringLiteral(
                "Usage: quillane [START_FILE | FOLDER]\n"
                "Opens the window with FOLDER, or the folder of START_FILE, selected in the folder tree and\n"
-               "START_FILE (.rar, .arj, .ace or .001) selected in the start-file list; without either, with\n"
+               "START_FILE (") + StartFileKindsPhrase(u"\nor ") + QStringLiteral(
+               ") selected in the start-file list; without either, with\n"
                "the folder selected when the window last closed.\n"
                "\n"
                "  --help     show this text\n"

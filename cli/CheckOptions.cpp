@@ -1,6 +1,8 @@
 // CheckOptions.cpp - the command line of quillane-check, parsed.
 #include "cli/CheckOptions.h"
 
+#include "series/SeriesKinds.h"
+
 namespace quil::cli {
 
 namespace {
@@ -21,8 +23,8 @@ QString UsageText()
         "Usage: quillane-check [--sfv SFV_FILE | --crc] [--save REPORT_FILE] [--errors-only] [--json] START_FILE\n"
         "       quillane-check [--sfv SFV_FILE | --crc] [--errors-only] [--json] --all FOLDER [-r]\n"
         "       quillane-check --demo-series FOLDER\n"
-        "Checks the archive series that START_FILE (.rar, .partN.rar, .zip beside a .z01, .arj, .ace\n"
-        "or .001) opens, or every series in FOLDER.\n"
+        "Checks the archive series that START_FILE (") + StartFileKindsPhrase(u"\nor ") + QStringLiteral(
+        ") opens, or every series in FOLDER.\n"
         "\n"
         "  --sfv SFV_FILE      compare each volume's CRC-32 with SFV_FILE\n"
         "  --sfv auto          the same with the one .sfv file beside the series that lists\n"

@@ -1,24 +1,13 @@
 // JsonOutput.cpp - a checked series as the JSON document that --json prints.
 #include "cli/JsonOutput.h"
 
+#include "series/SeriesKinds.h"
+
 #include <QJsonArray>
 
 namespace quil::cli {
 
 namespace {
-
-QString KindName(SeriesKind kind)
-{
-    switch (kind) {
-    case SeriesKind::Rar: return QStringLiteral("rar");
-    case SeriesKind::Arj: return QStringLiteral("arj");
-    case SeriesKind::Ace: return QStringLiteral("ace");
-    case SeriesKind::Num: return QStringLiteral("numbered");
-    case SeriesKind::RarParts: return QStringLiteral("rar-parts");
-    case SeriesKind::Zip: return QStringLiteral("zip");
-    }
-    return {};
-}
 
 QString ModeName(CheckMode mode)
 {
@@ -39,7 +28,7 @@ QJsonObject SeriesObject(const SeriesOutcome& outcome)
 {
     const Series& series = *outcome.series;
     const QJsonValue endFile = outcome.run ? QJsonValue(outcome.run->LastMemberName) : QJsonValue();
-    return {{QStringLiteral("kind"), KindName(series.kind)},
+    return {{QStringLiteral("kind"), QString(KindRow(series.kind).jsonName)},
             {QStringLiteral("folder"), series.folder},
             {QStringLiteral("startFile"), series.startFile},
             {QStringLiteral("endFile"), endFile}};

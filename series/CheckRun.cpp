@@ -6,6 +6,7 @@
 #include "series/MemberWalks.h"
 #include "series/FunctionModule.h"
 #include "series/RunView.h"
+#include "series/SeriesKinds.h"
 #include "series/SfvLookup.h"
 #include "series/SizeText.h"
 
@@ -52,7 +53,7 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
 
     finder_.emplace(series.folder);
     CheckFirstMember();
-    view_.ShowStatus(WalkStatusText(series.kind));
+    view_.ShowStatus(KindRow(series.kind).walkStatus);
     for (const QString& name : WalkNames(series)) {
         if (stopRequested_)
             break;

@@ -2,8 +2,7 @@
 #include "series/FolderListing.h"
 
 #include "os/NativeNames.h"
-
-#include <QRegularExpression>
+#include "series/NameCase.h"
 
 #include <algorithm>
 #include <cstring>
@@ -59,28 +58,7 @@ QStringList ListAccepted(const QString& folder, EntryFn accept)
     return names;
 }
 
-NameFilter PatternFilter(const QString& patterns)
-{
-    QList<QRegularExpression> expressions;
-    for (const QString& pattern : patterns.split(u';', Qt::SkipEmptyParts)) {
-        if (pattern == u"*")
-            return {};
-        expressions.append(QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
-                                              QRegularExpression::CaseInsensitiveOption));
-    }
-    return [expressions](const QString& name) {
-        return std::any_of(expressions.cbegin(), expressions.cend(),
-                           [&name](const QRegularExpression& e) { return e.match(name).hasMatch(); });
-    };
-}
-
 }  // namespace
-
-bool NameOrderLess(const QString& a, const QString& b)
-{
-    const int folded = QString::compare(a, b, Qt::CaseInsensitive);
-    return folded != 0 ? folded < 0 : QString::compare(a, b, Qt::CaseSensitive) < 0;
-}
 
 QStringList ListOrdinaryFiles(const QString& folder, const NameFilter& keep)
 {
@@ -100,11 +78,6 @@ QStringList ListSubfolders(const QString& folder)
     return ListAccepted(folder, [](const QString& name, const QByteArray& path, const dirent& entry) {
         return !name.startsWith(u'.') && IsRealFolder(path, entry);
     });
-}
-
-QStringList ListOrdinaryFiles(const QString& folder, const QString& patterns)
-{
-    return ListOrdinaryFiles(folder, PatternFilter(patterns));
 }
 
 }  // namespace quil

@@ -8,17 +8,14 @@
 
 namespace quil {
 
-// Names (without folder) of the ordinary files in `folder` that match any of the ";"-separated
-// wildcard patterns, letter case ignored, in ascending name order ignoring case. Ordinary means
-// regular files and links to regular files; names starting with "." are hidden and left out, as are
-// folders, FIFOs, sockets, devices and dangling links. A folder that cannot be read gives no names.
-QStringList ListOrdinaryFiles(const QString& folder, const QString& patterns = QStringLiteral("*"));
-
 // Whether a name belongs in a listing; an empty filter keeps every name.
 using NameFilter = std::function<bool(const QString& name)>;
 
-// The same listing, of the names `keep` accepts. Filtering before sorting keeps a large folder cheap.
-QStringList ListOrdinaryFiles(const QString& folder, const NameFilter& keep);
+// Names (without folder) of the ordinary files in `folder` that `keep` accepts, in NameOrderLess
+// order. Ordinary means regular files and links to regular files; names starting with "." are
+// hidden and left out, as are folders, FIFOs, sockets, devices and dangling links. A folder that
+// cannot be read gives no names. Filtering before sorting keeps a large folder cheap.
+QStringList ListOrdinaryFiles(const QString& folder, const NameFilter& keep = {});
 
 // Every entry of `folder` but "." and "..", hidden ones and those that are no files included, in
 // name order; none when the folder cannot be read.
@@ -29,8 +26,5 @@ QStringList ListSubfolders(const QString& folder);
 
 // Names are decoded from the system's bytes losslessly (NativeNames.h), so a name that is not
 // valid UTF-8 is listed and can be opened.
-
-// Ascending name order ignoring letter case; names equal but for case keep a fixed order.
-bool NameOrderLess(const QString& a, const QString& b);
 
 }  // namespace quil

@@ -4,6 +4,7 @@
 #include "os/ReadFailure.h"
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
+#include "series/NameCase.h"
 
 #include "os/NativeNames.h"
 
@@ -26,11 +27,11 @@ QList<MemberFile> MemberFinder::Members(const QString& name, const QString& pref
     if (!byFoldedName_) {
         byFoldedName_.emplace();
         for (const QString& entry : ListEntries(folder_))
-            (*byFoldedName_)[entry.toCaseFolded()].append(entry);
+            (*byFoldedName_)[NameKey(entry)].append(entry);
     }
-    QStringList names = byFoldedName_->value(name.toCaseFolded());
+    QStringList names = byFoldedName_->value(NameKey(name));
     for (const QString& first : {name, preferred}) {
-        if (!first.isEmpty() && first.compare(name, Qt::CaseInsensitive) == 0) {
+        if (!first.isEmpty() && SameName(first, name)) {
             names.removeAll(first);
             names.prepend(first);
         }

@@ -40,7 +40,7 @@ public:
 
 private:
     QString folder_;
-    std::optional<QHash<QString, QStringList>> byFoldedName_;  // case-folded name -> entries in name order
+    std::optional<QHash<QString, QStringList>> byFoldedName_;  // NameKey -> entries in name order
 };
 
 }  // namespace quil

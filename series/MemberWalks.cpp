@@ -2,6 +2,8 @@
 #include "series/MemberWalks.h"
 
 #include "series/FunctionModule.h"
+#include "series/NameCase.h"
+#include "series/SeriesKinds.h"
 #include "series/VolumeNames.h"
 
 #include <algorithm>
@@ -28,63 +30,81 @@ int HighestNumber(const QStringList& seqList, NumberFn numberOf)
 
 }  // namespace
 
+QStringList WalkRar(const Series&)
+{
+    QStringList out;
+    for (char16_t letter = u'r'; letter <= u'z'; ++letter)
+        AppendNumbers(out, QString(QChar(letter)), 0, 99, 2);
+    return out;
+}
+
+QStringList WalkArj(const Series&)
+{
+    QStringList out;
+    AppendNumbers(out, QStringLiteral("a"), 1, 99, 2);
+    AppendNumbers(out, QString(), 100, 999, 3);
+    return out;
+}
+
+QStringList WalkAce(const Series&)
+{
+    QStringList out;
+    AppendNumbers(out, QStringLiteral("c"), 0, 99, 2);
+    AppendNumbers(out, QString(), 100, 999, 3);
+    return out;
+}
+
+QStringList WalkNumbered(const Series& series)
+{
+    const bool fromZero = !series.SeqList.isEmpty() && series.SeqList.front().endsWith(u".000");
+    QStringList out;
+    AppendNumbers(out, QString(), fromZero ? 1 : 2, 999, 3);
+    return out;
+}
+
+QStringList WalkRarParts(const Series& series)
+{
+    // Part 1's name holds the set's width.
+    const std::optional<RarPartName> first = ParseRarPartName(series.firstMember);
+    const int width = first ? int(first->digits.size()) : 1;
+    const int last = HighestNumber(series.SeqList, [](const QString& name) {
+        const std::optional<RarPartName> part = ParseRarPartName(name);
+        return part ? std::optional<int>(part->number) : std::nullopt;
+    });
+    QStringList out;
+    for (int number = 2; number <= last; ++number)
+        out.append(RarPartExtension(number, width));
+    return out;
+}
+
+QStringList WalkSplitZip(const Series& series)
+{
+    const int last = HighestNumber(series.SeqList, [](const QString& name) {
+        return ZipPartNumber(TextAfterLast(name, QStringLiteral(".")));
+    });
+    QStringList out;
+    for (int number = 2; number <= last; ++number)
+        out.append(ZipPartExtension(number));
+    out.append(QStringLiteral("zip"));
+    return out;
+}
+
 QStringList WalkExtensions(const Series& series)
 {
-    const QStringList& seqList = series.SeqList;
-    QStringList out;
-    switch (series.kind) {
-    case SeriesKind::Rar:
-        for (char16_t letter = u'r'; letter <= u'z'; ++letter)
-            AppendNumbers(out, QString(QChar(letter)), 0, 99, 2);
-        break;
-    case SeriesKind::Arj:
-        AppendNumbers(out, QStringLiteral("a"), 1, 99, 2);
-        AppendNumbers(out, QString(), 100, 999, 3);
-        break;
-    case SeriesKind::Ace:
-        AppendNumbers(out, QStringLiteral("c"), 0, 99, 2);
-        AppendNumbers(out, QString(), 100, 999, 3);
-        break;
-    case SeriesKind::Num: {
-        const bool fromZero = !seqList.isEmpty() && seqList.front().endsWith(u".000");
-        AppendNumbers(out, QString(), fromZero ? 1 : 2, 999, 3);
-        break;
-    }
-    case SeriesKind::RarParts: {
-        // Part 1's name holds the set's width.
-        const std::optional<RarPartName> first = ParseRarPartName(series.firstMember);
-        const int width = first ? int(first->digits.size()) : 1;
-        const int last = HighestNumber(seqList, [](const QString& name) {
-            const std::optional<RarPartName> part = ParseRarPartName(name);
-            return part ? std::optional<int>(part->number) : std::nullopt;
-        });
-        for (int number = 2; number <= last; ++number)
-            out.append(RarPartExtension(number, width));
-        break;
-    }
-    case SeriesKind::Zip: {
-        const int last = HighestNumber(seqList, [](const QString& name) {
-            return ZipPartNumber(TextAfterLast(name, QStringLiteral(".")));
-        });
-        for (int number = 2; number <= last; ++number)
-            out.append(ZipPartExtension(number));
-        out.append(QStringLiteral("zip"));
-        break;
-    }
-    }
-    return out;
+    return KindRow(series.kind).walk(series);
 }
 
 QStringList WalkNames(const Series& series)
 {
     if (series.SeqList.isEmpty())
         return {};
-    const QString lastMemberName = series.SeqList.last().toLower();
+    const QString lastMemberKey = NameKey(series.SeqList.last());
+    // Walked names show in lower case, as the found list does.
     const QString stem = series.BaseName.toLower() + u'.';
     QStringList names;
     for (const QString& extension : WalkExtensions(series)) {
         names.append(stem + extension);
-        if (names.last() == lastMemberName)
+        if (NameKey(names.last()) == lastMemberKey)
             break;
     }
     return names;

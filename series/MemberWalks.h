@@ -7,15 +7,24 @@
 
 namespace quil {
 
-// The extensions the walk of `series` takes after its first member, in order. A numbered series
-// whose first found member is the .000 file walks from .001, so its start file is still checked. A
-// NAME.partN.rar set walks its parts in its width up to the highest part found; a split ZIP walks
-// .z02 on up to the highest .zNN found, then .zip.
+// The extensions the walk of `series` takes after its first member, in order: its kind's walk
+// (SeriesKinds.h).
 QStringList WalkExtensions(const Series& series);
 
+// Each kind's walk: .r00 … .z99; .a01 … .a99, .100 … .999; .c00 … .c99, .100 … .999; .002 … .999,
+// or from .001 when the first found member is the .000, so the start file is still checked; a
+// NAME.partN.rar set's parts in its width from 2 up to the highest found; .z02 up to the highest
+// .zNN found, then .zip.
+QStringList WalkRar(const Series& series);
+QStringList WalkArj(const Series& series);
+QStringList WalkAce(const Series& series);
+QStringList WalkNumbered(const Series& series);
+QStringList WalkRarParts(const Series& series);
+QStringList WalkSplitZip(const Series& series);
+
 // The member names the walk of `series` checks after its first member: BaseName + "." + each
-// extension, up to and including the last entry of SeqList; a walk that never meets that entry
-// runs to its last name. Empty for an empty SeqList.
+// extension, up to and including the same name (NameCase.h) as the last entry of SeqList; a walk
+// that never meets that name runs to its last one. Empty for an empty SeqList.
 QStringList WalkNames(const Series& series);
 
 }  // namespace quil

@@ -1,18 +1,22 @@
-// PartSets.cpp - recognises the two newer kinds: a NAME.partN.rar set and a split ZIP.
+// PartSets.cpp - the two newer kinds: a NAME.partN.rar set and a split ZIP, their start files and series.
 #include "series/PartSets.h"
 
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
 #include "series/MemberFile.h"
+#include "series/NameCase.h"
 #include "series/Recognition.h"
 #include "series/VolumeNames.h"
 
+#include <QSet>
 
 #include <algorithm>
 
 namespace quil {
 
 namespace {
+
+const QString kDot = QStringLiteral(".");
 
 struct FoundPart {
     int number = 0;
@@ -43,7 +47,7 @@ Series SetOf(SeriesKind kind, const QString& folder, const QString& startFile, c
     series.firstMember = series.BaseName + u'.' + firstExtension;
     series.startName = series.firstMember;
     // The start file as picked, when it is the lowest part, rather than a name equal to it but for case.
-    const bool startIsLowest = parts.isEmpty() || parts.first().name.compare(startFile, Qt::CaseInsensitive) == 0;
+    const bool startIsLowest = parts.isEmpty() || SameName(parts.first().name, startFile);
     series.referenceName = startIsLowest ? startFile : parts.first().name;
     series.ReferenceSize = DescribeFile(JoinPath(folder, series.referenceName)).size;
     for (const FoundPart& part : parts)
@@ -51,36 +55,103 @@ Series SetOf(SeriesKind kind, const QString& folder, const QString& startFile, c
     return series;
 }
 
+bool IsFirstZipPart(const QString& name)
+{
+    return ZipPartNumber(TextAfterLast(name, kDot)) == 1;
+}
+
+bool IsZipName(const QString& name)
+{
+    return NameEndsWith(name, u".zip");
+}
+
 }  // namespace
 
-std::optional<Series> RecognizeNewStyleSet(const QString& folder, const QString& startFile)
+bool IsRarPart(const QString& name)
 {
-    if (const std::optional<RarPartName> start = ParseRarPartName(startFile)) {
-        const int width = int(start->digits.size());
-        const QString base = start->base.toLower();
-        const auto numberOf = [&](const QString& name) -> std::optional<int> {
-            const std::optional<RarPartName> part = ParseRarPartName(name);
-            if (!part || part->base.toLower() != base || !IsRarPartOfWidth(*part, width))
-                return std::nullopt;
-            return part->number;
-        };
-        return SetOf(SeriesKind::RarParts, folder, startFile, base, FindParts(folder, numberOf),
-                     RarPartExtension(1, width));
+    return ParseRarPartName(name).has_value();
+}
+
+QStringList LowestRarParts(const QStringList& names)
+{
+    struct ListedPart {
+        RarPartName part;
+        QString name;
+    };
+    QList<ListedPart> parts;
+    for (const QString& name : names)
+        if (const std::optional<RarPartName> part = ParseRarPartName(name))
+            parts.append({*part, name});
+    std::stable_sort(parts.begin(), parts.end(),
+                     [](const ListedPart& a, const ListedPart& b) { return a.part.number < b.part.number; });
+    struct Set {
+        QString base;  // NameKey
+        int width;
+    };
+    QList<Set> sets;
+    QStringList lowest;
+    for (const ListedPart& listed : parts) {
+        const QString base = NameKey(listed.part.base);
+        const bool known = std::any_of(sets.cbegin(), sets.cend(), [&](const Set& set) {
+            return set.base == base && IsRarPartOfWidth(listed.part, set.width);
+        });
+        if (known)
+            continue;
+        sets.append({base, int(listed.part.digits.size())});
+        lowest.append(listed.name);
     }
-    const QString dot = QStringLiteral(".");
-    if (TextAfterLast(startFile, dot).toLower() != u"zip")
+    return lowest;
+}
+
+std::optional<Series> RecognizeRarParts(const QString& folder, const QString& startFile)
+{
+    const std::optional<RarPartName> start = ParseRarPartName(startFile);
+    if (!start)
         return std::nullopt;
-    const QString base = TextBeforeLast(startFile, dot).toLower();
+    const int width = int(start->digits.size());
     const auto numberOf = [&](const QString& name) -> std::optional<int> {
-        if (TextBeforeLast(name, dot).toLower() != base)
+        const std::optional<RarPartName> part = ParseRarPartName(name);
+        if (!part || !SameName(part->base, start->base) || !IsRarPartOfWidth(*part, width))
             return std::nullopt;
-        return ZipPartNumber(TextAfterLast(name, dot));
+        return part->number;
+    };
+    return SetOf(SeriesKind::RarParts, folder, startFile, start->base, FindParts(folder, numberOf),
+                 RarPartExtension(1, width));
+}
+
+bool IsZipOrFirstZipPart(const QString& name)
+{
+    return IsZipName(name) || IsFirstZipPart(name);
+}
+
+QStringList ZipsBesideFirstParts(const QStringList& names)
+{
+    QSet<QString> firstPartBases;
+    for (const QString& name : names)
+        if (IsFirstZipPart(name))
+            firstPartBases.insert(NameKey(TextBeforeLast(name, kDot)));
+    QStringList zips;
+    for (const QString& name : names)
+        if (IsZipName(name) && firstPartBases.contains(NameKey(TextBeforeLast(name, kDot))))
+            zips.append(name);
+    return zips;
+}
+
+std::optional<Series> RecognizeSplitZip(const QString& folder, const QString& startFile)
+{
+    if (!IsZipName(startFile))
+        return std::nullopt;
+    const QString base = TextBeforeLast(startFile, kDot);
+    const auto numberOf = [&](const QString& name) -> std::optional<int> {
+        if (!SameName(TextBeforeLast(name, kDot), base))
+            return std::nullopt;
+        return ZipPartNumber(TextAfterLast(name, kDot));
     };
     Series series = SetOf(SeriesKind::Zip, folder, startFile, base, FindParts(folder, numberOf), ZipPartExtension(1));
     // The archiver writes the .zip last.
-    AppendSameNames(series.SeqList, ListOrdinaryFiles(folder, [&](const QString& name) {
-                        return name.compare(startFile, Qt::CaseInsensitive) == 0;
-                    }), startFile);
+    AppendSameNames(series.SeqList,
+                    ListOrdinaryFiles(folder, [&](const QString& name) { return SameName(name, startFile); }),
+                    startFile);
     return series;
 }
 

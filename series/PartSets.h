@@ -1,21 +1,38 @@
-// PartSets.h - recognises the two newer kinds: a NAME.partN.rar set and a split ZIP.
+// PartSets.h - the two newer kinds: a NAME.partN.rar set and a split ZIP, their start files and series.
 #pragma once
 
 #include "series/Series.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 namespace quil {
 
-// The series that `startFile` in `folder` opens when it is a NAME.partN.rar or a NAME.zip; no value
-// for any other name.
+// True for a NAME.partN.rar name (VolumeNames.h).
+bool IsRarPart(const QString& name);
+
+// Of each NAME.partN.rar set among `names` (in name order), its lowest-numbered part present, once.
+// Parts are taken in number order; one that is not named as a part of a set already met starts a
+// set of its own, as wide as its digits. So part1.rar … part12.rar is one set, and part1.rar beside
+// part01.rar two.
+QStringList LowestRarParts(const QStringList& names);
+
+// The set a NAME.partN.rar opens: every NAME.partM.rar beside it named in the start file's width
+// (N's digits), in part order; the run starts at part 1, there or not. No value for any other name.
+std::optional<Series> RecognizeRarParts(const QString& folder, const QString& startFile);
+
+// True for a .zip name and for a .z01 name, which tells whether the .zip beside it starts a series.
+bool IsZipOrFirstZipPart(const QString& name);
+
+// The .zip names among `names` that have a NAME.z01 among them too, in their order.
+QStringList ZipsBesideFirstParts(const QStringList& names);
+
+// The split ZIP a NAME.zip opens: NAME.z01, NAME.z02 … in order, then NAME.zip last; the run starts
+// at NAME.z01. No value for any other name.
 //
-// A NAME.partN.rar set is every NAME.partM.rar beside it named in the start file's width (N's
-// digits), in part order; the run starts at part 1, there or not. A split ZIP is NAME.z01, NAME.z02 …
-// in order, then NAME.zip last; the run starts at NAME.z01. Either way the first member found is the
-// size reference.
-std::optional<Series> RecognizeNewStyleSet(const QString& folder, const QString& startFile);
+// Either newer kind takes its first member found as the size reference.
+std::optional<Series> RecognizeSplitZip(const QString& folder, const QString& startFile);
 
 }  // namespace quil

@@ -4,16 +4,58 @@
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
 #include "series/MemberFile.h"
+#include "series/NameCase.h"
 #include "prompts/Messages.h"
-#include "series/PartSets.h"
-
+#include "series/SeriesKinds.h"
+#include "series/VolumeNames.h"
 
 namespace quil {
 
+namespace {
+
+// An older kind: its start file's extension with its dot, whether the start file heads the found list itself,
+// then the found-list patterns in order.
+struct OlderKind {
+    SeriesKind kind;
+    QStringView extension;
+    bool startFileFirst;
+    QStringList patterns;
+};
+
+// The series of `rule`'s kind that `startFile` opens; no value when `isStart` says it is no start file.
+std::optional<Series> RecognizeOlderKind(bool (*isStart)(const QString&), const OlderKind& rule, const QString& folder,
+                                         const QString& startFile)
+{
+    if (!isStart(startFile))
+        return std::nullopt;
+    Series series;
+    series.kind = rule.kind;
+    series.folder = folder;
+    series.startFile = startFile;
+    const QString startBase = TextBeforeLast(startFile, QStringLiteral("."));
+    series.BaseName = startBase.toLower();
+    series.ReferenceSize = DescribeFile(JoinPath(folder, startFile)).size;
+    // Only names of this series can be members; the rest of a large folder need not be sorted.
+    const QStringList hidList = ListOrdinaryFiles(folder, [&startBase](const QString& name) {
+        return SameName(TextBeforeLast(name, QStringLiteral(".")), startBase);
+    });
+    if (rule.startFileFirst)
+        AppendSameNames(series.SeqList, hidList, startFile);
+    for (const QString& pattern : rule.patterns)
+        AddFoundMembers(series.SeqList, hidList, startBase, pattern);
+    series.firstMember = series.SeqList.value(0);
+    // A numbered series is named by its .001 even when a .000 leads it.
+    series.startName = series.BaseName + rule.extension.toString();
+    series.referenceName = startFile;
+    return series;
+}
+
+}  // namespace
+
 bool ExtensionMatches(const QString& extension, const QString& pattern)
 {
-    const QString ext = extension.toLower();
-    const QString pat = pattern.toLower();
+    const QString ext = NameKey(extension);
+    const QString pat = NameKey(pattern);
     qsizetype p = 0;
     for (const QChar c : ext) {
         if (p >= pat.size())
@@ -34,9 +76,8 @@ bool ExtensionMatches(const QString& extension, const QString& pattern)
 void AddFoundMembers(QStringList& seqList, const QStringList& hidList, const QString& baseName,
                      const QString& pattern)
 {
-    const QString base = baseName.toLower();
     for (const QString& entry : hidList) {
-        if (TextBeforeLast(entry, QStringLiteral(".")).toLower() == base
+        if (SameName(TextBeforeLast(entry, QStringLiteral(".")), baseName)
             && ExtensionMatches(TextAfterLast(entry, QStringLiteral(".")), pattern))
             seqList.append(entry.toLower());
     }
@@ -46,54 +87,63 @@ void AppendSameNames(QStringList& seqList, const QStringList& listing, const QSt
 {
     seqList.append(name.toLower());
     for (const QString& entry : listing)
-        if (entry != name && entry.compare(name, Qt::CaseInsensitive) == 0)
+        if (entry != name && SameName(entry, name))
             seqList.append(entry.toLower());
+}
+
+bool IsRarStart(const QString& name)
+{
+    return NameEndsWith(name, u".rar") && !ParseRarPartName(name);
+}
+
+bool IsArjStart(const QString& name)
+{
+    return NameEndsWith(name, u".arj");
+}
+
+bool IsAceStart(const QString& name)
+{
+    return NameEndsWith(name, u".ace");
+}
+
+bool IsNumberedStart(const QString& name)
+{
+    return NameEndsWith(name, u".001");
+}
+
+std::optional<Series> RecognizeRar(const QString& folder, const QString& startFile)
+{
+    return RecognizeOlderKind(IsRarStart, {SeriesKind::Rar, u".rar", true, {QStringLiteral("[r-z][0-9][0-9]")}},
+                              folder, startFile);
+}
+
+std::optional<Series> RecognizeArj(const QString& folder, const QString& startFile)
+{
+    return RecognizeOlderKind(IsArjStart, {SeriesKind::Arj, u".arj", true,
+                               {QStringLiteral("a[0-9][0-9]"), QStringLiteral("[0-9][0-9][0-9]")}},
+                              folder, startFile);
+}
+
+std::optional<Series> RecognizeAce(const QString& folder, const QString& startFile)
+{
+    return RecognizeOlderKind(IsAceStart, {SeriesKind::Ace, u".ace", true,
+                               {QStringLiteral("c[0-9][0-9]"), QStringLiteral("[0-9][0-9][0-9]")}},
+                              folder, startFile);
+}
+
+std::optional<Series> RecognizeNumbered(const QString& folder, const QString& startFile)
+{
+    // The scan alone finds the members, a .000 before the .001 included.
+    return RecognizeOlderKind(IsNumberedStart, {SeriesKind::Num, u".001", false, {QStringLiteral("[0-9][0-9][0-9]")}},
+                              folder, startFile);
 }
 
 std::optional<Series> RecognizeSeries(const QString& folder, const QString& startFile)
 {
-    // A NAME.partN.rar is never an older RAR start file.
-    if (std::optional<Series> set = RecognizeNewStyleSet(folder, startFile))
-        return set;
-    const QString extension = TextAfterLast(startFile, QStringLiteral("."));
-    const QString lower = extension.toLower();
-    // Each kind: whether the start file heads the list itself, then the found-list patterns in order.
-    struct Rule {
-        SeriesKind kind;
-        bool startFileFirst;
-        QStringList patterns;
-    };
-    std::optional<Rule> rule;
-    if (lower == u"rar")
-        rule = Rule{SeriesKind::Rar, true, {QStringLiteral("[r-z][0-9][0-9]")}};
-    else if (extension == u"001")  // compared as written: the digits have no case
-        rule = Rule{SeriesKind::Num, false, {QStringLiteral("[0-9][0-9][0-9]")}};
-    else if (lower == u"ace")
-        rule = Rule{SeriesKind::Ace, true, {QStringLiteral("c[0-9][0-9]"), QStringLiteral("[0-9][0-9][0-9]")}};
-    else if (lower == u"arj")
-        rule = Rule{SeriesKind::Arj, true, {QStringLiteral("a[0-9][0-9]"), QStringLiteral("[0-9][0-9][0-9]")}};
-    if (!rule)
-        return std::nullopt;
-
-    Series series;
-    series.kind = rule->kind;
-    series.folder = folder;
-    series.startFile = startFile;
-    series.BaseName = TextBeforeLast(startFile, QStringLiteral(".")).toLower();
-    series.ReferenceSize = DescribeFile(JoinPath(folder, startFile)).size;
-    // Only names of this series can be members; the rest of a large folder need not be sorted.
-    const QStringList hidList = ListOrdinaryFiles(folder, [&series](const QString& name) {
-        return TextBeforeLast(name, QStringLiteral(".")).toLower() == series.BaseName;
-    });
-    if (rule->startFileFirst)
-        AppendSameNames(series.SeqList, hidList, startFile);
-    for (const QString& pattern : rule->patterns)
-        AddFoundMembers(series.SeqList, hidList, series.BaseName, pattern);
-    series.firstMember = series.SeqList.value(0);
-    // A numbered series is named by its .001 even when a .000 leads it.
-    series.startName = series.BaseName + StartExtension(series.kind);
-    series.referenceName = startFile;
-    return series;
+    for (const SeriesKindRow& row : SeriesKinds())
+        if (std::optional<Series> series = row.recognize(folder, startFile))
+            return series;
+    return std::nullopt;
 }
 
 std::optional<QString> SeqListRefusal(const QStringList& seqList)

@@ -10,22 +10,37 @@
 
 namespace quil {
 
-// The series that `startFile` in `folder` opens, with the members present; no value for a name of
-// no kind (a .partN.rar and a .zip open the newer kinds, see PartSets.h).
+// The series that `startFile` in `folder` opens, with the members present, as the first row of
+// SeriesKinds.h that recognises it; no value for a name of no kind.
 std::optional<Series> RecognizeSeries(const QString& folder, const QString& startFile);
 
+// The start files of the four older kinds: every .rar that is no NAME.partN.rar, every .arj, .ace
+// and .001.
+bool IsRarStart(const QString& name);
+bool IsArjStart(const QString& name);
+bool IsAceStart(const QString& name);
+bool IsNumberedStart(const QString& name);
+
+// The older kinds' series, no value for a start file of another kind. A .rar lists itself, then
+// .r00 … .z99; an .arj itself, then .a01 … .a99 and .100 …; an .ace itself, then .c00 … .c99 and
+// .100 …; a .001 every .NNN of its base name, a .000 included.
+std::optional<Series> RecognizeRar(const QString& folder, const QString& startFile);
+std::optional<Series> RecognizeArj(const QString& folder, const QString& startFile);
+std::optional<Series> RecognizeAce(const QString& folder, const QString& startFile);
+std::optional<Series> RecognizeNumbered(const QString& folder, const QString& startFile);
+
 // Appends to `seqList`, lower-cased and in listing order, every name of `hidList` whose part
-// before the last dot equals `baseName` and whose extension matches `pattern` as a whole
-// (ignoring case).
+// before the last dot is the same name as `baseName` (NameCase.h) and whose extension matches
+// `pattern` as a whole.
 void AddFoundMembers(QStringList& seqList, const QStringList& hidList, const QString& baseName,
                      const QString& pattern);
 
-// Appends to `seqList`, lower-cased, `name` and then every other name of `listing` that equals it
-// ignoring letter case: each of them is a member to check.
+// Appends to `seqList`, lower-cased, `name` and then every other name of `listing` that is the same
+// name: each of them is a member to check.
 void AppendSameNames(QStringList& seqList, const QStringList& listing, const QString& name);
 
 // True when `extension` matches `pattern` character by character, where a bracket group such as
-// [r-z] stands for one character in that range; letter case is ignored.
+// [r-z] stands for one character in that range; both are compared by their NameKey.
 bool ExtensionMatches(const QString& extension, const QString& pattern);
 
 // Why a found list cannot be checked or shown: "Select an Archive File First!" when it is empty,

@@ -3,13 +3,15 @@
 
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
+#include "series/NameCase.h"
 #include "prompts/Messages.h"
 
 namespace quil {
 
 std::variant<SfvTable, QString> FindListingSfv(const Series& series)
 {
-    QStringList candidates = ListOrdinaryFiles(series.folder, QStringLiteral("*.sfv"));
+    QStringList candidates =
+        ListOrdinaryFiles(series.folder, [](const QString& name) { return NameEndsWith(name, u".sfv"); });
     for (QString& name : candidates)
         name = JoinPath(series.folder, name);
     QList<SfvTable> listing;

@@ -4,6 +4,7 @@
 #include "os/ReadFailure.h"
 #include "os/SystemCalls.h"
 #include "series/FunctionModule.h"
+#include "series/NameCase.h"
 
 #include "os/NativeNames.h"
 
@@ -20,11 +21,10 @@ namespace quil {
 
 namespace {
 
-// The one matching rule: a name with its spaces trimmed, case-folded as Qt::CaseInsensitive compares.
-// Upper-casing would make "ß" equal "SS" and a dotless "ı" equal "I".
+// A name with its spaces trimmed, compared as every file name is (NameCase.h).
 QString Key(const QString& name)
 {
-    return TrimSpaces(name).toCaseFolded();
+    return NameKey(TrimSpaces(name));
 }
 
 bool IsBlank(QChar c)

@@ -22,7 +22,7 @@ struct SfvEntry {
 
 // The entries of one SFV file. A line starting with ";" is a comment; any other line names a file
 // by its text before its last run of spaces and tabs (spaces trimmed, letter case ignored as
-// Qt::CaseInsensitive ignores it) and gives its value after that run (upper-cased); trailing spaces
+// NameKey ignores it) and gives its value after that run (upper-cased); trailing spaces
 // and tabs are ignored. When several lines name one file the last one wins.
 // Lines end at CR, LF or CR LF; a line longer than 64 KiB (a binary file picked by mistake) is no
 // entry.
@@ -52,7 +52,7 @@ private:
     void AddLine(const QByteArray& line, bool overlong);
 
     QString path_;
-    QHash<QString, QString> values_;  // trimmed, case-folded name -> value
+    QHash<QString, QString> values_;  // NameKey of the trimmed name -> value
     QList<SfvEntry> entries_;
     QList<int> unreadableLines_;
     int lineCount_ = 0;

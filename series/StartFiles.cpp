@@ -3,61 +3,14 @@
 
 #include "series/FolderListing.h"
 #include "series/FunctionModule.h"
-#include "series/SeriesKind.h"
-#include "series/VolumeNames.h"
-
-#include <QDir>
-#include <QSet>
+#include "series/NameCase.h"
+#include "series/SeriesKinds.h"
 
 #include <algorithm>
 
 namespace quil {
 
 namespace {
-
-const QString kDot = QStringLiteral(".");
-
-bool HasStartExtension(const QString& name)
-{
-    for (const SeriesKind kind : {SeriesKind::Rar, SeriesKind::Num, SeriesKind::Ace, SeriesKind::Arj, SeriesKind::Zip})
-        if (name.endsWith(StartExtension(kind), Qt::CaseInsensitive))
-            return true;
-    return false;
-}
-
-bool IsFirstZipPart(const QString& name)
-{
-    return ZipPartNumber(TextAfterLast(name, kDot)) == 1;
-}
-
-struct ListedPart {
-    RarPartName part;
-    QString name;
-};
-
-// The lowest-numbered part of each NAME.partN.rar set among `parts` (in name order).
-QStringList LowestPartOfEachSet(QList<ListedPart> parts)
-{
-    std::stable_sort(parts.begin(), parts.end(),
-                     [](const ListedPart& a, const ListedPart& b) { return a.part.number < b.part.number; });
-    struct Set {
-        QString base;  // lower case
-        int width;
-    };
-    QList<Set> sets;
-    QStringList lowest;
-    for (const ListedPart& listed : parts) {
-        const QString base = listed.part.base.toLower();
-        const bool known = std::any_of(sets.cbegin(), sets.cend(), [&](const Set& set) {
-            return set.base == base && IsRarPartOfWidth(listed.part, set.width);
-        });
-        if (known)
-            continue;
-        sets.append({base, int(listed.part.digits.size())});
-        lowest.append(listed.name);
-    }
-    return lowest;
-}
 
 void AddStartFilesUnder(QStringList& found, const QString& root, const QString& relative, bool recursive)
 {
@@ -74,23 +27,13 @@ void AddStartFilesUnder(QStringList& found, const QString& root, const QString& 
 
 QStringList StartFiles(const QString& folder)
 {
-    const QStringList names =
-        ListOrdinaryFiles(folder, [](const QString& name) { return HasStartExtension(name) || IsFirstZipPart(name); });
-    QSet<QString> firstZipParts;
-    for (const QString& name : names)
-        if (IsFirstZipPart(name))
-            firstZipParts.insert(TextBeforeLast(name, kDot).toCaseFolded());
-
+    const std::span<const SeriesKindRow> kinds = SeriesKinds();
+    const QStringList names = ListOrdinaryFiles(folder, [kinds](const QString& name) {
+        return std::any_of(kinds.begin(), kinds.end(), [&name](const SeriesKindRow& row) { return row.looksAt(name); });
+    });
     QStringList starts;
-    QList<ListedPart> parts;
-    for (const QString& name : names) {
-        const bool zip = name.endsWith(StartExtension(SeriesKind::Zip), Qt::CaseInsensitive);
-        if (const std::optional<RarPartName> part = ParseRarPartName(name))
-            parts.append({*part, name});
-        else if (zip ? firstZipParts.contains(TextBeforeLast(name, kDot).toCaseFolded()) : !IsFirstZipPart(name))
-            starts.append(name);
-    }
-    starts += LowestPartOfEachSet(parts);
+    for (const SeriesKindRow& row : kinds)
+        starts += row.startFilesAmong(names);
     std::sort(starts.begin(), starts.end(), NameOrderLess);
     return starts;
 }

@@ -7,13 +7,10 @@
 namespace quil {
 
 // The names of the ordinary files in `folder` that start a series, in name order (see
-// ListOrdinaryFiles): every .rar, .001, .ace and .arj; a NAME.zip when NAME.z01 lies beside it; and
-// of each NAME.partN.rar set its lowest-numbered part present, once. A .partN.rar is never an older
-// RAR start file.
-//
-// Parts are taken in number order; one that is not named as a part of a set already met starts a
-// set of its own, as wide as its digits. So part1.rar … part12.rar is one set, and part1.rar beside
-// part01.rar two.
+// ListOrdinaryFiles), as each kind's start-file rule in SeriesKinds.h picks them: every .rar,
+// .001, .ace and .arj; a NAME.zip when NAME.z01 lies beside it; and of each NAME.partN.rar set its
+// lowest-numbered part present, once (see LowestRarParts). A .partN.rar is never an older RAR start
+// file.
 QStringList StartFiles(const QString& folder);
 
 // The start files of `folder` and, when `recursive`, of every folder below it, as paths relative to

@@ -1,6 +1,8 @@
 // VolumeNames.cpp - the volume names of the two newer schemes: NAME.partN.rar and NAME.z01 … NAME.zip.
 #include "series/VolumeNames.h"
 
+#include "series/NameCase.h"
+
 #include <QRegularExpression>
 
 namespace quil {
@@ -32,11 +34,11 @@ std::optional<int> NumberOfWidth(const QString& digits, int width)
 std::optional<RarPartName> ParseRarPartName(const QString& fileName)
 {
     // Most names of a large folder end otherwise; they need no pattern match.
-    if (!fileName.endsWith(QLatin1String(".rar"), Qt::CaseInsensitive))
+    if (!NameEndsWith(fileName, u".rar"))
         return std::nullopt;
-    static const QRegularExpression pattern(QStringLiteral("^(.*)\\.part([0-9]+)\\.rar$"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = pattern.match(fileName);
+    // Matched on the key, which has as many characters as the name, so the base keeps its case.
+    static const QRegularExpression pattern(QStringLiteral("^(.*)\\.part([0-9]+)\\.rar$"));
+    const QRegularExpressionMatch match = pattern.match(NameKey(fileName));
     if (!match.hasMatch())
         return std::nullopt;
     const QString digits = match.captured(2);
@@ -44,7 +46,7 @@ std::optional<RarPartName> ParseRarPartName(const QString& fileName)
     const std::optional<int> number = NumberOfWidth(digits, int(digits.size()));
     if (!number)
         return std::nullopt;
-    return RarPartName{match.captured(1), digits, *number};
+    return RarPartName{fileName.left(match.capturedLength(1)), digits, *number};
 }
 
 QString RarPartExtension(int number, int width)
@@ -64,7 +66,7 @@ QString ZipPartExtension(int number)
 
 std::optional<int> ZipPartNumber(const QString& extension)
 {
-    if (extension.size() < 3 || extension.front().toLower() != u'z')
+    if (extension.size() < 3 || !SameName(extension.first(1), u"z"))
         return std::nullopt;
     return NumberOfWidth(extension.mid(1), 2);
 }

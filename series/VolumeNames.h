@@ -7,7 +7,7 @@
 
 namespace quil {
 
-// A name of the form NAME.partN.rar (letter case ignored), N one or more digits.
+// A name of the form NAME.partN.rar (letter case ignored as NameKey ignores it), N one or more digits.
 struct RarPartName {
     QString base;    // NAME, letter case kept
     QString digits;  // N as written

@@ -1,7 +1,10 @@
 // test_recognition.cpp - the start-file list, start-file recognition and the case-blind member lookup.
 #include "series/FolderListing.h"
 #include "series/MemberFile.h"
+#include "series/MemberWalks.h"
+#include "series/NameCase.h"
 #include "series/Recognition.h"
+#include "series/SfvLookup.h"
 #include "series/StartFiles.h"
 #include "tests/support/TempSeries.h"
 
@@ -133,6 +136,70 @@ private slots:
         const MemberFile folder = finder.Members("movie.r04").first();
         QCOMPARE(folder.kind, MemberFile::Kind::NotAFile);
         QVERIFY(folder.problem.endsWith("movie.r04: not a regular file"));
+    }
+
+    // Names whose lower case differs but whose case fold is one ("ς", "σ" and "Σ"; "ſ" and "s"):
+    // listed, recognised, walked to the last one found, and found on disk and in an SFV file alike.
+    void namesOneButForCaseAreOneSeriesThroughout_data()
+    {
+        QTest::addColumn<QStringList>("files");  // the start file first
+        QTest::addColumn<QStringList>("members");
+        QTest::addColumn<QStringList>("walked");
+        QTest::newRow("final sigma") << QStringList{"xς.rar", "XΣ.R00", "xσ.r01"}
+                                     << QStringList{"xς.rar", "xσ.r00", "xσ.r01"} << QStringList{"xς.r00", "xς.r01"};
+        QTest::newRow("long s, split zip") << QStringList{"ſ.zip", "S.z01", "s.z02"}
+                                           << QStringList{"s.z01", "s.z02", "ſ.zip"} << QStringList{"ſ.z02", "ſ.zip"};
+        QTest::newRow("long s, part set") << QStringList{"ſ.part1.rar", "S.PART2.RAR"}
+                                          << QStringList{"ſ.part1.rar", "s.part2.rar"} << QStringList{"ſ.part2.rar"};
+    }
+    void namesOneButForCaseAreOneSeriesThroughout()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, members);
+        QFETCH(QStringList, walked);
+        test::TempSeries dir;
+        QByteArray sfv;
+        for (const QString& name : files) {
+            dir.add(name, 4);
+            sfv += (name + " 00000000\n").toUtf8();
+        }
+        QCOMPARE(StartFiles(dir.folder()), QStringList{files.first()});
+        const std::optional<Series> series = RecognizeSeries(dir.folder(), files.first());
+        QVERIFY(series);
+        QCOMPARE(series->SeqList, members);
+        QCOMPARE(WalkNames(*series), walked);
+        MemberFinder finder(dir.folder());
+        const SfvTable table = SfvTable::Parse(sfv);
+        for (const QString& name : walked) {
+            QVERIFY2(finder.Members(name).first().isRegularFile(), qPrintable(name));
+            QVERIFY2(table.Lists(name), qPrintable(name));
+        }
+    }
+
+    // The order of a listing sorts names by the same key that says whether they are one name.
+    void nameOrderAgreesWithTheNameKey_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("final sigma") << "ς" << "Σ" << true;
+        QTest::newRow("long s") << "ſ" << "S" << true;
+        QTest::newRow("kelvin sign") << "\u212A" << "k" << true;
+        QTest::newRow("capital sharp s") << "ẞ" << "ß" << true;
+        QTest::newRow("sharp s is no ss") << "ß" << "ss" << false;
+        QTest::newRow("dotted capital i is no i") << "İ" << "i" << false;
+        QTest::newRow("deseret, beyond 16 bits") << "\U00010400" << "\U00010428" << true;
+    }
+    void nameOrderAgreesWithTheNameKey()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, same);
+        QCOMPARE(SameName(a, b), same);
+        QCOMPARE(SameName(QString("x." + a), QString("X." + b)), same);
+        QCOMPARE(NameEndsWith(QString("x." + a), b), same);
+        // Names of one key are ordered by their case alone, so one letter more makes either the later.
+        QCOMPARE(NameOrderLess(a + u'a', b) || NameOrderLess(b + u'a', a), !same);
     }
 };
 

@@ -20,6 +20,7 @@
 #include "prompts/Messages.h"
 #include "series/NameEscapes.h"
 #include "series/Recognition.h"
+#include "series/SeriesCheck.h"
 #include "series/StartFiles.h"
 #include "prompts/StatusPopup.h"
 
@@ -243,7 +244,7 @@ void CheckSequence::FileList_Click(int row)
 
 bool CheckSequence::RefuseShortSeqList()
 {
-    const auto refusal = SeqListRefusal(series_ ? series_->SeqList : QStringList());
+    const auto refusal = ShortListRefusal(series_);
     if (refusal)
         prompts_.message(ProductName(), *refusal, MessageIcon::Exclamation);
     return refusal.has_value();

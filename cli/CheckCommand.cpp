@@ -59,7 +59,7 @@ int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStre
             return kRefused;
         }
     }
-    return outcome.status;
+    return ExitStatusOf(outcome);
 }
 
 }  // namespace quil::cli

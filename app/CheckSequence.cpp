@@ -45,6 +45,7 @@ namespace {
 constexpr int kStatusRole = Qt::UserRole;
 constexpr int kReasonRole = Qt::UserRole + 1;
 constexpr int kNameRole = Qt::UserRole + 2;  // the name as the run gave it; the column shows it on one line
+constexpr int kExpectedCrcRole = Qt::UserRole + 3;  // what the run's SFV file listed, for the row's popup
 
 template <typename Control>
 Control* Named(Control* control, const char* name, const QString& tip = {})
@@ -289,7 +290,8 @@ void CheckSequence::ErrorGrid_DblClick()
         return;
     const MemberRow row{item->data(0, kNameRole).toString(), item->text(1), item->text(2),
                         static_cast<MemberStatus>(item->data(0, kStatusRole).toInt()),
-                        item->data(0, kReasonRole).toString(), std::nullopt};
+                        item->data(0, kReasonRole).toString(), std::nullopt,
+                        item->data(0, kExpectedCrcRole).toString()};
     const StatusExplanation explanation = ExplainMemberStatus(row, *lastRun_);
     prompts_.message(ProductName(), explanation.text, explanation.icon);
 }
@@ -337,6 +339,7 @@ void CheckSequence::AddMemberRow(const MemberRow& member)
     row->setData(0, kStatusRole, iconIndex);
     row->setData(0, kNameRole, member.name);
     row->setData(0, kReasonRole, member.reason);
+    row->setData(0, kExpectedCrcRole, member.expectedCrc);
     ErrorGrid->scrollToItem(row);
     ErrorGrid->viewport()->repaint();
 }

@@ -71,7 +71,8 @@ private slots:
         QVERIFY(view.rows.isEmpty());
     }
 
-    // The SFV file found beside the series is read before the walk, and the report is the run's.
+    // The SFV file found beside the series is read once: each row carries its value, a missing
+    // volume's included, and the report is the run's.
     void checksWithTheSfvFileFoundBesideTheSeries()
     {
         test::TempSeries dir;
@@ -85,8 +86,8 @@ private slots:
         QCOMPARE(outcome.run->sfvPath, dir.path("x.sfv"));
         QStringList rows;
         for (const MemberRow& row : view.rows)
-            rows << row.name + ' ' + StatusWord(row.status);
-        QCOMPARE(rows, QStringList({"x.rar OK", "x.r00 Missing", "x.r01 Bad CRC"}));
+            rows << row.name + ' ' + StatusWord(row.status) + ' ' + row.expectedCrc;
+        QCOMPARE(rows, QStringList({"x.rar OK " + crc, "x.r00 Missing 0A1B2C3D", "x.r01 Bad CRC "}));
         QCOMPARE(outcome.reportText, ReportText(ComposeReport(*outcome.run)));
         QCOMPARE(outcome.PrintedReport(), QString(outcome.reportText).replace("\r\n", "\n"));
     }

@@ -8,7 +8,6 @@
 #include "series/FunctionModule.h"
 #include "prompts/Messages.h"
 #include "os/NativeNames.h"
-#include "series/Recognition.h"
 #include "series/StartFiles.h"
 
 #include <QJsonArray>

@@ -20,6 +20,7 @@
 #include "prompts/Messages.h"
 #include "series/NameEscapes.h"
 #include "series/Recognition.h"
+#include "series/SeriesCheck.h"
 #include "series/StartFiles.h"
 #include "prompts/StatusPopup.h"
 
@@ -44,6 +45,7 @@ namespace {
 constexpr int kStatusRole = Qt::UserRole;
 constexpr int kReasonRole = Qt::UserRole + 1;
 constexpr int kNameRole = Qt::UserRole + 2;  // the name as the run gave it; the column shows it on one line
+constexpr int kExpectedCrcRole = Qt::UserRole + 3;  // what the run's SFV file listed, for the row's popup
 
 template <typename Control>
 Control* Named(Control* control, const char* name, const QString& tip = {})
@@ -243,7 +245,7 @@ void CheckSequence::FileList_Click(int row)
 
 bool CheckSequence::RefuseShortSeqList()
 {
-    const auto refusal = SeqListRefusal(series_ ? series_->SeqList : QStringList());
+    const auto refusal = ShortListRefusal(series_);
     if (refusal)
         prompts_.message(ProductName(), *refusal, MessageIcon::Exclamation);
     return refusal.has_value();
@@ -288,7 +290,8 @@ void CheckSequence::ErrorGrid_DblClick()
         return;
     const MemberRow row{item->data(0, kNameRole).toString(), item->text(1), item->text(2),
                         static_cast<MemberStatus>(item->data(0, kStatusRole).toInt()),
-                        item->data(0, kReasonRole).toString(), std::nullopt};
+                        item->data(0, kReasonRole).toString(), std::nullopt,
+                        item->data(0, kExpectedCrcRole).toString()};
     const StatusExplanation explanation = ExplainMemberStatus(row, *lastRun_);
     prompts_.message(ProductName(), explanation.text, explanation.icon);
 }
@@ -336,6 +339,7 @@ void CheckSequence::AddMemberRow(const MemberRow& member)
     row->setData(0, kStatusRole, iconIndex);
     row->setData(0, kNameRole, member.name);
     row->setData(0, kReasonRole, member.reason);
+    row->setData(0, kExpectedCrcRole, member.expectedCrc);
     ErrorGrid->scrollToItem(row);
     ErrorGrid->viewport()->repaint();
 }

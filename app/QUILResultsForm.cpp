@@ -18,7 +18,7 @@
 namespace quil {
 
 QUILResultsForm::QUILResultsForm(QWidget* parent, Prompts& prompts, const RunResult& run, const QString& folder)
-    : QDialog(parent), prompts_(prompts), folder_(folder)
+    : QDialog(parent), prompts_(prompts), folder_(folder), run_(run)
 {
     setObjectName(QStringLiteral("QUILResultsForm"));
     setWindowTitle(ProductName() + QStringLiteral(" - Scan Report"));
@@ -46,14 +46,14 @@ QUILResultsForm::QUILResultsForm(QWidget* parent, Prompts& prompts, const RunRes
     AddHelpKey(*this, prompts_);
 
     layout_ = std::make_unique<TwipLayout>(*this, ReportWindowDesign(), &ResizeControls);
-    Form_Load(run);
+    Form_Load();
 }
 
 QUILResultsForm::~QUILResultsForm() = default;
 
-void QUILResultsForm::Form_Load(const RunResult& run)
+void QUILResultsForm::Form_Load()
 {
-    const QStringList lines = ComposeReport(run);
+    const QStringList lines = ComposeReport(run_);
     ReportList->addItems(lines);
     reportText_ = quil::ReportText(lines);
     // Without a clipboard the report still shows; only the copy is lost.
@@ -70,7 +70,7 @@ void QUILResultsForm::resizeEvent(QResizeEvent* event)
 
 void QUILResultsForm::SaveFile_Click()
 {
-    quil::SaveFile_Click(saveDialog_, prompts_, folder_, reportText_, &SetBusyCursor);
+    quil::SaveFile_Click(saveDialog_, prompts_, folder_, reportText_, run_, &SetBusyCursor);
 }
 
 }  // namespace quil

@@ -3,6 +3,7 @@
 
 #include "app/TwipLayout.h"
 #include "prompts/clsOpenSave.h"
+#include "series/RunResult.h"
 
 #include <QDialog>
 
@@ -14,13 +15,12 @@ class QPushButton;
 namespace quil {
 
 class Prompts;
-struct RunResult;
 
 class QUILResultsForm : public QDialog {
     Q_OBJECT
 public:
     // Composes the report of `run` and copies it to the clipboard; `folder` is where the save
-    // dialog opens (the start-file list's folder).
+    // dialog opens (the start-file list's folder). A save never replaces a file `run` read.
     QUILResultsForm(QWidget* parent, Prompts& prompts, const RunResult& run, const QString& folder);
     ~QUILResultsForm() override;
 
@@ -30,11 +30,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void Form_Load(const RunResult& run);
+    void Form_Load();
     void SaveFile_Click();
 
     Prompts& prompts_;
     QString folder_;
+    RunResult run_;  // kept for the save, which refuses the files it read
     QString reportText_;
     clsOpenSave saveDialog_;
     QListWidget* ReportList = nullptr;

@@ -7,6 +7,7 @@
 #include "series/FunctionModule.h"
 #include "prompts/Messages.h"
 #include "prompts/Prompts.h"
+#include "series/SeriesCheck.h"
 
 namespace quil {
 
@@ -16,18 +17,16 @@ std::optional<RunChoice> ChooseSfvFile(Prompts& prompts, clsOpenSave& dialog, co
 {
     PrepareFileDialog(dialog, {QStringLiteral("sfv"), QStringLiteral("Find The SFV File To Use..."),
                                QStringLiteral("SFV Files (*.sfv)|*.sfv"), clsOpenSave::FileMustExist, folder});
-    QString failure = dialog.ShowOpen(prompts);
+    const QString failure = dialog.ShowOpen(prompts);
     const QString chosen = TrimSpaces(dialog.FileName());
     if (failure.isEmpty() && chosen.isEmpty())
         return std::nullopt;
-    if (failure.isEmpty()) {
-        auto read = SfvTable::Read(chosen);
-        if (auto* table = std::get_if<SfvTable>(&read))
-            return RunChoice{CheckMode::SfvCheck, std::move(*table)};
-        failure = std::get<QString>(read);
-    }
+    auto read = failure.isEmpty() ? ReadSfvFile(chosen)
+                                  : std::variant<SfvTable, QString>(WithReason(SfvOpenErrorMessage(), failure));
+    if (auto* table = std::get_if<SfvTable>(&read))
+        return RunChoice{CheckMode::SfvCheck, std::move(*table)};
     // A file that cannot be read would fail every member as "Bad CRC"; say so before the walk.
-    prompts.message(ProductName(), WithReason(SfvOpenErrorMessage(), failure), MessageIcon::Critical);
+    prompts.message(ProductName(), std::get<QString>(read), MessageIcon::Critical);
     return std::nullopt;
 }
 

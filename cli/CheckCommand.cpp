@@ -50,16 +50,13 @@ int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStre
         return kRefused;
     }
     if (!options.reportFile.isEmpty()) {
-        // The report never replaces a file the check read.
-        QString failure = SaveTargetClash(options.reportFile, *outcome.run);
-        if (failure.isEmpty())
-            failure = SaveReportFile(options.reportFile, outcome.reportText);
-        if (!failure.isEmpty()) {
+        if (const QString failure = SaveReportFile(options.reportFile, outcome.reportText, *outcome.run);
+            !failure.isEmpty()) {
             errors << WithReason(SaveErrorMessage(), failure) << Qt::endl;
             return kRefused;
         }
     }
-    return outcome.status;
+    return ExitStatusOf(outcome);
 }
 
 }  // namespace quil::cli

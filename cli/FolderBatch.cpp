@@ -8,7 +8,6 @@
 #include "series/FunctionModule.h"
 #include "prompts/Messages.h"
 #include "os/NativeNames.h"
-#include "series/Recognition.h"
 #include "series/StartFiles.h"
 
 #include <QJsonArray>
@@ -52,7 +51,7 @@ int RunFolderBatch(const CheckOptions& options, QTextStream& output, QTextStream
             output << "==> " << startPath << " <==\n";
         ConsoleView view(output, errors, showProgress, RowLinesFor(options));
         const SeriesOutcome outcome = CheckSeries(startPath, RecognizeStartPath(startPath), options, view);
-        worst = std::max(worst, outcome.status);
+        worst = std::max(worst, ExitStatusOf(outcome));
         summary.append(SummaryLine(outcome));
         if (options.json)
             documents.append(SeriesDocument(outcome, options));

@@ -34,14 +34,14 @@ QJsonObject SeriesObject(const SeriesOutcome& outcome)
             {QStringLiteral("endFile"), endFile}};
 }
 
-QJsonObject RowObject(const MemberRow& row, const SfvTable* sfv)
+QJsonObject RowObject(const MemberRow& row, bool sfvCheck)
 {
     QJsonObject object{{QStringLiteral("status"), StatusWord(row.status)},
                        {QStringLiteral("name"), row.name},
                        {QStringLiteral("size"), row.bytes ? QJsonValue(*row.bytes) : QJsonValue()},
                        {QStringLiteral("crc"), TextOrNull(IsCrcText(row.crcText), row.crcText)}};
-    if (sfv)
-        object.insert(QStringLiteral("expectedCrc"), TextOrNull(sfv->Lists(row.name), sfv->Lookup(row.name)));
+    if (sfvCheck)
+        object.insert(QStringLiteral("expectedCrc"), TextOrNull(!row.expectedCrc.isEmpty(), row.expectedCrc));
     if (!row.reason.isEmpty())
         object.insert(QStringLiteral("reason"), row.reason);
     return object;
@@ -91,7 +91,7 @@ QJsonObject SeriesDocument(const SeriesOutcome& outcome, const CheckOptions& opt
     QJsonArray rows;
     for (const MemberRow& row : run.rows)
         if (Keeps(RowsKept(options), row))
-            rows.append(RowObject(row, sfv));
+            rows.append(RowObject(row, sfv != nullptr));
     document.insert(QStringLiteral("rows"), rows);
     document.insert(QStringLiteral("counts"), Counts(run));
     document.insert(QStringLiteral("report"), outcome.PrintedReport());

@@ -1,76 +1,26 @@
-// SeriesCheck.cpp - one series checked for quillane-check: its SFV table found or read, its run and report.
+// SeriesCheck.cpp - one series checked for quillane-check: the options as a check request, its rows and exit status.
 #include "cli/SeriesCheck.h"
 
-#include "crc/clsCRC.h"
-#include "report/ScanReport.h"
-#include "series/CheckRun.h"
-#include "series/FunctionModule.h"
-#include "prompts/Messages.h"
+#include "cli/ExitStatus.h"
 #include "os/NativeNames.h"
-#include "series/Recognition.h"
-#include "series/SfvDiscovery.h"
-#include "series/StartFiles.h"
 
 namespace quil::cli {
-
-namespace {
-
-std::variant<SfvTable, QString> SfvFor(const Series& series, const CheckOptions& options)
-{
-    if (options.sfvAuto)
-        return FindListingSfv(series);
-    auto read = SfvTable::Read(AbsolutePath(options.sfvFile));
-    if (const QString* failure = std::get_if<QString>(&read))
-        return WithReason(SfvOpenErrorMessage(), *failure);
-    return read;
-}
-
-}  // namespace
-
-QString SeriesOutcome::PrintedReport() const
-{
-    return QString(reportText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-std::optional<Series> RecognizeListedStartFile(const QString& startPath)
-{
-    const QString path = AbsolutePath(startPath);
-    if (!StartFiles(TextBeforeLast(path, QStringLiteral("/"))).contains(TextAfterLast(path, QStringLiteral("/"))))
-        return std::nullopt;
-    return RecognizeStartPath(path);
-}
-
-std::optional<Series> RecognizeStartPath(const QString& startPath)
-{
-    const QString path = AbsolutePath(startPath);
-    return RecognizeSeries(TextBeforeLast(path, QStringLiteral("/")), TextAfterLast(path, QStringLiteral("/")));
-}
 
 SeriesOutcome CheckSeries(const QString& startPath, const std::optional<Series>& series, const CheckOptions& options,
                           ConsoleView& view)
 {
-    SeriesOutcome outcome;
-    outcome.startPath = startPath;
-    outcome.series = series;
-    if (const auto refusal = SeqListRefusal(series ? series->SeqList : QStringList())) {
-        outcome.refusal = *refusal;
-        return outcome;
-    }
-    if (options.mode == CheckMode::SfvCheck) {
-        auto found = SfvFor(*series, options);
-        if (const QString* failure = std::get_if<QString>(&found)) {
-            outcome.refusal = *failure;
-            return outcome;
-        }
-        outcome.sfv = std::move(std::get<SfvTable>(found));
-    }
-    clsCRC crc;
-    CheckRun run(view, crc);
-    outcome.run = run.Run(*series, options.mode, outcome.sfv ? &*outcome.sfv : nullptr);
+    const bool sfvNamed = options.mode == CheckMode::SfvCheck && !options.sfvAuto;
+    const CheckRequest request{options.mode, sfvNamed ? AbsolutePath(options.sfvFile) : QString(), options.sfvAuto};
+    SeriesOutcome outcome = quil::CheckSeries(startPath, series, request, view);
     view.ClearProgressLine();
-    outcome.reportText = ReportText(ComposeReport(*outcome.run));
-    outcome.status = outcome.run->ProblemsFound() > 0 ? kProblemsFound : kNoProblem;
     return outcome;
+}
+
+int ExitStatusOf(const SeriesOutcome& outcome)
+{
+    if (!outcome.run)
+        return kRefused;
+    return outcome.run->ProblemsFound() > 0 ? kProblemsFound : kNoProblem;
 }
 
 RowLines RowsKept(const CheckOptions& options)

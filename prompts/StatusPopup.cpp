@@ -3,7 +3,6 @@
 
 #include "series/NameEscapes.h"
 #include "series/RunResult.h"
-#include "series/SfvLookup.h"
 #include "series/SizeText.h"
 
 namespace quil {
@@ -24,7 +23,7 @@ StatusExplanation ExplainMemberStatus(const MemberRow& row, const RunResult& run
         break;
     case MemberStatus::BadCrc:
         shown.text += QStringLiteral("File Has A Bad CRC Value.") + lineBreak + QStringLiteral("Has ") + row.crcText
-                    + QStringLiteral(", Should Be ") + LookupSfvCrc(run.sfvPath, row.name);
+                    + QStringLiteral(", Should Be ") + row.expectedCrc;
         break;
     case MemberStatus::BadSize:
         shown.text += QStringLiteral("File Has A Different Byte Size Than ") + OneLineName(run.series.referenceName)

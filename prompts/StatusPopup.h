@@ -15,8 +15,8 @@ struct StatusExplanation {
     MessageIcon icon = MessageIcon::Information;
 };
 
-// "Status For: " + the row's name, an empty line and what its status means. A Bad CRC row reads the
-// run's SFV file again for the value it should have; a Bad Size row names the file whose size is the
+// "Status For: " + the row's name, an empty line and what its status means. A Bad CRC row gives the
+// value the run's SFV file listed for it (the row's, never the file read again); a Bad Size row names the file whose size is the
 // reference (as listed) and that size. A row of a member that is there but could not be read ends with
 // the reason on a line of its own.
 StatusExplanation ExplainMemberStatus(const MemberRow& row, const RunResult& run);

@@ -94,10 +94,27 @@ QByteArray ReplacedFile(const QByteArray& path)
     return target;
 }
 
+// Why the report must not be written to `path`: it is a file `run` read; "" when it is none (or is not there).
+QString TargetClash(const QString& path, const RunResult& run)
+{
+    const std::optional<struct stat> target = StatPath(path);
+    if (!target)
+        return {};
+    if (!run.sfvPath.isEmpty() && SameFile(*target, run.sfvPath))
+        return WriteFailure(path, QStringLiteral("it is the SFV file of the check"));
+    for (const QString& volume : run.examinedPaths)
+        if (SameFile(*target, volume))
+            return WriteFailure(path, QStringLiteral("it is a volume of the series"));
+    return {};
+}
+
 }  // namespace
 
-QString SaveReportFile(const QString& path, const QString& reportText)
+QString SaveReportFile(const QString& path, const QString& reportText, const RunResult& run)
 {
+    // The report never replaces a file the check read.
+    if (const QString clash = TargetClash(path, run); !clash.isEmpty())
+        return clash;
     // A file size limit must fail the write with EFBIG, not end the program by its signal.
     std::signal(SIGXFSZ, SIG_IGN);
     const std::optional<struct stat> existing = StatPath(path);
@@ -116,19 +133,6 @@ QString SaveReportFile(const QString& path, const QString& reportText)
         crc::System().unlink(temporary.constData());
         return WriteFailure(path, SystemReason(error));
     }
-    return {};
-}
-
-QString SaveTargetClash(const QString& path, const RunResult& run)
-{
-    const std::optional<struct stat> target = StatPath(path);
-    if (!target)
-        return {};
-    if (!run.sfvPath.isEmpty() && SameFile(*target, run.sfvPath))
-        return WriteFailure(path, QStringLiteral("it is the SFV file of the check"));
-    for (const QString& volume : run.examinedPaths)
-        if (SameFile(*target, volume))
-            return WriteFailure(path, QStringLiteral("it is a volume of the series"));
     return {};
 }
 

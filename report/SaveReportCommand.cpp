@@ -13,12 +13,12 @@ namespace quil {
 
 namespace {
 
-SaveEnd SaveChosenFile(clsOpenSave& dialog, Prompts& prompts, const QString& reportText)
+SaveEnd SaveChosenFile(clsOpenSave& dialog, Prompts& prompts, const QString& reportText, const RunResult& run)
 {
     const QString fileName = TrimSpaces(dialog.FileName());
     if (fileName.isEmpty())
         return SaveEnd::Cancelled;
-    if (const QString failure = SaveReportFile(fileName, reportText); !failure.isEmpty()) {
+    if (const QString failure = SaveReportFile(fileName, reportText, run); !failure.isEmpty()) {
         prompts.message(ProductName(), WithReason(SaveErrorMessage(), failure), MessageIcon::Critical);
         return SaveEnd::Failed;
     }
@@ -29,7 +29,7 @@ SaveEnd SaveChosenFile(clsOpenSave& dialog, Prompts& prompts, const QString& rep
 }  // namespace
 
 SaveEnd SaveFile_Click(clsOpenSave& dialog, Prompts& prompts, const QString& folder, const QString& reportText,
-                       const std::function<void(bool)>& setBusy)
+                       const RunResult& run, const std::function<void(bool)>& setBusy)
 {
     PrepareFileDialog(dialog, {QStringLiteral("txt"), QStringLiteral("Specify The Filename To Save To..."),
                                QStringLiteral("TXT Files (*.txt)|*.txt"), clsOpenSave::OverwritePrompt, folder});
@@ -38,7 +38,7 @@ SaveEnd SaveFile_Click(clsOpenSave& dialog, Prompts& prompts, const QString& fol
         return SaveEnd::Failed;
     }
     setBusy(true);
-    const SaveEnd end = SaveChosenFile(dialog, prompts, reportText);
+    const SaveEnd end = SaveChosenFile(dialog, prompts, reportText, run);
     setBusy(false);
     return end;
 }

@@ -9,15 +9,17 @@ namespace quil {
 
 class clsOpenSave;
 class Prompts;
+struct RunResult;
 
 enum class SaveEnd { Cancelled, Saved, Failed };
 
 // Sets up `dialog` for a .txt file in `folder` (overwrite prompt on, CancelError off) and shows it.
-// A chosen name gets `reportText` + CR LF and the message "File Saved As " + name; any failure
-// shows "Error While Saving Report File!" (critical) with the reason on the
-// next line. `setBusy` is on from the dialog's close until
-// the last message has been closed. Both messages are titled with the product name.
+// A chosen name gets `reportText`, the report of `run`, + CR LF and the message "File Saved As " +
+// name; any failure, a refused name included (see SaveReportFile: the SFV file or a volume of `run`),
+// shows "Error While Saving Report File!" (critical) with the reason on the next line. `setBusy` is on
+// from the dialog's close until the last message has been closed. Both messages are titled with the
+// product name.
 SaveEnd SaveFile_Click(clsOpenSave& dialog, Prompts& prompts, const QString& folder, const QString& reportText,
-                       const std::function<void(bool)>& setBusy);
+                       const RunResult& run, const std::function<void(bool)>& setBusy);
 
 }  // namespace quil

@@ -121,8 +121,7 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
     };
     switch (result_.mode) {
     case CheckMode::SfvCheck: {
-        const QString expected = sfv_ ? sfv_->Lookup(name) : QString();
-        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, expected, processEvents, keepReading);
+        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, ExpectedCrc(name), processEvents, keepReading);
         if (crc.cancelled)
             return;  // stopped midway: the member has no verdict
         AddRow(name, crc.readFailed() ? file.size : crc.bytes, crc.readFailed() ? kUnknown : crc.text,
@@ -155,6 +154,11 @@ void CheckRun::CountPresentMember()
     view_.SetProgressTip(QStringLiteral("Checking File Number %1 Of %2").arg(shown).arg(progressMaximum_));
 }
 
+QString CheckRun::ExpectedCrc(const QString& name) const
+{
+    return sfv_ ? sfv_->Lookup(name) : QString();
+}
+
 void CheckRun::AddMissing(const QString& name, const QString& reason)
 {
     AddRow(name, std::nullopt, kUnknown, MemberStatus::Missing, reason);
@@ -169,7 +173,7 @@ void CheckRun::AddRow(const QString& name, std::optional<qint64> bytes, const QS
     case MemberStatus::BadCrc: result_.CRCList.append(name); break;
     case MemberStatus::OK: break;
     }
-    const MemberRow row{name, bytes ? SizeText(*bytes) : kUnknown, crcText, status, reason, bytes};
+    const MemberRow row{name, bytes ? SizeText(*bytes) : kUnknown, crcText, status, reason, bytes, ExpectedCrc(name)};
     result_.rows.append(row);
     view_.AddMemberRow(row);
 }

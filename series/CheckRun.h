@@ -40,6 +40,8 @@ private:
                 const QString& reason = {});
     void AddMissing(const QString& name, const QString& reason = {});
     void CountPresentMember();
+    // What the SFV file lists for `name`; "" outside SFV checks.
+    QString ExpectedCrc(const QString& name) const;
 
     RunView& view_;
     clsCRC& crc_;

@@ -21,6 +21,7 @@ struct MemberRow {
     MemberStatus status = MemberStatus::OK;
     QString reason;    // why a member that is there could not be read; "" otherwise
     std::optional<qint64> bytes;  // the byte size sizeText shows; none for "?"
+    QString expectedCrc;  // the value the run's SFV file lists for the name; "" when none does or outside SFV checks
 
     bool operator==(const MemberRow&) const = default;
 };

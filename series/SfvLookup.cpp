@@ -187,13 +187,6 @@ QList<SfvEntry> SfvTable::EntriesNamingNone(const QStringList& names) const
     return none;
 }
 
-QString LookupSfvCrc(const QString& sfvPath, const QString& name)
-{
-    const auto read = SfvTable::Read(sfvPath);
-    const SfvTable* table = std::get_if<SfvTable>(&read);
-    return table ? table->Lookup(name) : QString();
-}
-
 QString CrcText(std::optional<qint32> value)
 {
     const auto bits = static_cast<quint32>(value.value_or(0));

@@ -58,10 +58,6 @@ private:
     int lineCount_ = 0;
 };
 
-// The value the SFV file at `sfvPath` lists for `name`, read afresh; "" when the file has no such
-// line or cannot be read.
-QString LookupSfvCrc(const QString& sfvPath, const QString& name);
-
 // Eight hexadecimal digits, upper case, zero-padded; no value (an empty file) counts as 0.
 QString CrcText(std::optional<qint32> value);
 

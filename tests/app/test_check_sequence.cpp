@@ -279,9 +279,16 @@ private slots:
         QCOMPARE(QStringList({Status(), QString::number(bar->value()), QString::number(bar->maximum()), bar->toolTip()}),
                  QStringList({"Ready", "4", "4", "Checking File Number 4 Of 4"}));
 
+        // "Should Be" is what the run read: the SFV file changed or deleted since changes nothing.
         const qsizetype before = prompts.messages.size();
         DoubleClick(Find<QTreeWidget>("ErrorGrid"), faulty);
-        QCOMPARE(prompts.messageTexts().mid(before), QStringList({explanation}));
+        if (sfv) {
+            dir.write("x.sfv", "x.r03 11111111\r\n");
+            DoubleClick(Find<QTreeWidget>("ErrorGrid"), faulty);
+            QVERIFY(QFile::remove(dir.path("x.sfv")));
+            DoubleClick(Find<QTreeWidget>("ErrorGrid"), faulty);
+        }
+        QCOMPARE(prompts.messageTexts().mid(before), QStringList(sfv ? 3 : 1, explanation));
     }
 
     // What a stopped run keeps and shows is the check run's test; here the window's Stop and close must reach it.

@@ -2,6 +2,8 @@
 #include "app/QUILResultsForm.h"
 #include "report/ScanReport.h"
 #include "series/RunResult.h"
+#include "series/SeriesCheck.h"
+#include "tests/support/RecordingView.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempSeries.h"
 
@@ -62,6 +64,37 @@ private slots:
         QVERIFY(!QApplication::overrideCursor());
         QTest::mouseClick(form.findChild<QPushButton*>("ExitButton"), Qt::LeftButton);
         QVERIFY(!form.isVisible());
+    }
+
+    // The report never replaces a file its run read: once the dialog has asked about overwriting, a
+    // save over the SFV file or a volume is refused with the reason, and the folder stays as it was.
+    void saveRefusesTheSfvFileAndAVolumeOfTheRun()
+    {
+        test::TempSeries dir;
+        dir.add("x.rar", 5);
+        dir.add("x.r00", 5);
+        dir.write("x.sfv", ("x.rar " + test::TempSeries::crcTextFor("x.rar", 5) + "\r\n").toUtf8());
+        test::RecordingView view;
+        const SeriesOutcome checked = CheckSeries(dir.path("x.rar"), RecognizeStartPath(dir.path("x.rar")),
+                                                  {CheckMode::SfvCheck, dir.path("x.sfv")}, view);
+        QVERIFY(checked.run);
+        const QStringList before = dir.snapshot(true);
+        prompts.queueFile(dir.path("x.sfv"));
+        prompts.queueFile(dir.path("x.r00"));
+        QUILResultsForm form(nullptr, prompts, *checked.run, dir.folder());
+        form.show();
+        for (int click = 0; click < 2; ++click)
+            QTest::mouseClick(form.findChild<QPushButton*>("SaveFile"), Qt::LeftButton);
+        QCOMPARE(prompts.messageTexts(),
+                 QStringList({"Error While Saving Report File!\nCannot write " + dir.path("x.sfv")
+                                  + ": it is the SFV file of the check",
+                              "Error While Saving Report File!\nCannot write " + dir.path("x.r00")
+                                  + ": it is a volume of the series"}));
+        for (const test::ShownMessage& message : prompts.messages)
+            QCOMPARE(message.icon, MessageIcon::Critical);
+        for (const FileDialogRequest& dialog : prompts.dialogs)
+            QVERIFY(dialog.overwritePrompt);
+        QCOMPARE(dir.snapshot(true), before);
     }
 };
 

@@ -1,7 +1,6 @@
 // test_status_popup.cpp - what a double-clicked member row says.
 #include "series/RunResult.h"
 #include "prompts/StatusPopup.h"
-#include "tests/support/TempSeries.h"
 
 #include <QtTest>
 
@@ -38,12 +37,12 @@ private slots:
         QFETCH(QString, reason);
         QFETCH(QString, explanation);
         QFETCH(MessageIcon, icon);
-        test::TempSeries dir;
         RunResult run;
         run.series.referenceName = "Movie.rar";
-        run.sfvPath = dir.write("movie.sfv", "movie.r01 CBF43926\r\n");  // read again for "Should Be"
+        run.sfvPath = "/nowhere/movie.sfv";  // "Should Be" is the row's, never the file read again
         run.ReferenceSize = 100;
-        const StatusExplanation shown = ExplainMemberStatus({"movie.r01", "0,060", "0BADC0DE", status, reason}, run);
+        const StatusExplanation shown =
+            ExplainMemberStatus({"movie.r01", "0,060", "0BADC0DE", status, reason, 60, "CBF43926"}, run);
         QCOMPARE(shown.text, "Status For: movie.r01\r\n\r\n" + explanation);
         QCOMPARE(shown.icon, icon);
     }

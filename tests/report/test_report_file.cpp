@@ -1,5 +1,6 @@
 // test_report_file.cpp - writing a report file: whole or not at all, never onto what is no regular file.
 #include "report/ReportFile.h"
+#include "series/RunResult.h"
 #include "tests/support/FailingCalls.h"
 #include "tests/support/TempSeries.h"
 
@@ -13,8 +14,9 @@ using namespace quil;
 class ReportFileTest : public QObject {
     Q_OBJECT
 private slots:
-    // In a folder holding old.txt, a FIFO and a subfolder: each failure names the path and why, and
-    // the folder is as it was: no partial report, nothing beside it.
+    // In a folder holding old.txt, a FIFO, a subfolder and the SFV file and a volume the run read:
+    // each failure names the path and why, and the folder is as it was: no partial report, nothing
+    // beside it.
     void failuresLeaveTheFolderAsItWas_data()
     {
         QTest::addColumn<QString>("target");
@@ -29,6 +31,8 @@ private slots:
         row("missing folder", "none/report.txt", 0, -1, 0, "No such file or directory");
         row("a folder", "sub", 0, -1, 0, "not a regular file");
         row("a FIFO, which would block", "fifo", 0, -1, 0, "not a regular file");
+        row("the run's SFV file", "x.sfv", 0, -1, 0, "it is the SFV file of the check");
+        row("a volume the run read", "x.r00", 0, -1, 0, "it is a volume of the series");
         row("file size limit, over a file", "old.txt", 10, -1, 0, "File too large");
         row("file size limit, a new file", "new.txt", 10, -1, 0, "File too large");
         row("open: no access", "old.txt", 0, int(Call::Open), EACCES, "Permission denied");
@@ -47,6 +51,9 @@ private slots:
         QFETCH(QString, reason);
         test::TempSeries dir;
         dir.write("old.txt", "the old report\r\n");
+        RunResult run;
+        run.sfvPath = dir.write("x.sfv", "x.r00 00000000\r\n");
+        run.examinedPaths = QStringList{dir.add("x.rar", 5), dir.add("x.r00", 5)};
         QVERIFY(QDir(dir.folder()).mkdir("sub"));
         QCOMPARE(::mkfifo(QFile::encodeName(dir.path("fifo")).constData(), 0600), 0);
         const QStringList before = dir.snapshot();
@@ -60,7 +67,7 @@ private slots:
         if (failingCall >= 0)
             calls.fail(test::FailingCalls::Call(failingCall), error);
         const crc::SystemCallsOverride installed(calls);
-        const QString failure = SaveReportFile(dir.path(target), "a report longer than the limit");
+        const QString failure = SaveReportFile(dir.path(target), "a report longer than the limit", run);
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &original), 0);
         QCOMPARE(failure, "Cannot write " + dir.path(target) + ": " + reason);
         QCOMPARE(dir.snapshot(), before);
@@ -73,7 +80,7 @@ private slots:
         dir.write("old.txt", "a much longer old report that must not show through\r\n");
         QVERIFY(QFile::setPermissions(dir.path("old.txt"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         QVERIFY(QFile::link(dir.path("old.txt"), dir.path("link.txt")));
-        QCOMPARE(SaveReportFile(dir.path("link.txt"), "new"), QString());
+        QCOMPARE(SaveReportFile(dir.path("link.txt"), "new", RunResult()), QString());
         QCOMPARE(QDir(dir.folder()).entryList(QDir::Files | QDir::Hidden), QStringList({"link.txt", "old.txt"}));
         QVERIFY(QFileInfo(dir.path("link.txt")).isSymLink());
         QFile saved(dir.path("old.txt"));

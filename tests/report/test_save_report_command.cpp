@@ -1,6 +1,7 @@
 // test_save_report_command.cpp - the report window's save command: dialog set-up, saving, cancel and failure.
 #include "report/SaveReportCommand.h"
 #include "prompts/clsOpenSave.h"
+#include "series/RunResult.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempSeries.h"
 
@@ -20,7 +21,8 @@ private slots:
         test::ScriptedPrompts prompts;
         QStringList busy;
         const auto save = [&](const QString& text) {
-            return SaveFile_Click(dialog, prompts, dir.folder(), text, [&](bool on) { busy << (on ? "on" : "off"); });
+            return SaveFile_Click(dialog, prompts, dir.folder(), text, RunResult(),
+                                  [&](bool on) { busy << (on ? "on" : "off"); });
         };
         QVERIFY(QDir(dir.folder()).mkdir("taken.txt"));
         dir.write("old.txt", "a much longer older content that must go entirely");

@@ -75,6 +75,8 @@ private slots:
                                                        MemberStatus::Missing, MemberStatus::Missing, MemberStatus::OK}));
         QCOMPARE(view.rows.at(2), (MemberRow{"x.r01", "0,060", mode == CheckMode::SizeOnly ? "Skipped" : crcOf("X.R01", 60),
                                              faultyVerdict, "", 60}));
+        // Only an SFV check's rows carry what the SFV file lists for them.
+        QCOMPARE(view.rows.at(0).expectedCrc, mode == CheckMode::SfvCheck ? crcOf("X.RAR", 100) : QString());
         QCOMPARE(view.rows.at(3).sizeText, QString("?"));
         QCOMPARE(view.rows.at(3).bytes, std::nullopt);
         QCOMPARE(view.rows.at(3).crcText, QString("?"));

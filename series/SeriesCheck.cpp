@@ -1,0 +1,78 @@
+// SeriesCheck.cpp - the one check path of both front ends: start file, refusals, SFV table, run and report.
+#include "series/SeriesCheck.h"
+
+#include "crc/clsCRC.h"
+#include "os/NativeNames.h"
+#include "prompts/Messages.h"
+#include "report/ScanReport.h"
+#include "series/CheckRun.h"
+#include "series/FunctionModule.h"
+#include "series/Recognition.h"
+#include "series/SfvDiscovery.h"
+#include "series/StartFiles.h"
+
+namespace quil {
+
+QString SeriesOutcome::PrintedReport() const
+{
+    return QString(reportText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+std::optional<Series> RecognizeListedStartFile(const QString& startPath)
+{
+    const QString path = AbsolutePath(startPath);
+    if (!StartFiles(TextBeforeLast(path, QStringLiteral("/"))).contains(TextAfterLast(path, QStringLiteral("/"))))
+        return std::nullopt;
+    return RecognizeStartPath(path);
+}
+
+std::optional<Series> RecognizeStartPath(const QString& startPath)
+{
+    const QString path = AbsolutePath(startPath);
+    return RecognizeSeries(TextBeforeLast(path, QStringLiteral("/")), TextAfterLast(path, QStringLiteral("/")));
+}
+
+std::optional<QString> ShortListRefusal(const std::optional<Series>& series)
+{
+    return SeqListRefusal(series ? series->SeqList : QStringList());
+}
+
+std::variant<SfvTable, QString> ReadSfvFile(const QString& path)
+{
+    auto read = SfvTable::Read(path);
+    if (const QString* failure = std::get_if<QString>(&read))
+        return WithReason(SfvOpenErrorMessage(), *failure);
+    return read;
+}
+
+std::variant<SfvTable, QString> SfvTableFor(const Series& series, const CheckRequest& request)
+{
+    return request.findSfv ? FindListingSfv(series) : ReadSfvFile(request.sfvPath);
+}
+
+SeriesOutcome CheckSeries(const QString& startPath, const std::optional<Series>& series, const CheckRequest& request,
+                          RunView& view)
+{
+    SeriesOutcome outcome;
+    outcome.startPath = startPath;
+    outcome.series = series;
+    if (const auto refusal = ShortListRefusal(series)) {
+        outcome.refusal = *refusal;
+        return outcome;
+    }
+    if (request.mode == CheckMode::SfvCheck) {
+        auto found = SfvTableFor(*series, request);
+        if (const QString* failure = std::get_if<QString>(&found)) {
+            outcome.refusal = *failure;
+            return outcome;
+        }
+        outcome.sfv = std::move(std::get<SfvTable>(found));
+    }
+    clsCRC crc;
+    CheckRun run(view, crc);
+    outcome.run = run.Run(*series, request.mode, outcome.sfv ? &*outcome.sfv : nullptr);
+    outcome.reportText = ReportText(ComposeReport(*outcome.run));
+    return outcome;
+}
+
+}  // namespace quil

@@ -1,11 +1,16 @@
 // test_quillane_check.cpp - quillane-check as a user runs it: output, report file and exit status.
+#include "cli/CheckCommand.h"
+#include "os/SystemCalls.h"
 #include "tests/support/TempSeries.h"
 
+#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
+
+#include <cerrno>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -43,6 +48,37 @@ Outcome Run(const QStringList& arguments, const QString& folder, const QStringLi
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
+
+// Runs quillane-check's command in this process, as on a terminal when `showProgress`; standard
+// output and standard error go to one transcript, in the order they were written.
+Outcome RunHere(const QStringList& arguments, bool showProgress = false)
+{
+    QBuffer terminal;
+    terminal.open(QIODevice::WriteOnly);
+    QTextStream output(&terminal);
+    QTextStream errors(&terminal);
+    const int status = cli::RunCheckCommand(arguments, output, errors, showProgress);
+    output.flush();
+    errors.flush();
+    return {status, QString::fromUtf8(terminal.data()), {}};
+}
+
+// Every open of a file named `name` is refused, as for a volume its owner keeps to himself: the
+// tests run as root, who reads a file whatever its mode says.
+struct NoAccessTo : crc::SystemCalls {
+    explicit NoAccessTo(const QByteArray& name) : name_('/' + name) {}
+    int open(const char* path, int flags, mode_t mode) override
+    {
+        if (QByteArray(path).endsWith(name_)) {
+            errno = EACCES;
+            return -1;
+        }
+        return SystemCalls::open(path, flags, mode);
+    }
+
+private:
+    QByteArray name_;
+};
 
 // Everything from the report on, after the rows and their blank line.
 QString ReportPart(const QString& output)
@@ -248,6 +284,67 @@ private slots:
         }
     }
 
+    // A volume that is there but cannot be read says why: in its JSON row, or on standard error
+    // right after its row line.
+    void unreadableVolumeGivesItsReason_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("folder");  // x.r00 is a folder; else a file nobody may open
+        QTest::addColumn<QString>("reason");
+        for (const bool json : {false, true}) {
+            const QStringList format = json ? QStringList{"--json"} : QStringList{};
+            const QString name = json ? "json, " : "row lines, ";
+            QTest::newRow(qPrintable(name + "no access")) << format + QStringList{"--crc"} << false
+                                                          << "Permission denied";
+            QTest::newRow(qPrintable(name + "a folder")) << format << true << "not a regular file";
+        }
+    }
+    void unreadableVolumeGivesItsReason()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, folder);
+        QFETCH(QString, reason);
+        TempSeries series;
+        for (const char* name : {"x.rar", "x.r01"})
+            series.add(name, 5);
+        if (folder)
+            QVERIFY(QDir(series.folder()).mkdir("x.r00"));
+        else
+            series.add("x.r00", 5);
+        NoAccessTo noAccess("x.r00");
+        const crc::SystemCallsOverride installed(noAccess);
+        const QString because = "Cannot read " + series.path("x.r00") + ": " + reason;
+        const Outcome run = RunHere(arguments + QStringList{series.path("x.rar")});
+        QCOMPARE(run.status, 1);
+        if (!arguments.contains("--json")) {
+            QVERIFY2(run.output.contains("\tx.r00\t?\t?\n" + because + "\nOK\tx.r01\t"), qPrintable(run.output));
+            return;
+        }
+        const QJsonArray rows = QJsonDocument::fromJson(run.output.toUtf8())["rows"].toArray();
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows.at(1)["reason"].toString(), because);
+        QCOMPARE(rows.at(0)["reason"], QJsonValue(QJsonValue::Undefined));
+    }
+
+    // On a terminal the progress line stands on standard error while a volume is read, and is
+    // taken off before each row, so that no row line starts behind it.
+    void progressLineIsClearedBeforeEachRow()
+    {
+        TempSeries series;
+        for (const char* name : {"x.rar", "x.r00"})
+            series.add(name, 5);
+        const Outcome run = RunHere({"--crc", series.path("x.rar")}, true);
+        QCOMPARE(run.status, 0);
+        const QString clear = "\r\x1b[K";
+        // The counts are the run's business; the bytes around them are the terminal's.
+        const QString transcript =
+            run.output.left(run.output.indexOf("\n\n") + 2).replace(QRegularExpression("\\(\\d+ of \\d+\\)"), "(n)");
+        const QString row0 = "OK\tx.rar\t0,005\t" + TempSeries::crcTextFor("x.rar", 5) + "\n";
+        const QString row1 = "OK\tx.r00\t0,005\t" + TempSeries::crcTextFor("x.r00", 5) + "\n";
+        QCOMPARE(transcript,
+                 clear + "Checking x.rar... (n)" + clear + row0 + clear + "Checking x.r00... (n)" + clear + row1 + "\n");
+    }
+
     // Where the report must not go, and standard output that takes nothing: refused with the reason,
     // never a hang, and every file of the folder left as it was, with nothing half written beside it.
     void refusedTargetsLeaveTheFolderAsItWas_data()
@@ -341,6 +438,11 @@ private slots:
         QCOMPARE(all.output.section('\n', -2, -2), "Problems\t./d\uFFFD/" + shown + ".rar\t1");
         QVERIFY(all.output.contains("OK\t" + shown + ".r00\t0,005\tCBF53A1C\nMissing\t" + shown + ".r01\t?\t?\n"));
         QVERIFY(all.output.contains("Starting Archive Filename: " + shown + ".rar\n"));
+        // Named on the command line by its bytes, which a shell passes on as they are.
+        const QStringList byBytes{"sh", "-c", "exec \"$0\" \"$(printf 'd\\351/\\351t\\351.rar')\""};
+        const Outcome named = Run({}, series.folder(), byBytes);
+        QCOMPARE(named.status, 1);
+        QVERIFY2(named.output.startsWith("OK\t" + shown + ".rar\t0,005\tSkipped\n"), qPrintable(named.errors));
     }
 
     // The read-only promise: every mode, with the report saved elsewhere, leaves each byte, size and

@@ -2,10 +2,13 @@
 #include "app/StartOptions.h"
 
 #include "app/HelpViewer.h"
+#include "os/NativeNames.h"
+#include "prompts/Messages.h"
 #include "report/Product.h"
 #include "series/SeriesKinds.h"
 
-#include <QFileInfo>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 
 namespace quil {
 
@@ -37,25 +40,24 @@ QString UsageText(const QString& programFolder)
 
 StartOptions ParseStartOptions(const QStringList& arguments)
 {
-    QStringList paths;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == u"--") {
-            paths += arguments.mid(i + 1);
-            break;
-        }
-        if (argument == u"--help" || argument == u"-h")
-            return {StartOptions::Action::Help, {}, {}};
-        if (argument == u"--version")
-            return {StartOptions::Action::Version, {}, {}};
-        if (argument.startsWith(u'-') && argument != u"-")
-            return Refuse(QStringLiteral("unknown option %1").arg(argument));
-        paths.append(argument);
-    }
+    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
+    const QCommandLineOption version{QStringLiteral("version")};
+    QCommandLineParser parser;
+    parser.addOptions({help, version});
+    const bool parsed = parser.parse(QStringList{QStringLiteral("quillane")} + arguments);
+    if (parser.isSet(help))
+        return {StartOptions::Action::Help, {}, {}};
+    if (parser.isSet(version))
+        return {StartOptions::Action::Version, {}, {}};
+    if (!parser.unknownOptionNames().isEmpty())
+        return Refuse(UnknownOptionMessage(parser.unknownOptionNames().front()));
+    if (!parsed)
+        return Refuse(parser.errorText());  // a value given to a flag, in the parser's words
+    const QStringList paths = parser.positionalArguments();
     if (paths.size() > 1)
         return Refuse(QStringLiteral("only one START_FILE or FOLDER may be given"));
-    if (!paths.isEmpty() && !QFileInfo::exists(paths.front()))
-        return Refuse(QStringLiteral("%1: no such file or folder").arg(paths.front()));
+    if (!paths.isEmpty() && !StatPath(paths.front()))
+        return Refuse(QStringLiteral("%1: no such file or folder").arg(ShownText(paths.front())));
     return {StartOptions::Action::Open, paths.value(0), {}};
 }
 
@@ -70,7 +72,7 @@ int AnswerOnTerminal(const StartOptions& options, const QString& programFolder, 
         output << "quillane (" << ProductName() << ") " << VersionText() << '\n';
         return 0;
     }
-    errors << "quillane: " << options.usageError << "\n\n" << UsageText(programFolder);
+    errors << UsageErrorMessage(QStringLiteral("quillane"), options.usageError);
     return 2;
 }
 

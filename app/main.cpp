@@ -3,18 +3,15 @@
 #include "app/StartOptions.h"
 #include "app/StartUp.h"
 #include "app/WidgetPrompts.h"
+#include "os/NativeNames.h"
 #include "report/Product.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTextStream>
 
 int main(int argc, char** argv)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QFile::decodeName(argv[i]));
-    const quil::StartOptions options = quil::ParseStartOptions(arguments);
+    const quil::StartOptions options = quil::ParseStartOptions(quil::ArgumentsFromNative(argc, argv));
     if (options.action != quil::StartOptions::Action::Open) {
         // --help and --version need no display, so no window system is touched for them.
         QCoreApplication core(argc, argv);

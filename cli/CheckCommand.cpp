@@ -26,7 +26,7 @@ int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStre
         output << "quillane-check (" << ProductName() << ") " << VersionText() << '\n';
         return kNoProblem;
     case CheckOptions::Action::Usage:
-        errors << "quillane-check: " << options.usageError << "\n\n" << UsageText();
+        errors << UsageErrorMessage(QStringLiteral("quillane-check"), options.usageError);
         return kRefused;
     case CheckOptions::Action::DemoSeries:
         return RunDemoSeriesCommand(options.demoFolder, output, errors);

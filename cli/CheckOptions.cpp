@@ -1,7 +1,13 @@
 // CheckOptions.cpp - the command line of quillane-check, parsed.
 #include "cli/CheckOptions.h"
 
+#include "prompts/Messages.h"
 #include "series/SeriesKinds.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <algorithm>
 
 namespace quil::cli {
 
@@ -13,6 +19,56 @@ CheckOptions Refuse(const QString& why)
     refused.action = CheckOptions::Action::Usage;
     refused.usageError = why;
     return refused;
+}
+
+// Every option, declared once; UsageText describes them. --all is a flag and FOLDER the one
+// positional argument, so that "--all -r FOLDER" does not take -r for the folder.
+struct DeclaredOptions {
+    QCommandLineOption sfv{QStringLiteral("sfv"), {}, QStringLiteral("SFV_FILE")};
+    QCommandLineOption crc{QStringLiteral("crc")};
+    QCommandLineOption save{QStringLiteral("save"), {}, QStringLiteral("REPORT_FILE")};
+    QCommandLineOption folder{QStringLiteral("all")};
+    QCommandLineOption recursive{{QStringLiteral("r"), QStringLiteral("recursive")}};
+    QCommandLineOption errorsOnly{QStringLiteral("errors-only")};
+    QCommandLineOption json{QStringLiteral("json")};
+    QCommandLineOption demoSeries{QStringLiteral("demo-series"), {}, QStringLiteral("FOLDER")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption version{QStringLiteral("version")};
+
+    QList<QCommandLineOption> all() const
+    {
+        return {sfv, crc, save, folder, recursive, errorsOnly, json, demoSeries, help, version};
+    }
+};
+
+// `arguments` with each "--all=FOLDER" written "--all" and its FOLDER appended to `folders`: the
+// parser refuses a value on a flag. An argument that an option before it takes as its value, and
+// anything after "--", is left as it is.
+QStringList WithAllFolderApart(const QStringList& arguments, const QList<QCommandLineOption>& declared,
+                               QStringList& folders)
+{
+    const QString allWithValue = QStringLiteral("--all=");
+    QStringList apart;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == u"--") {
+            apart += arguments.mid(i);
+            break;
+        }
+        if (argument.startsWith(allWithValue)) {
+            apart.append(QStringLiteral("--all"));
+            folders.append(argument.mid(allWithValue.size()));
+            continue;
+        }
+        apart.append(argument);
+        const bool takesNext = argument.startsWith(u"--") && !argument.contains(u'=')
+                            && std::ranges::any_of(declared, [&argument](const QCommandLineOption& option) {
+                                   return !option.valueName().isEmpty() && option.names().contains(argument.mid(2));
+                               });
+        if (takesNext && i + 1 < arguments.size())
+            apart.append(arguments[++i]);
+    }
+    return apart;
 }
 
 }  // namespace
@@ -49,77 +105,57 @@ QString UsageText()
 
 CheckOptions ParseCheckOptions(const QStringList& arguments)
 {
-    CheckOptions options;
-    bool sfvGiven = false;
-    bool crcGiven = false;
-    QStringList positional;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == u"--") {
-            positional += arguments.mid(i + 1);
-            break;
-        }
-        if (!argument.startsWith(u'-') || argument == u"-") {
-            positional.append(argument);
-            continue;
-        }
-        const qsizetype equals = argument.indexOf(u'=');
-        const QString name = equals < 0 ? argument : argument.left(equals);
-        const bool takesValue = name == u"--sfv" || name == u"--save" || name == u"--all" || name == u"--demo-series";
-        if (!takesValue && equals >= 0)
-            return Refuse(QStringLiteral("option %1 takes no value").arg(name));
-        QString value;
-        if (takesValue) {
-            if (equals >= 0)
-                value = argument.mid(equals + 1);
-            else if (i + 1 < arguments.size())
-                value = arguments[++i];
-            if (value.isEmpty()) {
-                const QString what = name == u"--all" ? QStringLiteral("folder") : QStringLiteral("file");
-                return Refuse(QStringLiteral("option %1 needs a %2 name").arg(name, what));
-            }
-        }
-        if (name == u"--help" || name == u"-h") {
-            options.action = CheckOptions::Action::Help;
-            return options;
-        } else if (name == u"--version") {
-            options.action = CheckOptions::Action::Version;
-            return options;
-        } else if (name == u"--sfv") {
-            sfvGiven = true;
-            options.sfvFile = value;
-        } else if (name == u"--crc") {
-            crcGiven = true;
-        } else if (name == u"--save") {
-            options.reportFile = value;
-        } else if (name == u"--demo-series") {
-            options.demoFolder = value;
-        } else if (name == u"--all") {
-            options.allFolder = value;
-        } else if (name == u"-r" || name == u"--recursive") {
-            options.recursive = true;
-        } else if (name == u"--json") {
-            options.json = true;
-        } else if (name == u"--errors-only") {
-            options.errorsOnly = true;
-        } else {
-            return Refuse(QStringLiteral("unknown option %1").arg(argument));
-        }
+    const DeclaredOptions declared;
+    QCommandLineParser parser;
+    parser.addOptions(declared.all());
+    QStringList positional;  // the folders of "--all=FOLDER", then the parser's positional arguments
+    const bool parsed = parser.parse(QStringList{QStringLiteral("quillane-check")}
+                                     + WithAllFolderApart(arguments, declared.all(), positional));
+    positional += parser.positionalArguments();
+    if (parser.isSet(declared.help) || parser.isSet(declared.version)) {
+        CheckOptions answer;
+        answer.action = parser.isSet(declared.help) ? CheckOptions::Action::Help : CheckOptions::Action::Version;
+        return answer;
     }
-    if (!options.demoFolder.isEmpty()) {
-        if (sfvGiven || crcGiven || !options.reportFile.isEmpty() || !positional.isEmpty() || !options.allFolder.isEmpty()
-            || options.recursive || options.json || options.errorsOnly)
+    if (!parser.unknownOptionNames().isEmpty())
+        return Refuse(UnknownOptionMessage(parser.unknownOptionNames().front()));
+    // A value option last on the line gets no value at all; one written "--sfv=" an empty one.
+    for (const QCommandLineOption& option : {declared.sfv, declared.save, declared.demoSeries}) {
+        const QString name = option.names().front();
+        const QStringList values = parser.values(option);
+        const QString what = option.valueName() == u"FOLDER" ? QStringLiteral("folder") : QStringLiteral("file");
+        if (values.size() < parser.optionNames().count(name) || values.contains(QString()))
+            return Refuse(QStringLiteral("option --%1 needs a %2 name").arg(name, what));
+    }
+    if (!parsed)
+        return Refuse(parser.errorText());  // what is left is a value given to a flag, in the parser's words
+
+    CheckOptions options;
+    const bool sfvGiven = parser.isSet(declared.sfv);
+    const bool crcGiven = parser.isSet(declared.crc);
+    options.sfvFile = parser.value(declared.sfv);
+    options.reportFile = parser.value(declared.save);
+    options.recursive = parser.isSet(declared.recursive);
+    options.json = parser.isSet(declared.json);
+    options.errorsOnly = parser.isSet(declared.errorsOnly);
+    if (parser.isSet(declared.demoSeries)) {
+        const QStringList given = parser.optionNames();
+        if (!positional.isEmpty() || given.count(QStringLiteral("demo-series")) != given.size())
             return Refuse(QStringLiteral("--demo-series takes no other option and no START_FILE"));
+        options.demoFolder = parser.value(declared.demoSeries);
         options.action = CheckOptions::Action::DemoSeries;
         return options;
     }
     if (sfvGiven && crcGiven)
         return Refuse(QStringLiteral("--sfv and --crc cannot be used together"));
-    if (!options.allFolder.isEmpty()) {
-        if (!positional.isEmpty())
+    if (parser.isSet(declared.folder)) {
+        if (positional.size() > 1)
             return Refuse(QStringLiteral("START_FILE cannot be given with --all"));
+        if (positional.value(0).isEmpty())
+            return Refuse(QStringLiteral("option --all needs a folder name"));
         if (!options.reportFile.isEmpty())
             return Refuse(QStringLiteral("--save cannot be used with --all"));
+        options.allFolder = positional.front();
     } else if (options.recursive) {
         return Refuse(QStringLiteral("-r goes with --all"));
     } else if (positional.size() != 1) {

@@ -24,8 +24,9 @@ struct CheckOptions {
     QString usageError;  // why the command line was refused
 };
 
-// `arguments` without the program name. Options may come as "--sfv FILE" or "--sfv=FILE"; "--"
-// ends the options. "--sfv auto" asks for the SFV file to be found (a file named auto is "./auto").
+// `arguments` without the program name, options and START_FILE or FOLDER in any order. Options may
+// come as "--sfv FILE" or "--sfv=FILE"; "--" ends the options. "--sfv auto" asks for the SFV file to
+// be found (a file named auto is "./auto").
 CheckOptions ParseCheckOptions(const QStringList& arguments);
 
 QString UsageText();

@@ -18,11 +18,8 @@ int main(int argc, char** argv)
     standardOutput.open(stdout, QIODevice::WriteOnly);
     QTextStream output(&standardOutput);
     QTextStream errors(stderr);
-    // Arguments are decoded as file names are, so a path that is not valid UTF-8 still opens.
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << quil::NameFromNative(argv[i]);
-    int status = quil::cli::RunCheckCommand(arguments, output, errors, ::isatty(STDERR_FILENO));
+    int status = quil::cli::RunCheckCommand(quil::ArgumentsFromNative(argc, argv), output, errors,
+                                            ::isatty(STDERR_FILENO));
     output.flush();
     // Rows and a report that never reached standard output (a full device, a closed pipe) are a
     // failure, not a silent success; closing is where a delayed write error shows.

@@ -58,6 +58,14 @@ QString NameFromNative(const QByteArray& bytes)
     return name;
 }
 
+QStringList ArgumentsFromNative(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(NameFromNative(argv[i]));
+    return arguments;
+}
+
 QByteArray NativePath(const QString& path)
 {
     QByteArray bytes;

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -13,6 +14,10 @@ namespace quil {
 // A name's bytes read as UTF-8; each byte that is no part of valid UTF-8 (a Latin-1 "é") becomes
 // one of U+DC80..U+DCFF, a lone surrogate no valid name decodes to, so NativePath gives the byte back.
 QString NameFromNative(const QByteArray& bytes);
+
+// A program's arguments after its name, each decoded by NameFromNative, so that a path that is not
+// valid UTF-8 still opens.
+QStringList ArgumentsFromNative(int argc, char** argv);
 
 // The bytes of `path` for the system: the inverse of NameFromNative.
 QByteArray NativePath(const QString& path);

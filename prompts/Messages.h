@@ -22,6 +22,20 @@ inline QString NoSeriesFoundMessage(const QString& folder)
     return QStringLiteral("No Archive Series Found In %1!").arg(folder);
 }
 
+// A refused command line of `program`, as the two lines for standard error: the problem, then where
+// the usage is.
+inline QString UsageErrorMessage(const QString& program, const QString& problem)
+{
+    return QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(program, problem);
+}
+
+// An option the command line does not know, by the name the parser reports (without its dashes).
+inline QString UnknownOptionMessage(const QString& name)
+{
+    const QString dashes = name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+    return QStringLiteral("unknown option %1%2").arg(dashes, name);
+}
+
 // A message followed, on the next line, by why it happened; the message alone without a reason.
 inline QString WithReason(const QString& message, const QString& reason)
 {

@@ -9,14 +9,17 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("says");  // the start of standard output, or of standard error when refused
+        // The start of standard output; when refused, the problem on the first of standard error's two lines.
+        QTest::addColumn<QString>("says");
         QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: quillane [START_FILE | FOLDER]\n";
+        QTest::newRow("-h") << QStringList{"-h"} << 0 << "Usage: quillane [START_FILE | FOLDER]\n";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "quillane (Quillane) 3.1.005\n";
-        QTest::newRow("unknown option") << QStringList{"--fast"} << 2 << "quillane: unknown option --fast\n";
-        QTest::newRow("two paths") << QStringList{".", ".."} << 2
-                                   << "quillane: only one START_FILE or FOLDER may be given\n";
-        QTest::newRow("a name after --") << QStringList{"--", "--help"} << 2
-                                         << "quillane: --help: no such file or folder\n";
+        QTest::newRow("version after a path") << QStringList{".", "--version"} << 0 << "quillane (Quillane) 3.1.005\n";
+        QTest::newRow("unknown option") << QStringList{"--fast"} << 2 << "unknown option --fast";
+        QTest::newRow("unknown short option") << QStringList{".", "-x"} << 2 << "unknown option -x";
+        QTest::newRow("two paths") << QStringList{".", ".."} << 2 << "only one START_FILE or FOLDER may be given";
+        QTest::newRow("no such path") << QStringList{"none/x.rar"} << 2 << "none/x.rar: no such file or folder";
+        QTest::newRow("a name after --") << QStringList{"--", "--help"} << 2 << "--help: no such file or folder";
     }
     void answersOnTheTerminal()
     {
@@ -34,9 +37,14 @@ private slots:
         QCOMPARE(process.exitCode(), status);
         const QString output = QString::fromUtf8(process.readAllStandardOutput());
         const QString errors = QString::fromUtf8(process.readAllStandardError());
-        QVERIFY2((status == 0 ? output : errors).startsWith(says), qPrintable(output + errors));
+        if (status == 2) {
+            QCOMPARE(output, QString());
+            QCOMPARE(errors, "quillane: " + says + "\nTry 'quillane --help'.\n");
+            return;
+        }
+        QVERIFY2(output.startsWith(says), qPrintable(output + errors));
         // The usage names the help document the build placed beside the program.
-        if (status == 0 && arguments == QStringList{"--help"})
+        if (arguments == QStringList{"--help"})
             QVERIFY(output.endsWith("The help (F1 in the window): " QUILLANE_BUILT_APP_FOLDER "/quil.html\n"));
     }
 };

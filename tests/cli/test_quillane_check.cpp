@@ -1,11 +1,16 @@
 // test_quillane_check.cpp - quillane-check as a user runs it: output, report file and exit status.
+#include "cli/CheckCommand.h"
+#include "os/SystemCalls.h"
 #include "tests/support/TempSeries.h"
 
+#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
+
+#include <cerrno>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -43,6 +48,37 @@ Outcome Run(const QStringList& arguments, const QString& folder, const QStringLi
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
+
+// Runs quillane-check's command in this process, as on a terminal when `showProgress`; standard
+// output and standard error go to one transcript, in the order they were written.
+Outcome RunHere(const QStringList& arguments, bool showProgress = false)
+{
+    QBuffer terminal;
+    terminal.open(QIODevice::WriteOnly);
+    QTextStream output(&terminal);
+    QTextStream errors(&terminal);
+    const int status = cli::RunCheckCommand(arguments, output, errors, showProgress);
+    output.flush();
+    errors.flush();
+    return {status, QString::fromUtf8(terminal.data()), {}};
+}
+
+// Every open of a file named `name` is refused, as for a volume its owner keeps to himself: the
+// tests run as root, who reads a file whatever its mode says.
+struct NoAccessTo : crc::SystemCalls {
+    explicit NoAccessTo(const QByteArray& name) : name_('/' + name) {}
+    int open(const char* path, int flags, mode_t mode) override
+    {
+        if (QByteArray(path).endsWith(name_)) {
+            errno = EACCES;
+            return -1;
+        }
+        return SystemCalls::open(path, flags, mode);
+    }
+
+private:
+    QByteArray name_;
+};
 
 // Everything from the report on, after the rows and their blank line.
 QString ReportPart(const QString& output)
@@ -135,7 +171,7 @@ private slots:
         QVERIFY(checked.output.contains("Total Errors/Differences Found: 9\n"));  // four missing, five short
     }
 
-    void refusalsUsageHelpAndVersion_data()
+    void refusalsHelpAndVersion_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
@@ -146,27 +182,15 @@ private slots:
                                              << "Error While Saving Report File!\nCannot write /proc/none/r.txt: ";
         QTest::newRow("sfv file absent") << QStringList{"--sfv", "none.sfv", "x.rar"} << 2
                                          << "Error While Opening SFV File!\nCannot read ";
-        QTest::newRow("both modes") << QStringList{"--sfv", "a.sfv", "--crc", "x.rar"} << 2 << "Usage: quillane-check";
-        QTest::newRow("unknown option") << QStringList{"--fast", "x.rar"} << 2 << "Usage: quillane-check";
-        QTest::newRow("no start file") << QStringList{"--crc"} << 2 << "Usage: quillane-check";
-        QTest::newRow("value missing") << QStringList{"x.rar", "--save"} << 2 << "Usage: quillane-check";
         QTest::newRow("demo series not written") << QStringList{"--demo-series", "/proc/none"} << 2
                                                  << "Error While Creating Test Series!\n\n/proc/none/quiltest.r00: ";
-        QTest::newRow("demo series and a start file") << QStringList{"--demo-series", ".", "x.rar"} << 2
-                                                      << "Usage: quillane-check";
-        QTest::newRow("demo series and --json") << QStringList{"--demo-series", ".", "--json"} << 2
-                                                << "Usage: quillane-check";
         QTest::newRow("zip without .z01") << QStringList{"y.zip"} << 2 << "Select an Archive File First!\n";
-        QTest::newRow("-r alone") << QStringList{"-r", "x.rar"} << 2 << "quillane-check: -r goes with --all\n";
-        QTest::newRow("--all and a start file") << QStringList{"--all", ".", "x.rar"} << 2 << "Usage: quillane-check";
-        QTest::newRow("--all and --save") << QStringList{"--all", ".", "--save", "r.txt"} << 2
-                                          << "Usage: quillane-check";
         QTest::newRow("--all folder absent") << QStringList{"--all", "none"} << 2
                                              << "Cannot read none: no such folder\n";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: quillane-check [--sfv SFV_FILE | --crc]";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "quillane-check (Quillane) ";
     }
-    void refusalsUsageHelpAndVersion()
+    void refusalsHelpAndVersion()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
@@ -177,6 +201,148 @@ private slots:
         const Outcome run = Run(arguments, series.folder());
         QCOMPARE(run.status, status);
         QVERIFY2((status == 2 ? run.errors : run.output).contains(says), qPrintable(run.output + run.errors));
+    }
+
+    // A refused command line gets the problem and a pointer to --help, never the whole usage.
+    void usageErrorsAreTwoLines_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("both modes") << QStringList{"--sfv", "a.sfv", "--crc", "x.rar"}
+                                    << "--sfv and --crc cannot be used together";
+        QTest::newRow("unknown option") << QStringList{"x.rar", "--fast"} << "unknown option --fast";
+        QTest::newRow("unknown short option") << QStringList{"-rx", "--all", "."} << "unknown option -x";
+        QTest::newRow("no start file") << QStringList{"--crc"} << "no START_FILE given";
+        QTest::newRow("two start files") << QStringList{"x.rar", "x.r00"} << "only one START_FILE may be given";
+        QTest::newRow("value missing") << QStringList{"x.rar", "--save"} << "option --save needs a file name";
+        QTest::newRow("value empty") << QStringList{"--sfv=", "x.rar"} << "option --sfv needs a file name";
+        QTest::newRow("demo series folder missing") << QStringList{"--demo-series"}
+                                                    << "option --demo-series needs a folder name";
+        QTest::newRow("value on a flag") << QStringList{"--crc=yes", "x.rar"} << "Unexpected value after '--crc'.";
+        QTest::newRow("demo series and a start file") << QStringList{"--demo-series", ".", "x.rar"}
+                                                      << "--demo-series takes no other option and no START_FILE";
+        QTest::newRow("demo series and --json") << QStringList{"--json", "--demo-series", "."}
+                                                << "--demo-series takes no other option and no START_FILE";
+        QTest::newRow("-r alone") << QStringList{"-r", "x.rar"} << "-r goes with --all";
+        QTest::newRow("--all without a folder") << QStringList{"-r", "--all"} << "option --all needs a folder name";
+        QTest::newRow("--all= without a folder") << QStringList{"--all="} << "option --all needs a folder name";
+        QTest::newRow("--all and a start file") << QStringList{"--all", ".", "x.rar"}
+                                                << "START_FILE cannot be given with --all";
+        QTest::newRow("--all and --save") << QStringList{"--all", ".", "--save", "r.txt"}
+                                          << "--save cannot be used with --all";
+    }
+    void usageErrorsAreTwoLines()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, problem);
+        TempSeries series;
+        series.add("x.rar", 5);
+        series.add("x.r00", 5);
+        const Outcome run = Run(arguments, series.folder());
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.output, QString());
+        QCOMPARE(run.errors, "quillane-check: " + problem + "\nTry 'quillane-check --help'.\n");
+    }
+
+    // Options, START_FILE and FOLDER in any order, and each value in either form, ask for one check.
+    void optionsInAnyOrder_data()
+    {
+        QTest::addColumn<QList<QStringList>>("orders");
+        QTest::addColumn<int>("status");
+        QTest::newRow("--all and -r") << QList<QStringList>{{"--all", "-r", "."}, {"--all", ".", "-r"},
+                                                           {"-r", "--all", "."}, {"--recursive", "--all=."}}
+                                      << 0;
+        QTest::newRow("--sfv FILE") << QList<QStringList>{{"--sfv", "x.sfv", "x.rar"}, {"x.rar", "--sfv=x.sfv"}}
+                                    << 0;
+        // auto finds x.sfv; the file named auto lists wrong values.
+        QTest::newRow("--sfv auto") << QList<QStringList>{{"--sfv", "auto", "x.rar"}, {"x.rar", "--sfv=auto"}} << 0;
+        QTest::newRow("the file auto") << QList<QStringList>{{"--sfv", "./auto", "x.rar"}, {"x.rar", "--sfv=./auto"}}
+                                       << 1;
+        QTest::newRow("flags") << QList<QStringList>{{"--json", "--errors-only", "--crc", "x.rar"},
+                                                     {"x.rar", "--crc", "--errors-only", "--json"}}
+                               << 0;
+        QTest::newRow("a start file named like an option")
+            << QList<QStringList>{{"--crc", "--", "-x.rar"}, {"--crc", "./-x.rar"}} << 0;
+    }
+    void optionsInAnyOrder()
+    {
+        QFETCH(QList<QStringList>, orders);
+        QFETCH(int, status);
+        TempSeries tree;
+        QVERIFY(QDir(tree.folder()).mkpath("sub"));
+        for (const char* name : {"x.rar", "x.r00", "-x.rar", "-x.r00", "sub/c.part1.rar", "sub/c.part2.rar"})
+            tree.add(name, 5);
+        tree.write("x.sfv", (SfvLine("x.rar", 5) + SfvLine("x.r00", 5)).toUtf8());
+        tree.write("auto", "x.rar 00000000\r\nx.r00 00000000\r\n");
+        const Outcome first = Run(orders.front(), tree.folder());
+        QCOMPARE(first.status, status);
+        QVERIFY2(!first.output.isEmpty(), qPrintable(first.errors));
+        for (const QStringList& arguments : orders.mid(1)) {
+            const Outcome run = Run(arguments, tree.folder());
+            QCOMPARE(QStringList({QString::number(run.status), run.output, run.errors}),
+                     QStringList({QString::number(first.status), first.output, first.errors}));
+        }
+    }
+
+    // A volume that is there but cannot be read says why: in its JSON row, or on standard error
+    // right after its row line.
+    void unreadableVolumeGivesItsReason_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("folder");  // x.r00 is a folder; else a file nobody may open
+        QTest::addColumn<QString>("reason");
+        for (const bool json : {false, true}) {
+            const QStringList format = json ? QStringList{"--json"} : QStringList{};
+            const QString name = json ? "json, " : "row lines, ";
+            QTest::newRow(qPrintable(name + "no access")) << format + QStringList{"--crc"} << false
+                                                          << "Permission denied";
+            QTest::newRow(qPrintable(name + "a folder")) << format << true << "not a regular file";
+        }
+    }
+    void unreadableVolumeGivesItsReason()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, folder);
+        QFETCH(QString, reason);
+        TempSeries series;
+        for (const char* name : {"x.rar", "x.r01"})
+            series.add(name, 5);
+        if (folder)
+            QVERIFY(QDir(series.folder()).mkdir("x.r00"));
+        else
+            series.add("x.r00", 5);
+        NoAccessTo noAccess("x.r00");
+        const crc::SystemCallsOverride installed(noAccess);
+        const QString because = "Cannot read " + series.path("x.r00") + ": " + reason;
+        const Outcome run = RunHere(arguments + QStringList{series.path("x.rar")});
+        QCOMPARE(run.status, 1);
+        if (!arguments.contains("--json")) {
+            QVERIFY2(run.output.contains("\tx.r00\t?\t?\n" + because + "\nOK\tx.r01\t"), qPrintable(run.output));
+            return;
+        }
+        const QJsonArray rows = QJsonDocument::fromJson(run.output.toUtf8())["rows"].toArray();
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows.at(1)["reason"].toString(), because);
+        QCOMPARE(rows.at(0)["reason"], QJsonValue(QJsonValue::Undefined));
+    }
+
+    // On a terminal the progress line stands on standard error while a volume is read, and is
+    // taken off before each row, so that no row line starts behind it.
+    void progressLineIsClearedBeforeEachRow()
+    {
+        TempSeries series;
+        for (const char* name : {"x.rar", "x.r00"})
+            series.add(name, 5);
+        const Outcome run = RunHere({"--crc", series.path("x.rar")}, true);
+        QCOMPARE(run.status, 0);
+        const QString clear = "\r\x1b[K";
+        // The counts are the run's business; the bytes around them are the terminal's.
+        const QString transcript =
+            run.output.left(run.output.indexOf("\n\n") + 2).replace(QRegularExpression("\\(\\d+ of \\d+\\)"), "(n)");
+        const QString row0 = "OK\tx.rar\t0,005\t" + TempSeries::crcTextFor("x.rar", 5) + "\n";
+        const QString row1 = "OK\tx.r00\t0,005\t" + TempSeries::crcTextFor("x.r00", 5) + "\n";
+        QCOMPARE(transcript,
+                 clear + "Checking x.rar... (n)" + clear + row0 + clear + "Checking x.r00... (n)" + clear + row1 + "\n");
     }
 
     // Where the report must not go, and standard output that takes nothing: refused with the reason,
@@ -272,6 +438,11 @@ private slots:
         QCOMPARE(all.output.section('\n', -2, -2), "Problems\t./d\uFFFD/" + shown + ".rar\t1");
         QVERIFY(all.output.contains("OK\t" + shown + ".r00\t0,005\tCBF53A1C\nMissing\t" + shown + ".r01\t?\t?\n"));
         QVERIFY(all.output.contains("Starting Archive Filename: " + shown + ".rar\n"));
+        // Named on the command line by its bytes, which a shell passes on as they are.
+        const QStringList byBytes{"sh", "-c", "exec \"$0\" \"$(printf 'd\\351/\\351t\\351.rar')\""};
+        const Outcome named = Run({}, series.folder(), byBytes);
+        QCOMPARE(named.status, 1);
+        QVERIFY2(named.output.startsWith("OK\t" + shown + ".rar\t0,005\tSkipped\n"), qPrintable(named.errors));
     }
 
     // The read-only promise: every mode, with the report saved elsewhere, leaves each byte, size and

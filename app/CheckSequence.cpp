@@ -16,6 +16,7 @@
 #include "layout/TwipUnits.h"
 #include "layout/WindowGeometry.h"
 #include "report/Product.h"
+#include "series/CheckRun.h"
 #include "series/DemoSeries.h"
 #include "prompts/Messages.h"
 #include "series/NameEscapes.h"
@@ -24,7 +25,6 @@
 #include "series/StartFiles.h"
 #include "prompts/StatusPopup.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -68,7 +68,7 @@ QString StartUpCaption()
     return ProductName() + QStringLiteral(" (V") + VersionText() + u')';
 }
 
-CheckSequence::CheckSequence(Prompts& prompts) : prompts_(prompts), run_(*this, crc_)
+CheckSequence::CheckSequence(Prompts& prompts) : prompts_(prompts)
 {
     setObjectName(QStringLiteral("CheckSequence"));
     setWindowIcon(WindowIcon());
@@ -139,6 +139,11 @@ void CheckSequence::ConnectControls()
     connect(HelpButton, &QPushButton::clicked, this, [this] { prompts_.showHelp(); });
     connect(About, &QPushButton::clicked, this, &CheckSequence::About_Click);
     connect(Exit_Button, &QPushButton::clicked, this, &QWidget::close);
+    connect(&check_, &CheckWorker::memberRow, this, &CheckSequence::AddMemberRow);
+    connect(&check_, &CheckWorker::status, this, &CheckSequence::ShowStatus);
+    connect(&check_, &CheckWorker::progress, this, &CheckSequence::SetProgress);
+    connect(&check_, &CheckWorker::progressTip, this, &CheckSequence::SetProgressTip);
+    connect(&check_, &CheckWorker::finished, this, &CheckSequence::CheckSeq_Finished);
     connect(Banner, &PictureBox::doubleClicked, this, &CheckSequence::Banner_DblClick);
     connect(Stretcher, &PictureBox::doubleClicked, this, &CheckSequence::Banner_DblClick);
     AddHelpKey(*this, prompts_);
@@ -173,8 +178,8 @@ void CheckSequence::Form_Unload()
     if (unloaded_)
         return;
     unloaded_ = true;
-    // A walk still going ends at its next member, and its report never opens: the window stays shut.
-    StopButton_Click();
+    // A run still going ends, and its report never opens: the window stays shut.
+    check_.StopAndWait();
     ErrorGrid->clear();
     ErrorGrid->setColumnCount(0);
     WriteLastDir(FTV->selectedFolder());
@@ -258,35 +263,43 @@ void CheckSequence::CheckSeq_Click()
     SetProgress(0, CheckRun::ProgressMaximum(*series_));
     ResetMemberList();
     lastRun_.reset();
-    const std::optional<RunChoice> choice = AskRunChoice(prompts_, sfvDialog_, fileListFolder_);
+    std::optional<RunChoice> choice = AskRunChoice(prompts_, sfvDialog_, fileListFolder_);
     // The window may have been closed while a question was open.
     if (!choice || unloaded_)
         return;
 
     EnableControls(false);
     SetBusy(true);
-    lastRun_ = run_.Run(*series_, choice->mode, choice->sfv ? &*choice->sfv : nullptr);
+    check_.Start(*series_, choice->mode, std::move(choice->sfv));
+}
+
+void CheckSequence::CheckSeq_Finished(const RunResult& run)
+{
+    lastRun_ = run;
     SetBusy(false);
     SetProgress(PB->maximum(), PB->maximum());
     EnableControls(true);
-    if (lastRun_->cancelled) {
+    // A run that ended as the window closed counts as stopped: no report brings the window back.
+    if (lastRun_->cancelled || unloaded_) {
         ShowStatus(QStringLiteral("Checking Cancelled"));
-        return;
+    } else {
+        ShowStatus(QStringLiteral("Displaying Results..."));
+        ShowReport(*lastRun_);
+        ShowStatus(QStringLiteral("Ready"));
     }
-    ShowStatus(QStringLiteral("Displaying Results..."));
-    ShowReport(*lastRun_);
-    ShowStatus(QStringLiteral("Ready"));
+    emit checkEnded();
 }
 
 void CheckSequence::StopButton_Click()
 {
-    run_.Stop();
+    check_.Stop();
 }
 
 void CheckSequence::ErrorGrid_DblClick()
 {
+    // Rows explain themselves against the run they came from, once it has ended.
     const QTreeWidgetItem* item = ErrorGrid->currentItem();
-    if (!CheckSeq->isEnabled() || !item || !lastRun_)
+    if (!item || !lastRun_)
         return;
     const MemberRow row{item->data(0, kNameRole).toString(), item->text(1), item->text(2),
                         static_cast<MemberStatus>(item->data(0, kStatusRole).toInt()),
@@ -319,8 +332,8 @@ void CheckSequence::Banner_DblClick()
 
 void CheckSequence::WriteDemoSeries()
 {
-    // The generator writes into the folder being walked; it waits until the run is over.
-    if (!CheckSeq->isEnabled())
+    // The generator would write into the folder being walked; it waits until the run is over.
+    if (check_.Running())
         return;
     quil::WriteDemoSeries(fileListFolder_, prompts_, [this](const QString& text) { ShowStatus(text); });
 }
@@ -374,11 +387,6 @@ void CheckSequence::SetBusy(bool busy)
         return;
     busy_ = busy;
     SetBusyCursor(busy);
-}
-
-void CheckSequence::ProcessEvents()
-{
-    QCoreApplication::processEvents();
 }
 
 void CheckSequence::ShowReport(const RunResult& run)

@@ -2,11 +2,9 @@
 #pragma once
 
 #include "app/TwipLayout.h"
-#include "crc/clsCRC.h"
 #include "prompts/clsOpenSave.h"
-#include "series/CheckRun.h"
+#include "series/CheckWorker.h"
 #include "series/RunResult.h"
-#include "series/RunView.h"
 #include "series/Series.h"
 
 #include <QWidget>
@@ -32,7 +30,7 @@ class Prompts;
 QString LoadCaption();
 QString StartUpCaption();
 
-class CheckSequence : public QWidget, public RunView {
+class CheckSequence : public QWidget {
     Q_OBJECT
 public:
     explicit CheckSequence(Prompts& prompts);
@@ -43,17 +41,14 @@ public:
     // The series of the start file picked; null when none is.
     const Series* SelectedSeries() const { return series_ ? &*series_ : nullptr; }
 
-    // RunView: what the check run shows.
-    void AddMemberRow(const MemberRow& row) override;
-    void ShowStatus(const QString& text) override;
-    void SetProgress(int value, int maximum) override;
-    void SetProgressTip(const QString& tip) override;
-    void ProcessEvents() override;
-
     // Empties the member list and rebuilds its columns.
     void ResetMemberList();
     // Enables the start controls; the Stop button shows exactly while they are disabled.
     void EnableControls(bool enable);
+
+signals:
+    // A check has ended: its statuses are shown, and its report window, if it had one, has closed.
+    void checkEnded();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -70,24 +65,29 @@ private:
     // Shows why the picked series cannot be checked or listed; true when it cannot.
     bool RefuseShortSeqList();
     void CheckSeq_Click();
+    void CheckSeq_Finished(const RunResult& run);
     void StopButton_Click();
     void ErrorGrid_DblClick();
     void ShowSequence_Click();
     void About_Click();
     void Banner_DblClick();
     void WriteDemoSeries();
+    // What the check run shows, as its signals arrive.
+    void AddMemberRow(const MemberRow& row);
+    void ShowStatus(const QString& text);
+    void SetProgress(int value, int maximum);
+    void SetProgressTip(const QString& tip);
     void SetBusy(bool busy);
     void ShowReport(const RunResult& run);
     void RebuildColumns();
     void DockStatusBar();
 
     Prompts& prompts_;
-    clsCRC crc_;
     clsOpenSave sfvDialog_;
-    CheckRun run_;
+    CheckWorker check_;
     QString fileListFolder_;
     std::optional<Series> series_;     // the start file picked, with its found list
-    std::optional<RunResult> lastRun_;  // what the member list shows
+    std::optional<RunResult> lastRun_;  // what the member list shows, once its run has ended
     bool busy_ = false;
     bool unloaded_ = false;  // the folder is stored once, however often the window is closed
 

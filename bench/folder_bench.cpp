@@ -29,7 +29,6 @@ public:
     void ShowStatus(const QString&) override {}
     void SetProgress(int, int) override {}
     void SetProgressTip(const QString&) override {}
-    void ProcessEvents() override {}
     int rows = 0;
 };
 

@@ -26,7 +26,6 @@ public:
     void ShowMemberStatus(const QString& text) override;
     void SetProgress(int value, int maximum) override;
     void SetProgressTip(const QString&) override {}
-    void ProcessEvents() override {}
 
     // Takes the progress line off the terminal once the run is over.
     void ClearProgressLine();

@@ -26,7 +26,6 @@ public:
     void ShowStatus(const QString&) override {}
     void SetProgress(int value, int maximum) override { FUZZ_EXPECT(value >= 0 && value <= maximum); }
     void SetProgressTip(const QString&) override {}
-    void ProcessEvents() override {}
 };
 
 // The folder's files: at most 32 names separated by NUL bytes, "/" read as "_"; each file holds as

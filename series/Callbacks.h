@@ -10,7 +10,4 @@ namespace quil {
 // Puts a text in the status line (and repaints it at once, in a window).
 using ShowStatusFn = std::function<void(const QString& text)>;
 
-// Lets pending user-interface events (a click on Stop) happen.
-using ProcessEventsFn = std::function<void()>;
-
 }  // namespace quil

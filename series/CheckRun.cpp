@@ -47,7 +47,6 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     sfv_ = mode == CheckMode::SfvCheck ? sfv : nullptr;
     if (sfv_)
         result_.sfvPath = sfv_->path();
-    stopRequested_ = false;
     progressMaximum_ = ProgressMaximum(series);
     result_.FileCounter = 1;
 
@@ -61,7 +60,7 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     }
     finder_.reset();
     crc_.ReleaseBuffer();  // the reader threads and their memory go back to the system between runs
-    result_.cancelled = stopRequested_;
+    result_.cancelled = stopRequested_.exchange(false);  // the next run starts afresh
     return std::move(result_);
 }
 
@@ -114,14 +113,10 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
             result_.ReferenceSize = size;
         return size != result_.ReferenceSize ? MemberStatus::BadSize : MemberStatus::OK;
     };
-    const auto processEvents = [this] { view_.ProcessEvents(); };
-    const auto keepReading = [this] {
-        view_.ProcessEvents();
-        return !stopRequested_;
-    };
+    const auto keepReading = [this] { return !stopRequested_; };
     switch (result_.mode) {
     case CheckMode::SfvCheck: {
-        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, ExpectedCrc(name), processEvents, keepReading);
+        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, ExpectedCrc(name), keepReading);
         if (crc.cancelled)
             return;  // stopped midway: the member has no verdict
         AddRow(name, crc.readFailed() ? file.size : crc.bytes, crc.readFailed() ? kUnknown : crc.text,
@@ -133,7 +128,7 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
         break;
     case CheckMode::CrcReport: {
         // A volume that cannot be read has no CRC to report: it counts as missing.
-        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, std::nullopt, processEvents, keepReading);
+        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, std::nullopt, keepReading);
         if (crc.cancelled)
             return;
         if (crc.readFailed())

@@ -5,6 +5,7 @@
 #include "series/MemberFile.h"
 #include "series/RunResult.h"
 
+#include <atomic>
 #include <optional>
 
 namespace quil {
@@ -23,7 +24,9 @@ public:
     // table for an SFV check and ignored otherwise. Rows reach the view as they are decided.
     RunResult Run(const Series& series, CheckMode mode, const SfvTable* sfv = nullptr);
 
-    // Ends the walk before its next member; the result then says it was cancelled.
+    // Ends the walk before its next member and abandons a volume being read; the result then says
+    // it was cancelled. Any thread may call it; a Stop before Run ends that run after its first
+    // member, so a run started on another thread cannot miss it.
     void Stop() { stopRequested_ = true; }
 
     // The progress bar's maximum for a series: its number of found members.
@@ -50,7 +53,7 @@ private:
     const SfvTable* sfv_ = nullptr;
     std::optional<MemberFinder> finder_;
     int progressMaximum_ = 0;
-    bool stopRequested_ = false;
+    std::atomic<bool> stopRequested_ = false;
 };
 
 }  // namespace quil

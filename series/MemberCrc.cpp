@@ -7,13 +7,9 @@
 namespace quil {
 
 MemberCrc ComputeMemberCrc(clsCRC& crc, const QString& memberPath, const std::optional<QString>& expected,
-                           const ProcessEventsFn& processEvents, const KeepReadingFn& keepReading)
+                           const KeepReadingFn& keepReading)
 {
-    if (processEvents)
-        processEvents();
     const FileCrc value = crc.CalculateFile(memberPath, keepReading);
-    if (processEvents)
-        processEvents();
     MemberCrc result;
     if (value.cancelled) {
         result.cancelled = true;

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "crc/clsCRC.h"
-#include "series/Callbacks.h"
 
 #include <QString>
 
@@ -21,10 +20,9 @@ struct MemberCrc {
 };
 
 // The CRC-32 text of the member file at `memberPath`; with an `expected` value, whether it equals
-// it (letter case ignored). Pending events are processed right before and right after the
-// computation and, through `keepReading`, every few milliseconds while a volume is read, so the
-// window stays live and a Stop can abandon a large volume midway.
+// it (letter case ignored). `keepReading` is asked every few milliseconds while a volume is read,
+// so a Stop can abandon a large volume midway.
 MemberCrc ComputeMemberCrc(clsCRC& crc, const QString& memberPath, const std::optional<QString>& expected,
-                           const ProcessEventsFn& processEvents, const KeepReadingFn& keepReading = {});
+                           const KeepReadingFn& keepReading = {});
 
 }  // namespace quil

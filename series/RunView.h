@@ -19,8 +19,6 @@ public:
     // Progress runs from 0 to `maximum`; the tip says in words what the bar shows.
     virtual void SetProgress(int value, int maximum) = 0;
     virtual void SetProgressTip(const QString& tip) = 0;
-    // Lets pending events (a click on Stop, a window close) happen.
-    virtual void ProcessEvents() = 0;
 };
 
 }  // namespace quil

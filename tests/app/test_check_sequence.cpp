@@ -13,11 +13,13 @@
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempSeries.h"
 
+#include <QFile>
 #include <QListWidget>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -110,13 +112,26 @@ class CheckSequenceTest : public QObject {
         return rows;
     }
 
-    // long.rar and long.r00 to long.r39 with a CRC report: the run looks at events around every
-    // member, so a click or a close acts in the middle of it. `midway` runs once three rows show.
-    void RunALongCrcReport(test::TempSeries& dir, std::function<void()> midway)
+    // Starts a check with `start` and waits until it has ended; false when it never did.
+    bool RunsToItsEnd(const std::function<void()>& start)
+    {
+        QSignalSpy ended(window.get(), &CheckSequence::checkEnded);
+        start();
+        return !ended.isEmpty() || ended.wait(20000);
+    }
+
+    // Opens long.rar, long.r00 and long.r01 of 4 KiB, long.r02 of 4 GiB (sparse: no disk, yet reading it
+    // lasts far longer than a Stop or a close takes to act) and long.r03 to long.r39, with a CRC report
+    // to come. `midway` runs once three rows show, while long.r02 is read.
+    void OpenALongSeries(test::TempSeries& dir, std::function<void()> midway)
     {
         dir.add("long.rar", 4096);
         for (int i = 0; i < 40; ++i)
             dir.add(QStringLiteral("long.r%1").arg(i, 2, 10, QChar(u'0')), 4096);
+        QFile large(dir.path("long.r02"));
+        QVERIFY(large.open(QIODevice::WriteOnly));
+        QVERIFY(large.resize(qint64{4} << 30));
+        large.close();
         prompts.queueAnswer(Answer::No);
         prompts.queueAnswer(Answer::Yes);
         Open(dir.folder());
@@ -125,9 +140,6 @@ class CheckSequenceTest : public QObject {
             if (grid->topLevelItemCount() == 3)
                 midway();
         });
-        test::ModalDriver report([](QDialog&) {});
-        QTest::mouseClick(Find<QPushButton>("CheckSeq"), Qt::LeftButton);
-        QVERIFY(!report.opened);
     }
 
     // x.rar, x.r00 and x.r03 hold "123456789" (CRC-32 CBF43926); x.r01 holds "abc" (352441C2);
@@ -269,10 +281,12 @@ private slots:
         Open(dir.folder());
 
         test::ModalDriver report([](QDialog&) {});  // what it says is the report window's own test
-        if (sfv)
-            QTest::mouseClick(Find<QPushButton>("CheckSeq"), Qt::LeftButton);
-        else
-            DoubleClick(Find<QListWidget>("FileList"), 0);
+        QVERIFY(RunsToItsEnd([&] {
+            if (sfv)
+                QTest::mouseClick(Find<QPushButton>("CheckSeq"), Qt::LeftButton);
+            else
+                DoubleClick(Find<QListWidget>("FileList"), 0);
+        }));
         QVERIFY(report.opened);
         QCOMPARE(Rows(), rows);
         auto* bar = Find<QProgressBar>("PB");
@@ -291,30 +305,65 @@ private slots:
         QCOMPARE(prompts.messageTexts().mid(before), QStringList(sfv ? 3 : 1, explanation));
     }
 
-    // What a stopped run keeps and shows is the check run's test; here the window's Stop and close must reach it.
-    void stopOrCloseEndsACrcRunMidway()
+    // What a stopped run keeps is the check run's test; here the run goes on beside a live window. The
+    // click has returned before the first rows show, a timer fires while a large volume is read, and the
+    // Stop it clicks ends the run there: "Checking Cancelled", the rows so far, no report.
+    void stopEndsARunMidwayWithTheRowsSoFar()
     {
-        test::TempSeries dir, closed;
+        test::TempSeries dir;
+        bool clickReturned = false;
         QStringList duringRun;
-        RunALongCrcReport(dir, [&] {
+        OpenALongSeries(dir, [&] {
             auto* stop = Find<QPushButton>("StopButton");
             const qsizetype before = prompts.messages.size();
-            DoubleClick(Find<QTreeWidget>("ErrorGrid"), 0);  // rows explain themselves only after the run
-            duringRun << QString::number(stop->isVisible()) << QString::number(Find("CheckSeq")->isEnabled())
-                      << QString::number(prompts.messages.size() - before);
-            // Clicked as the person would: the click is acted on when the run next looks at events.
-            QTimer::singleShot(0, stop, [stop] { QTest::mouseClick(stop, Qt::LeftButton); });
+            duringRun << QString::number(clickReturned) << QString::number(stop->isVisible())
+                      << QString::number(Find("CheckSeq")->isEnabled());
+            // While the run goes on: rows explain themselves only after it, the demonstration series is not
+            // written into the folder it walks, and a second click starts nothing.
+            DoubleClick(Find<QTreeWidget>("ErrorGrid"), 0);
+            QTest::keyClick(window.get(), Qt::Key_F10, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+            QTest::mouseClick(Find<QPushButton>("CheckSeq"), Qt::LeftButton);
+            DoubleClick(Find<QListWidget>("FileList"), 0);
+            duringRun << QString::number(prompts.messages.size() - before);
+            QTimer::singleShot(20, stop, [stop] { QTest::mouseClick(stop, Qt::LeftButton); });
         });
-        QCOMPARE(duringRun, QStringList({"1", "0", "0"}));  // Stop shown, Check disabled, no popup
-        QVERIFY(Rows().size() >= 3);
-        QVERIFY(Rows().size() < 41);
+        test::ModalDriver report([](QDialog&) {});
+        QVERIFY(RunsToItsEnd([&] {
+            QTest::mouseClick(Find<QPushButton>("CheckSeq"), Qt::LeftButton);
+            clickReturned = true;
+        }));
+        QCOMPARE(duringRun, QStringList({"1", "1", "0", "0"}));  // returned, Stop shown, Check disabled, no popup
+        QCOMPARE(Rows(), QStringList({"long.rar 4,096 " + test::TempSeries::crcTextFor("long.rar", 4096) + " 1",
+                                      "long.r00 4,096 " + test::TempSeries::crcTextFor("long.r00", 4096) + " 1",
+                                      "long.r01 4,096 " + test::TempSeries::crcTextFor("long.r01", 4096) + " 1"}));
+        QCOMPARE(Status(), QString("Checking Cancelled"));
+        QVERIFY(!report.opened);
         QVERIFY(Find("CheckSeq")->isEnabled());
         QVERIFY(!Find("StopButton")->isVisible());
+        // The rows of the stopped run explain themselves now.
+        DoubleClick(Find<QTreeWidget>("ErrorGrid"), 0);
+        QCOMPARE(prompts.messages.size(), 3);
+    }
 
-        // Closed midway: the run stops, its report never brings the window back, the folder is remembered.
-        RunALongCrcReport(closed, [this] { QTimer::singleShot(0, window.get(), [this] { window->close(); }); });
+    // Exit during a run stops it and waits for its thread; its report never brings the window back. A window
+    // destroyed during a run (no close) waits for the thread too, before anything the run shows into is gone.
+    void exitOrDestroyDuringARunEndsIt()
+    {
+        test::TempSeries closed, destroyed;
+        OpenALongSeries(closed, [this] {
+            QTimer::singleShot(0, this, [this] { QTest::mouseClick(Find<QPushButton>("Exit_Button"), Qt::LeftButton); });
+        });
+        test::ModalDriver report([](QDialog&) {});
+        QVERIFY(RunsToItsEnd([this] { QTest::mouseClick(Find<QPushButton>("CheckSeq"), Qt::LeftButton); }));
         QVERIFY(!window->isVisible());
+        QVERIFY(!report.opened);
+        QCOMPARE(Status(), QString("Checking Cancelled"));
         QCOMPARE(ReadLastDir(), closed.folder());
+
+        OpenALongSeries(destroyed, [this] { QTimer::singleShot(0, this, [this] { window.reset(); }); });
+        QTest::mouseClick(Find<QPushButton>("CheckSeq"), Qt::LeftButton);
+        QTRY_VERIFY(!window);
+        QTest::qWait(20);  // what the run had queued for the window went with it
     }
 
     // Cancelling the SFV dialog ends the check silently; a file that cannot be read says why.

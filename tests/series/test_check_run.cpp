@@ -2,6 +2,7 @@
 #include "crc/clsCRC.h"
 #include "report/ScanReport.h"
 #include "series/CheckRun.h"
+#include "series/CheckWorker.h"
 #include "series/Recognition.h"
 #include "series/SfvLookup.h"
 #include "prompts/StatusPopup.h"
@@ -10,6 +11,7 @@
 #include "tests/support/TempSeries.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -34,6 +36,14 @@ class CheckRunTest : public QObject {
     {
         for (const char* name : names)
             series.add(name, 10);
+    }
+
+    // A sparse volume of 4 GiB: no disk, yet reading it takes far longer than a Stop takes to act.
+    static void addLarge(test::TempSeries& series, const char* name)
+    {
+        QFile large(series.path(name));
+        if (!large.open(QIODevice::WriteOnly) || !large.resize(qint64{4} << 30))
+            qFatal("cannot make %s", name);
     }
 
     static QString crcOf(const QString& name, qint64 size) { return test::TempSeries::crcTextFor(name, size); }
@@ -235,20 +245,34 @@ private slots:
         QCOMPARE(result.rows.at(1), (MemberRow{"x.r00", "0,004", shortCrc, MemberStatus::BadSize, "", 4}));
     }
 
+    // A Stop ends the walk before its next member; one given before the run ends that run after its
+    // first member, so a run started on another thread cannot miss it.
+    void stopKeepsTheRowsSoFar_data()
+    {
+        QTest::addColumn<int>("stopAfterRows");  // -1: before the run
+        QTest::addColumn<int>("rowCount");
+        QTest::newRow("after the second row") << 2 << 2;
+        QTest::newRow("before the run") << -1 << 1;
+    }
     void stopKeepsTheRowsSoFar()
     {
+        QFETCH(int, stopAfterRows);
+        QFETCH(int, rowCount);
         test::TempSeries dir;
         add(dir, {"x.rar", "x.r00", "x.r01", "x.r02", "x.r03"});
         CheckRun run(view, crc);
-        view.onEvents = [&] {
-            if (view.rows.size() == 2)
+        if (stopAfterRows < 0)
+            run.Stop();
+        view.onShown = [&] {
+            if (view.rows.size() == stopAfterRows)
                 run.Stop();
         };
         const RunResult result = run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport);
         QVERIFY(result.cancelled);
-        QCOMPARE(view.rows.size(), 3);  // the member being processed still gets its row
+        QCOMPARE(view.rows.size(), rowCount);
+        QCOMPARE(result.rows, view.rows);
         // A new run starts afresh.
-        view.onEvents = {};
+        view.onShown = {};
         QVERIFY(!run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport).cancelled);
     }
 
@@ -257,22 +281,91 @@ private slots:
     {
         test::TempSeries dir;
         add(dir, {"x.rar"});
-        QFile large(dir.path("x.r00"));
-        QVERIFY(large.open(QIODevice::WriteOnly));
-        QVERIFY(large.resize(qint64{1} << 30));  // sparse: costs no disk, still takes a while to hash
-        large.close();
+        addLarge(dir, "x.r00");
         add(dir, {"x.r01"});
         CheckRun run(view, crc);
-        int polls = 0;
-        view.onEvents = [&] {
-            ++polls;
-            if (view.rows.size() == 1)
+        // Stopped as the volume's read begins: only the read itself can still see the Stop.
+        view.onShown = [&] {
+            if (view.statusTexts.last() == "Checking x.r00...")
                 run.Stop();
         };
         const RunResult result = run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport);
         QVERIFY(result.cancelled);
         QCOMPARE(view.rows.size(), 1);
-        QVERIFY(polls > 2);  // the reading itself looked at events, not only the gaps around it
+    }
+
+    // The worker shows what a run on the calling thread shows, in the same order, on the thread
+    // that started it, and then its result.
+    void workerShowsWhatTheRunShows_data() { eachModeGivesItsVerdicts_data(); }
+    void workerShowsWhatTheRunShows()
+    {
+        QFETCH(CheckMode, mode);
+        test::TempSeries dir;
+        add(dir, {"x.rar", "x.r00", "x.r02"});
+        dir.add("x.r03", 4);
+        const SfvTable sfv = SfvTable::Parse(("x.rar " + crcOf("x.rar", 10) + "\nx.r02 00000000\n").toUtf8());
+        const Series series = recognised(dir, "x.rar");
+        CheckRun run(view, crc);
+        const RunResult direct = run.Run(series, mode, &sfv);
+
+        test::RecordingView shown;
+        QList<QThread*> threads;
+        CheckWorker worker;
+        connect(&worker, &CheckWorker::memberRow, this, [&](const MemberRow& row) { shown.AddMemberRow(row); });
+        connect(&worker, &CheckWorker::status, this, [&](const QString& text) { shown.ShowStatus(text); });
+        connect(&worker, &CheckWorker::progress, this, [&](int value, int max) { shown.SetProgress(value, max); });
+        connect(&worker, &CheckWorker::progressTip, this, [&](const QString& tip) { shown.SetProgressTip(tip); });
+        shown.onShown = [&] { threads.append(QThread::currentThread()); };
+        QSignalSpy finished(&worker, &CheckWorker::finished);
+        QVERIFY(worker.Start(series, mode, sfv));
+        QVERIFY(worker.Running());
+        QVERIFY(!worker.Start(series, mode, sfv));  // one run at a time
+        QVERIFY(finished.wait());
+        QVERIFY(!worker.Running());
+
+        QCOMPARE(shown.shown, view.shown);
+        QCOMPARE(threads, QList<QThread*>(view.shown.size(), QThread::currentThread()));
+        const auto result = finished.first().first().value<RunResult>();
+        QCOMPARE(result.rows, direct.rows);
+        QCOMPARE(result.ProblemsFound(), direct.ProblemsFound());
+        QVERIFY(!result.cancelled);
+        // The next run starts once the last has finished.
+        QVERIFY(worker.Start(series, mode, sfv));
+        QVERIFY(finished.wait());
+    }
+
+    // Stop from the owner's thread reaches a volume being read on the worker's; destroying the worker
+    // mid-run stops it and waits for its thread, so the run never reads through freed memory.
+    void workerStopsMidVolume_data()
+    {
+        QTest::addColumn<bool>("destroy");
+        QTest::newRow("stop") << false;
+        QTest::newRow("destroy") << true;
+    }
+    void workerStopsMidVolume()
+    {
+        QFETCH(bool, destroy);
+        test::TempSeries dir;
+        add(dir, {"x.rar"});
+        addLarge(dir, "x.r00");
+        add(dir, {"x.r01"});
+        auto worker = std::make_unique<CheckWorker>();
+        QList<MemberRow> rows;
+        connect(worker.get(), &CheckWorker::memberRow, this, [&](const MemberRow& row) { rows.append(row); });
+        connect(worker.get(), &CheckWorker::status, this, [&](const QString& text) {
+            if (text == "Checking x.r00...")
+                destroy ? worker.reset() : worker->Stop();
+        });
+        QSignalSpy finished(worker.get(), &CheckWorker::finished);
+        QVERIFY(worker->Start(recognised(dir, "x.rar"), CheckMode::CrcReport));
+        if (destroy) {
+            QTRY_VERIFY(!worker);
+            QCOMPARE(rows.size(), 1);
+            return;
+        }
+        QVERIFY(finished.wait());
+        QVERIFY(finished.first().first().value<RunResult>().cancelled);
+        QCOMPARE(rows.size(), 1);
     }
 
     void firstMemberGoneSinceListedKeepsTheListedSize()

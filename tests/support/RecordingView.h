@@ -12,18 +12,26 @@ namespace quil::test {
 
 class RecordingView : public RunView {
 public:
-    void AddMemberRow(const MemberRow& row) override { rows.append(row); }
-    void ShowStatus(const QString& text) override { statusTexts.append(text); }
+    void AddMemberRow(const MemberRow& row) override
+    {
+        rows.append(row);
+        Shown(QStringLiteral("row %1 %2 %3").arg(row.name, row.sizeText, row.crcText));
+    }
+    void ShowStatus(const QString& text) override
+    {
+        statusTexts.append(text);
+        Shown(QStringLiteral("status ") + text);
+    }
     void SetProgress(int value, int max) override
     {
         progress.append(value);
         maximum = max;
+        Shown(QStringLiteral("progress %1/%2").arg(value).arg(max));
     }
-    void SetProgressTip(const QString& tip) override { progressTip = tip; }
-    void ProcessEvents() override
+    void SetProgressTip(const QString& tip) override
     {
-        if (onEvents)
-            onEvents();
+        progressTip = tip;
+        Shown(QStringLiteral("tip ") + tip);
     }
 
     QList<MemberStatus> statuses() const
@@ -39,7 +47,16 @@ public:
     QList<int> progress;
     int maximum = 0;
     QString progressTip;
-    std::function<void()> onEvents;  // runs inside ProcessEvents: a test's "click"
+    QStringList shown;              // everything above, in the order it was shown
+    std::function<void()> onShown;  // runs after each thing is shown: a test's "click" at that moment
+
+private:
+    void Shown(const QString& what)
+    {
+        shown.append(what);
+        if (onShown)
+            onShown();
+    }
 };
 
 }  // namespace quil::test

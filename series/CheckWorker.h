@@ -17,7 +17,7 @@ namespace quil {
 
 // The owner's thread stays free while the volumes are read: every row, status text, progress value
 // and tip reaches it as a signal, in the order the run showed them, and `finished` comes after all
-// of them, once the thread has ended.
+// of them, once the thread has ended. Its functions are called on the owner's thread.
 class CheckWorker : public QObject, private RunView {
     Q_OBJECT
 public:

@@ -280,7 +280,7 @@ void CheckSequence::CheckSeq_Finished(const RunResult& run)
     SetProgress(PB->maximum(), PB->maximum());
     EnableControls(true);
     // A run that ended as the window closed counts as stopped: no report brings the window back.
-    if (lastRun_->cancelled || unloaded_) {
+    if (lastRun_->Cancelled || unloaded_) {
         ShowStatus(QStringLiteral("Checking Cancelled"));
     } else {
         ShowStatus(QStringLiteral("Displaying Results..."));

@@ -28,9 +28,9 @@ QJsonObject SeriesObject(const SeriesOutcome& outcome)
 {
     const Series& series = *outcome.series;
     const QJsonValue endFile = outcome.run ? QJsonValue(outcome.run->LastMemberName) : QJsonValue();
-    return {{QStringLiteral("kind"), QString(KindRow(series.kind).jsonName)},
-            {QStringLiteral("folder"), series.folder},
-            {QStringLiteral("startFile"), series.startFile},
+    return {{QStringLiteral("kind"), QString(KindRow(series.Kind).jsonName)},
+            {QStringLiteral("folder"), series.Folder},
+            {QStringLiteral("startFile"), series.StartFile},
             {QStringLiteral("endFile"), endFile}};
 }
 
@@ -52,14 +52,14 @@ QJsonObject Counts(const RunResult& run)
     return {{QStringLiteral("missing"), int(run.MissingList.size())},
             {QStringLiteral("differingSizes"), int(run.SizeList.size())},
             {QStringLiteral("badCrc"), int(run.CRCList.size())},
-            {QStringLiteral("files"), int(run.series.SeqList.size())},
+            {QStringLiteral("files"), int(run.CheckedSeries.SeqList.size())},
             {QStringLiteral("problems"), int(run.ProblemsFound())}};
 }
 
 void AddSfvFindings(QJsonObject& document, const SfvTable& sfv, const RunResult& run)
 {
     QStringList volumes;
-    for (const MemberRow& row : run.rows)
+    for (const MemberRow& row : run.Rows)
         volumes.append(row.name);
     QJsonArray unnamed;
     for (const SfvEntry& entry : sfv.EntriesNamingNone(volumes))
@@ -89,7 +89,7 @@ QJsonObject SeriesDocument(const SeriesOutcome& outcome, const CheckOptions& opt
     const RunResult& run = *outcome.run;
     const SfvTable* sfv = outcome.sfv ? &*outcome.sfv : nullptr;
     QJsonArray rows;
-    for (const MemberRow& row : run.rows)
+    for (const MemberRow& row : run.Rows)
         if (Keeps(RowsKept(options), row))
             rows.append(RowObject(row, sfv != nullptr));
     document.insert(QStringLiteral("rows"), rows);

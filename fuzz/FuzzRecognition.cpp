@@ -90,8 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (quil::SeqListRefusal(series->SeqList))
             continue;
         const quil::RunResult result = run.Run(*series, quil::CheckMode::SizeOnly);
-        FUZZ_EXPECT(!result.rows.isEmpty());
-        FUZZ_EXPECT(result.ProblemsFound() <= result.rows.size());
+        FUZZ_EXPECT(!result.Rows.isEmpty());
+        FUZZ_EXPECT(result.ProblemsFound() <= result.Rows.size());
         FUZZ_EXPECT(!quil::ReportText(quil::ComposeReport(result)).isEmpty());
     }
     return 0;

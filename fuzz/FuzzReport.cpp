@@ -33,13 +33,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size == 0)
         return 0;
     quil::RunResult run;
-    run.mode = quil::CheckMode(data[0] % 3);
+    run.Mode = quil::CheckMode(data[0] % 3);
     const QList<QByteArray> parts = QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)).split('\0');
     for (const QByteArray& part : parts) {
         const QString name = QString::fromUtf8(part);
         const std::optional<QString> escaped = quil::EscapedName(name);
         FUZZ_EXPECT(!escaped || (Unescaped(*escaped) == name && !escaped->contains(u'\n') && !escaped->contains(u'\t')));
-        run.series.SeqList << name;
+        run.CheckedSeries.SeqList << name;
         switch (part.isEmpty() ? 0 : uchar(part[0]) % 4) {
         case 1: run.MissingList << name; break;
         case 2: run.SizeList << name; break;
@@ -47,11 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         default: break;
         }
     }
-    run.series.startName = run.series.SeqList.first();
-    run.LastMemberName = run.series.SeqList.last();
+    run.CheckedSeries.StartName = run.CheckedSeries.SeqList.first();
+    run.LastMemberName = run.CheckedSeries.SeqList.last();
     const QStringList lines = quil::ComposeReport(run);
     const QString text = quil::ReportText(lines);
-    FUZZ_EXPECT(lines.contains(QStringLiteral("Total Number Of Files: %1").arg(run.series.SeqList.size())));
+    FUZZ_EXPECT(lines.contains(QStringLiteral("Total Number Of Files: %1").arg(run.CheckedSeries.SeqList.size())));
     FUZZ_EXPECT(text.contains(QStringLiteral("Report Created By ")));
     return 0;
 }

@@ -100,9 +100,9 @@ QString TargetClash(const QString& path, const RunResult& run)
     const std::optional<struct stat> target = StatPath(path);
     if (!target)
         return {};
-    if (!run.sfvPath.isEmpty() && SameFile(*target, run.sfvPath))
+    if (!run.SfvPath.isEmpty() && SameFile(*target, run.SfvPath))
         return WriteFailure(path, QStringLiteral("it is the SFV file of the check"));
-    for (const QString& volume : run.examinedPaths)
+    for (const QString& volume : run.ExaminedPaths)
         if (SameFile(*target, volume))
             return WriteFailure(path, QStringLiteral("it is a volume of the series"));
     return {};

@@ -37,8 +37,8 @@ void AddSection(QStringList& lines, const QStringList& members, const SectionWor
 
 QStringList ComposeReport(const RunResult& run)
 {
-    const QString& start = run.series.startName;
-    const bool sfvMode = run.mode == CheckMode::SfvCheck;
+    const QString& start = run.CheckedSeries.StartName;
+    const bool sfvMode = run.Mode == CheckMode::SfvCheck;
 
     QStringList lines;
     lines << u"For The Archive Sequence Starting With "_s + start + u"..."_s << QString();
@@ -64,7 +64,7 @@ QStringList ComposeReport(const RunResult& run)
         lines << u"Number Of Files With Bad CRC Values: "_s + QString::number(run.CRCList.size());
     else
         lines << u"Number Of Files With Differing Sizes: "_s + QString::number(run.SizeList.size());
-    lines << u"Total Number Of Files: "_s + QString::number(run.series.SeqList.size()) << QString();
+    lines << u"Total Number Of Files: "_s + QString::number(run.CheckedSeries.SeqList.size()) << QString();
     lines << u"Total Errors/Differences Found: "_s + QString::number(run.ProblemsFound())
           << QString();
     return lines;

@@ -41,18 +41,18 @@ int CheckRun::ProgressMaximum(const Series& series)
 RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sfv)
 {
     result_ = RunResult{};
-    result_.series = series;
-    result_.mode = mode;
+    result_.CheckedSeries = series;
+    result_.Mode = mode;
     result_.LastMemberName = series.SeqList.last().toLower();
     sfv_ = mode == CheckMode::SfvCheck ? sfv : nullptr;
     if (sfv_)
-        result_.sfvPath = sfv_->path();
+        result_.SfvPath = sfv_->path();
     progressMaximum_ = ProgressMaximum(series);
     result_.FileCounter = 1;
 
-    finder_.emplace(series.folder);
+    finder_.emplace(series.Folder);
     CheckFirstMember();
-    view_.ShowStatus(KindRow(series.kind).walkStatus);
+    view_.ShowStatus(KindRow(series.Kind).walkStatus);
     for (const QString& name : WalkNames(series)) {
         if (stopRequested_)
             break;
@@ -60,19 +60,19 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     }
     finder_.reset();
     crc_.ReleaseBuffer();  // the reader threads and their memory go back to the system between runs
-    result_.cancelled = stopRequested_.exchange(false);  // the next run starts afresh
+    result_.Cancelled = stopRequested_.exchange(false);  // the next run starts afresh
     return std::move(result_);
 }
 
 void CheckRun::CheckFirstMember()
 {
-    const QString first = result_.series.firstMember;
+    const QString first = result_.CheckedSeries.FirstMember;
     view_.ShowMemberStatus(QStringLiteral("Checking %1...").arg(first));
     // The start file as picked is examined first, before a file named like it but for case.
-    const QList<MemberFile> files = finder_->Members(first, result_.series.startFile);
+    const QList<MemberFile> files = finder_->Members(first, result_.CheckedSeries.StartFile);
     if (!files.first().isRegularFile()) {
         // Gone since it was listed, or part 1 of a set that lacks it: the size recorded then stays the reference.
-        result_.ReferenceSize = result_.series.ReferenceSize;
+        result_.ReferenceSize = result_.CheckedSeries.ReferenceSize;
         result_.FileCounter = 0;
         AddMissing(first, files.first().problem);
         return;
@@ -106,7 +106,7 @@ void CheckRun::AddVerdicts(const QString& name, const QList<MemberFile>& files, 
 
 void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool reference)
 {
-    result_.examinedPaths.append(file.path);
+    result_.ExaminedPaths.append(file.path);
     // The reference file sets the size the others are compared with.
     const auto sizeVerdict = [this, reference](qint64 size) {
         if (reference)
@@ -114,7 +114,7 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
         return size != result_.ReferenceSize ? MemberStatus::BadSize : MemberStatus::OK;
     };
     const auto keepReading = [this] { return !stopRequested_; };
-    switch (result_.mode) {
+    switch (result_.Mode) {
     case CheckMode::SfvCheck: {
         const MemberCrc crc = ComputeMemberCrc(crc_, file.path, ExpectedCrc(name), keepReading);
         if (crc.cancelled)
@@ -169,7 +169,7 @@ void CheckRun::AddRow(const QString& name, std::optional<qint64> bytes, const QS
     case MemberStatus::OK: break;
     }
     const MemberRow row{name, bytes ? SizeText(*bytes) : kUnknown, crcText, status, reason, bytes, ExpectedCrc(name)};
-    result_.rows.append(row);
+    result_.Rows.append(row);
     view_.AddMemberRow(row);
 }
 

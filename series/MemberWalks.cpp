@@ -65,7 +65,7 @@ QStringList WalkNumbered(const Series& series)
 QStringList WalkRarParts(const Series& series)
 {
     // Part 1's name holds the set's width.
-    const std::optional<RarPartName> first = ParseRarPartName(series.firstMember);
+    const std::optional<RarPartName> first = ParseRarPartName(series.FirstMember);
     const int width = first ? int(first->digits.size()) : 1;
     const int last = HighestNumber(series.SeqList, [](const QString& name) {
         const std::optional<RarPartName> part = ParseRarPartName(name);
@@ -91,7 +91,7 @@ QStringList WalkSplitZip(const Series& series)
 
 QStringList WalkExtensions(const Series& series)
 {
-    return KindRow(series.kind).walk(series);
+    return KindRow(series.Kind).walk(series);
 }
 
 QStringList WalkNames(const Series& series)

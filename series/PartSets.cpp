@@ -40,16 +40,16 @@ Series SetOf(SeriesKind kind, const QString& folder, const QString& startFile, c
              const QList<FoundPart>& parts, const QString& firstExtension)
 {
     Series series;
-    series.kind = kind;
-    series.folder = folder;
-    series.startFile = startFile;
+    series.Kind = kind;
+    series.Folder = folder;
+    series.StartFile = startFile;
     series.BaseName = base.toLower();
-    series.firstMember = series.BaseName + u'.' + firstExtension;
-    series.startName = series.firstMember;
+    series.FirstMember = series.BaseName + u'.' + firstExtension;
+    series.StartName = series.FirstMember;
     // The start file as picked, when it is the lowest part, rather than a name equal to it but for case.
     const bool startIsLowest = parts.isEmpty() || SameName(parts.first().name, startFile);
-    series.referenceName = startIsLowest ? startFile : parts.first().name;
-    series.ReferenceSize = DescribeFile(JoinPath(folder, series.referenceName)).size;
+    series.ReferenceName = startIsLowest ? startFile : parts.first().name;
+    series.ReferenceSize = DescribeFile(JoinPath(folder, series.ReferenceName)).size;
     for (const FoundPart& part : parts)
         series.SeqList.append(part.name.toLower());
     return series;

@@ -29,9 +29,9 @@ std::optional<Series> RecognizeOlderKind(bool (*isStart)(const QString&), const 
     if (!isStart(startFile))
         return std::nullopt;
     Series series;
-    series.kind = rule.kind;
-    series.folder = folder;
-    series.startFile = startFile;
+    series.Kind = rule.kind;
+    series.Folder = folder;
+    series.StartFile = startFile;
     const QString startBase = TextBeforeLast(startFile, QStringLiteral("."));
     series.BaseName = startBase.toLower();
     series.ReferenceSize = DescribeFile(JoinPath(folder, startFile)).size;
@@ -43,10 +43,10 @@ std::optional<Series> RecognizeOlderKind(bool (*isStart)(const QString&), const 
         AppendSameNames(series.SeqList, hidList, startFile);
     for (const QString& pattern : rule.patterns)
         AddFoundMembers(series.SeqList, hidList, startBase, pattern);
-    series.firstMember = series.SeqList.value(0);
+    series.FirstMember = series.SeqList.value(0);
     // A numbered series is named by its .001 even when a .000 leads it.
-    series.startName = series.BaseName + rule.extension.toString();
-    series.referenceName = startFile;
+    series.StartName = series.BaseName + rule.extension.toString();
+    series.ReferenceName = startFile;
     return series;
 }
 

@@ -12,18 +12,18 @@
 namespace quil {
 
 struct RunResult {
-    Series series;             // the series as recognised; its SeqList is the found list
-    CheckMode mode = CheckMode::SizeOnly;
-    QString sfvPath;           // the SFV file of an SFV check; "" otherwise
+    Series CheckedSeries;      // the series as recognised; its SeqList is the found list
+    CheckMode Mode = CheckMode::SizeOnly;
+    QString SfvPath;           // the SFV file of an SFV check; "" otherwise
     QString LastMemberName;    // the walk stopped after this name
     qint64 ReferenceSize = 0;  // byte size of the first member when the walk began
-    QList<MemberRow> rows;     // one per examined member, first member first
+    QList<MemberRow> Rows;     // one per examined member, first member first
     QStringList MissingList;   // names of absent members, in walk order
     QStringList SizeList;      // names of members whose size differs from ReferenceSize
     QStringList CRCList;       // names of members whose CRC-32 differs from their SFV entry
-    QStringList examinedPaths; // regular files read as members, as named on disk
+    QStringList ExaminedPaths; // regular files read as members, as named on disk
     int FileCounter = 0;       // present members met, the first one included
-    bool cancelled = false;    // stopped before the walk ended; no report is shown
+    bool Cancelled = false;    // stopped before the walk ended; no report is shown
 
     // Missing, differing-size and bad-CRC members together; a list the mode does not fill is empty.
     qsizetype ProblemsFound() const { return MissingList.size() + SizeList.size() + CRCList.size(); }

@@ -9,13 +9,13 @@
 namespace quil {
 
 struct Series {
-    SeriesKind kind = SeriesKind::Rar;
-    QString folder;            // where the start file and its members lie
-    QString startFile;         // the start file's name as listed, letter case kept
+    SeriesKind Kind = SeriesKind::Rar;
+    QString Folder;            // where the start file and its members lie
+    QString StartFile;         // the start file's name as listed, letter case kept
     QString BaseName;          // lower case: the name before the volume numbering ("x" of x.rar, x.part1.rar, x.zip)
-    QString firstMember;       // lower case: the member the run examines first, whether it is there or not
-    QString startName;         // lower case: the start of the series as the report names it
-    QString referenceName;     // the file whose size is the reference, as listed; size messages name it
+    QString FirstMember;       // lower case: the member the run examines first, whether it is there or not
+    QString StartName;         // lower case: the start of the series as the report names it
+    QString ReferenceName;     // the file whose size is the reference, as listed; size messages name it
     qint64 ReferenceSize = 0;  // byte size of that file when the series was recognised
     QStringList SeqList;       // members found in the folder, lower case, in series order
 };

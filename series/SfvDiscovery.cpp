@@ -11,14 +11,14 @@ namespace quil {
 std::variant<SfvTable, QString> FindListingSfv(const Series& series)
 {
     QStringList candidates =
-        ListOrdinaryFiles(series.folder, [](const QString& name) { return NameEndsWith(name, u".sfv"); });
+        ListOrdinaryFiles(series.Folder, [](const QString& name) { return NameEndsWith(name, u".sfv"); });
     for (QString& name : candidates)
-        name = JoinPath(series.folder, name);
+        name = JoinPath(series.Folder, name);
     QList<SfvTable> listing;
     QStringList listingPaths;
     for (const QString& path : candidates) {
         auto read = SfvTable::Read(path);
-        if (SfvTable* table = std::get_if<SfvTable>(&read); table && table->Lists(series.startFile)) {
+        if (SfvTable* table = std::get_if<SfvTable>(&read); table && table->Lists(series.StartFile)) {
             listingPaths.append(table->path());
             listing.append(std::move(*table));
         }
@@ -27,10 +27,10 @@ std::variant<SfvTable, QString> FindListingSfv(const Series& series)
         return listing.takeFirst();
     const QString separator = QStringLiteral(", ");
     if (listing.isEmpty())
-        return WithReason(NoSfvListsMessage(series.startFile),
-                          candidates.isEmpty() ? QStringLiteral("No .sfv file in %1").arg(series.folder)
+        return WithReason(NoSfvListsMessage(series.StartFile),
+                          candidates.isEmpty() ? QStringLiteral("No .sfv file in %1").arg(series.Folder)
                                                : QStringLiteral("Looked at: ") + candidates.join(separator));
-    return WithReason(SeveralSfvListMessage(series.startFile), listingPaths.join(separator));
+    return WithReason(SeveralSfvListMessage(series.StartFile), listingPaths.join(separator));
 }
 
 }  // namespace quil

@@ -180,7 +180,7 @@ private slots:
         auto* list = Find<QListWidget>("FileList");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
         QVERIFY(window->SelectedSeries());
-        QCOMPARE(window->SelectedSeries()->kind, SeriesKind::RarParts);
+        QCOMPARE(window->SelectedSeries()->Kind, SeriesKind::RarParts);
         window->close();
         // The key stays the same across versions, or an upgrade forgets the folder.
         QCOMPARE(QSettings("Quillane", "Quillane").value("Settings/LastDir").toString(), dir.folder());

@@ -38,8 +38,8 @@ private slots:
         QFETCH(QString, explanation);
         QFETCH(MessageIcon, icon);
         RunResult run;
-        run.series.referenceName = "Movie.rar";
-        run.sfvPath = "/nowhere/movie.sfv";  // "Should Be" is the row's, never the file read again
+        run.CheckedSeries.ReferenceName = "Movie.rar";
+        run.SfvPath = "/nowhere/movie.sfv";  // "Should Be" is the row's, never the file read again
         run.ReferenceSize = 100;
         const StatusExplanation shown =
             ExplainMemberStatus({"movie.r01", "0,060", "0BADC0DE", status, reason, 60, "CBF43926"}, run);

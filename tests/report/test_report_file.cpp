@@ -52,8 +52,8 @@ private slots:
         test::TempSeries dir;
         dir.write("old.txt", "the old report\r\n");
         RunResult run;
-        run.sfvPath = dir.write("x.sfv", "x.r00 00000000\r\n");
-        run.examinedPaths = QStringList{dir.add("x.rar", 5), dir.add("x.r00", 5)};
+        run.SfvPath = dir.write("x.sfv", "x.r00 00000000\r\n");
+        run.ExaminedPaths = QStringList{dir.add("x.rar", 5), dir.add("x.r00", 5)};
         QVERIFY(QDir(dir.folder()).mkdir("sub"));
         QCOMPARE(::mkfifo(QFile::encodeName(dir.path("fifo")).constData(), 0600), 0);
         const QStringList before = dir.snapshot();

@@ -19,8 +19,8 @@ private slots:
     void init()
     {
         run = {};
-        run.series.startName = "test.rar";
-        run.series.SeqList = QStringList{"test.rar", "test.r00", "test.r02", "test.r03"};
+        run.CheckedSeries.StartName = "test.rar";
+        run.CheckedSeries.SeqList = QStringList{"test.rar", "test.r00", "test.r02", "test.r03"};
         run.LastMemberName = "test.r03";
         run.MissingList = QStringList{"test.r01"};
     }
@@ -70,7 +70,7 @@ private slots:
         QFETCH(QStringList, missing);
         QFETCH(QStringList, problems);
         QFETCH(QStringList, sectionLines);
-        run.mode = sfvMode ? CheckMode::SfvCheck : CheckMode::SizeOnly;
+        run.Mode = sfvMode ? CheckMode::SfvCheck : CheckMode::SizeOnly;
         run.MissingList = missing;
         (sfvMode ? run.CRCList : run.SizeList) = problems;
         (sfvMode ? run.SizeList : run.CRCList) = QStringList{"test.old"};  // the other mode's list: no section

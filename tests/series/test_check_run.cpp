@@ -80,7 +80,7 @@ private slots:
                                                  .toUtf8());
         CheckRun run(view, crc);
         const RunResult result = run.Run(recognised(dir, "X.RAR"), mode, &sfv);
-        QVERIFY(!result.cancelled);
+        QVERIFY(!result.Cancelled);
         QCOMPARE(view.statuses(), QList<MemberStatus>({MemberStatus::OK, MemberStatus::OK, faultyVerdict,
                                                        MemberStatus::Missing, MemberStatus::Missing, MemberStatus::OK}));
         QCOMPARE(view.rows.at(2), (MemberRow{"x.r01", "0,060", mode == CheckMode::SizeOnly ? "Skipped" : crcOf("X.R01", 60),
@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(view.rows.at(3).bytes, std::nullopt);
         QCOMPARE(view.rows.at(3).crcText, QString("?"));
         QVERIFY(view.rows.at(3).reason.endsWith("X.R02: not a regular file"));
-        QCOMPARE(result.rows, view.rows);
+        QCOMPARE(result.Rows, view.rows);
         QCOMPARE(result.MissingList, QStringList({"x.r02", "x.r03"}));
         QCOMPARE(mode == CheckMode::SfvCheck ? result.CRCList : result.SizeList, QStringList({"x.r01"}));
         QCOMPARE(result.ProblemsFound(), 3);
@@ -145,14 +145,14 @@ private slots:
             dir.add(file.section(':', 0, 0), file.section(':', 1).toLongLong());
         CheckRun run(view, crc);
         const RunResult result = run.Run(recognised(dir, startFile), CheckMode::SizeOnly);
-        QCOMPARE(result.rows.size(), rowCount);
+        QCOMPARE(result.Rows.size(), rowCount);
         QStringList problems;
-        for (const MemberRow& row : result.rows)
+        for (const MemberRow& row : result.Rows)
             if (row.status != MemberStatus::OK)
                 problems << row.name + ' ' + StatusWord(row.status);
         QCOMPARE(problems, notOk);
         QCOMPARE(result.ReferenceSize, referenceSize);
-        QCOMPARE(QStringList({result.rows.first().name, result.rows.last().name}), firstAndLast);
+        QCOMPARE(QStringList({result.Rows.first().name, result.Rows.last().name}), firstAndLast);
         const QStringList report = ComposeReport(result);
         QVERIFY(report.contains("Starting Archive Filename: " + firstAndLast.first()));
         QVERIFY(report.contains("Ending Archive Filename: " + firstAndLast.last()));
@@ -176,7 +176,7 @@ private slots:
         CheckRun run(view, crc);
         const RunResult result = run.Run(recognised(dir, "d.RAR"), mode, &sfv);
         QStringList rows;
-        for (const MemberRow& row : result.rows)
+        for (const MemberRow& row : result.Rows)
             rows << row.name + ' ' + StatusWord(row.status);
         const QString ok = StatusWord(MemberStatus::OK);
         QCOMPARE(rows, QStringList({"d.RAR " + ok, "d.rar " + ok, "d.r00 " + ok, "d.r01 " + ok,
@@ -219,7 +219,7 @@ private slots:
         const crc::SystemCallsOverride installed(calls);
         CheckRun run(view, crc);
         const RunResult result = run.Run(recognised(dir, "x.rar"), mode, &sfv);
-        const MemberRow& row = result.rows.at(1);
+        const MemberRow& row = result.Rows.at(1);
         QCOMPARE(row.status, mode == CheckMode::SfvCheck ? MemberStatus::BadCrc : MemberStatus::Missing);
         QCOMPARE(row.crcText, QString("?"));
         QCOMPARE(row.reason, "Cannot read " + dir.path("x.r00") + ": " + reason);
@@ -242,7 +242,7 @@ private slots:
         CheckRun run(view, crc);
         const RunResult result = run.Run(series, CheckMode::CrcReport);
         const QString shortCrc = test::TempSeries::crcTextOf(test::TempSeries::contentFor("x.r00", 10).left(4));
-        QCOMPARE(result.rows.at(1), (MemberRow{"x.r00", "0,004", shortCrc, MemberStatus::BadSize, "", 4}));
+        QCOMPARE(result.Rows.at(1), (MemberRow{"x.r00", "0,004", shortCrc, MemberStatus::BadSize, "", 4}));
     }
 
     // A Stop ends the walk before its next member; one given before the run ends that run after its
@@ -268,12 +268,12 @@ private slots:
                 run.Stop();
         };
         const RunResult result = run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport);
-        QVERIFY(result.cancelled);
+        QVERIFY(result.Cancelled);
         QCOMPARE(view.rows.size(), rowCount);
-        QCOMPARE(result.rows, view.rows);
+        QCOMPARE(result.Rows, view.rows);
         // A new run starts afresh.
         view.onShown = {};
-        QVERIFY(!run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport).cancelled);
+        QVERIFY(!run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport).Cancelled);
     }
 
     // A large volume is abandoned midway: no verdict for it, and the run ends at once.
@@ -290,7 +290,7 @@ private slots:
                 run.Stop();
         };
         const RunResult result = run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport);
-        QVERIFY(result.cancelled);
+        QVERIFY(result.Cancelled);
         QCOMPARE(view.rows.size(), 1);
     }
 
@@ -326,9 +326,9 @@ private slots:
         QCOMPARE(shown.shown, view.shown);
         QCOMPARE(threads, QList<QThread*>(view.shown.size(), QThread::currentThread()));
         const auto result = finished.first().first().value<RunResult>();
-        QCOMPARE(result.rows, direct.rows);
+        QCOMPARE(result.Rows, direct.Rows);
         QCOMPARE(result.ProblemsFound(), direct.ProblemsFound());
-        QVERIFY(!result.cancelled);
+        QVERIFY(!result.Cancelled);
         // The next run starts once the last has finished.
         QVERIFY(worker.Start(series, mode, sfv));
         QVERIFY(finished.wait());
@@ -364,7 +364,7 @@ private slots:
             return;
         }
         QVERIFY(finished.wait());
-        QVERIFY(finished.first().first().value<RunResult>().cancelled);
+        QVERIFY(finished.first().first().value<RunResult>().Cancelled);
         QCOMPARE(rows.size(), 1);
     }
 
@@ -391,7 +391,7 @@ private slots:
         add(dir, {"x.r01"});  // appears after the listing: four present, three found
         CheckRun run(view, crc);
         const RunResult result = run.Run(series, CheckMode::SizeOnly);
-        QCOMPARE(result.rows.size(), 4);
+        QCOMPARE(result.Rows.size(), 4);
         QCOMPARE(result.ProblemsFound(), 0);
         for (int value : view.progress) {
             QVERIFY(value >= 0);

@@ -11,9 +11,9 @@ class MemberWalksTest : public QObject {
     static Series series(SeriesKind kind, const QStringList& found, const QString& firstMember = {})
     {
         Series series;
-        series.kind = kind;
+        series.Kind = kind;
         series.BaseName = "x";
-        series.firstMember = firstMember;
+        series.FirstMember = firstMember;
         series.SeqList = found;
         return series;
     }

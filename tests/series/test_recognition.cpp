@@ -88,10 +88,10 @@ private slots:
             dir.add(name, ++size);
         const std::optional<Series> series = RecognizeSeries(dir.folder(), startFile);
         QVERIFY(series);
-        QCOMPARE(series->kind, kind);
+        QCOMPARE(series->Kind, kind);
         QCOMPARE(series->SeqList, members);
-        QCOMPARE(series->startFile, startFile);
-        QCOMPARE(QStringList({series->firstMember, series->startName, series->referenceName}), firstStartReference);
+        QCOMPARE(series->StartFile, startFile);
+        QCOMPARE(QStringList({series->FirstMember, series->StartName, series->ReferenceName}), firstStartReference);
         QCOMPARE(series->ReferenceSize, QFileInfo(dir.path(firstStartReference.last())).size());
     }
 

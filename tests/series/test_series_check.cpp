@@ -83,7 +83,7 @@ private slots:
             CheckSeries("x.rar", RecognizeStartPath(dir.path("x.rar")), {CheckMode::SfvCheck, {}, true}, view);
         QVERIFY(outcome.refusal.isEmpty());
         QCOMPARE(outcome.sfv->path(), dir.path("x.sfv"));
-        QCOMPARE(outcome.run->sfvPath, dir.path("x.sfv"));
+        QCOMPARE(outcome.run->SfvPath, dir.path("x.sfv"));
         QStringList rows;
         for (const MemberRow& row : view.rows)
             rows << row.name + ' ' + StatusWord(row.status) + ' ' + row.expectedCrc;

@@ -59,7 +59,7 @@ private slots:
             QCOMPARE(row.startFilesAmong(files).contains(startFile), row.kind == kind);
         const std::optional<Series> series = RecognizeSeries(dir.folder(), startFile);
         QVERIFY(series);
-        QCOMPARE(series->kind, kind);
+        QCOMPARE(series->Kind, kind);
         QCOMPARE(WalkNames(*series), firstWalked);
         QCOMPARE(QString(KindRow(kind).jsonName), jsonName);
         QCOMPARE(QString(KindRow(kind).walkStatus), walkStatus);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# validate.sh - runs a validator on an installed file; where its Debian package is missing, says so and skips.
+# validate.sh - runs a validator on an installed file or the package; where its Debian package is missing, says so and skips.
 # Usage: validate.sh DEBIAN_PACKAGE COMMAND [ARGUMENT...]
 set -euo pipefail
 package=$1

@@ -467,6 +467,34 @@ private slots:
         QVERIFY(viewer->isVisible());
         QCOMPARE(viewer->source(), QUrl::fromLocalFile(builtFolder + "/quil.html"));
     }
+
+    // The help belongs to the main window: Esc closes it, and it keeps no program running without the main window.
+    void theHelpWindowGoesWithTheMainWindow()
+    {
+        Open();
+        WidgetPrompts real({QStringLiteral(QUILLANE_BUILT_APP_FOLDER)});
+        real.SetHelpOwner(window.get());
+        real.showHelp();
+        auto* viewer = window->findChild<HelpViewer*>();
+        QVERIFY(viewer);
+        QVERIFY(viewer->isWindow());
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        QTest::keyClick(viewer, Qt::Key_Escape);
+        QVERIFY(!viewer->isVisible());
+
+        real.showHelp();
+        QVERIFY(viewer->isVisible());
+        // Closed as the program runs: the program ends, rather than running on until given up on.
+        QTimer giveUp;
+        giveUp.setSingleShot(true);
+        connect(&giveUp, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        giveUp.start(5000);
+        QTimer::singleShot(0, window.get(), [this] { window->close(); });
+        QCOMPARE(QApplication::exec(), 0);
+        window.reset();
+        for (const QWidget* shown : QApplication::topLevelWidgets())
+            QVERIFY2(!shown->isVisible(), qPrintable(shown->objectName()));
+    }
 };
 
 QTEST_MAIN(CheckSequenceTest)

@@ -131,6 +131,8 @@ void CheckSequence::ConnectControls()
 {
     connect(FTV, &FolderTree::folderSelected, this, &CheckSequence::FTV_FolderSelected);
     connect(FileList, &QListWidget::currentRowChanged, this, &CheckSequence::FileList_Click);
+    FileList->viewport()->installEventFilter(this);
+    connect(FileList, &QListWidget::itemPressed, this, &CheckSequence::FileList_Pressed);
     connect(FileList, &QListWidget::itemDoubleClicked, this, &CheckSequence::CheckSeq_Click);
     connect(CheckSeq, &QPushButton::clicked, this, &CheckSequence::CheckSeq_Click);
     connect(StopButton, &QPushButton::clicked, this, &CheckSequence::StopButton_Click);
@@ -171,6 +173,14 @@ void CheckSequence::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
     event->accept();
+}
+
+bool CheckSequence::eventFilter(QObject* watched, QEvent* event)
+{
+    // Seen before the list takes the press, so a press that changes the row is told from one that does not.
+    if (watched == FileList->viewport() && event->type() == QEvent::MouseButtonPress)
+        rowBeforePress_ = FileList->currentRow();
+    return QWidget::eventFilter(watched, event);
 }
 
 void CheckSequence::Form_Unload()
@@ -246,6 +256,14 @@ void CheckSequence::FileList_Click(int row)
     series_ = RecognizeSeries(fileListFolder_, item->text());
     SetBusy(false);
     ShowStatus(QStringLiteral("Ready To Scan Archive"));
+}
+
+void CheckSequence::FileList_Pressed(const QListWidgetItem* item)
+{
+    // A press that changed the row has recognised the series already, through the row change.
+    const int row = FileList->row(item);
+    if (row == rowBeforePress_)
+        FileList_Click(row);
 }
 
 bool CheckSequence::RefuseShortSeqList()

@@ -15,6 +15,7 @@
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QProgressBar;
 class QPushButton;
 class QStatusBar;
@@ -53,6 +54,7 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -62,6 +64,8 @@ private:
     void FTV_FolderSelected();
     void SetFileListFolder(const QString& folder);
     void FileList_Click(int row);
+    // A press on the start file already taken, which changes no row, recognises its series afresh.
+    void FileList_Pressed(const QListWidgetItem* item);
     // Shows why the picked series cannot be checked or listed; true when it cannot.
     bool RefuseShortSeqList();
     void CheckSeq_Click();
@@ -89,6 +93,7 @@ private:
     std::optional<Series> series_;     // the start file picked, with its found list
     std::optional<RunResult> lastRun_;  // what the member list shows, once its run has ended
     bool busy_ = false;
+    int rowBeforePress_ = -1;  // the start-file row taken when the last press on the list began
     bool unloaded_ = false;  // the folder is stored once, however often the window is closed
 
     QGroupBox* Frame1 = nullptr;

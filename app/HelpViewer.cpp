@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QUrl>
 
 namespace quil {
@@ -30,13 +31,24 @@ QString MissingHelpNotice(const QStringList& folders)
         .arg(QString::fromLatin1(kHelpDocumentName), folders.join(QStringLiteral("\r\n")));
 }
 
-HelpViewer::HelpViewer()
+HelpViewer::HelpViewer(QWidget* owner) : QTextBrowser(owner)
 {
+    // An owner would make a plain browser a control inside it; the flag keeps it a window of its own.
+    setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(ProductName() + QStringLiteral(" Help"));
     setOpenExternalLinks(true);
     document()->setDocumentMargin(12);
     resize(680, 600);
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent* event)
+{
+    // Esc closes it as it closes a dialog; the browser itself has no use for the key.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QTextBrowser::keyPressEvent(event);
 }
 
 void HelpViewer::showDocument(const QString& documentPath)

@@ -22,10 +22,14 @@ QString MissingHelpNotice(const QStringList& folders);
 class HelpViewer : public QTextBrowser {
     Q_OBJECT
 public:
-    HelpViewer();
+    // A window of its own; with an `owner` it belongs to it (Esc closes it either way).
+    explicit HelpViewer(QWidget* owner = nullptr);
 
     // Shows `documentPath` at its top and brings the window forward.
     void showDocument(const QString& documentPath);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace quil

@@ -16,6 +16,9 @@ const QColor kTickBlue(0x1f, 0x5f, 0xd6);
 const QColor kShadowGrey(0x90, 0x90, 0x90);
 const QColor kNavy(0x12, 0x2a, 0x4e);
 const QColor kTeal(0x1d, 0x7a, 0x8c);
+// A light rim around each status picture keeps it apart from a dark list; on a light one it hardly shows.
+const QColor kHalo(0xff, 0xff, 0xff, 0xd0);
+constexpr qreal kHaloWidth = 1.0;
 
 QPixmap TransparentPixmap(int width, int height)
 {
@@ -48,26 +51,30 @@ QPainterPath LetterS()
     return s;
 }
 
-void DrawStatus(QPainter& painter, int iconIndex)
+// Draws the status picture's strokes; with a `halo`, wider strokes of that colour to lie beneath them.
+void DrawStatus(QPainter& painter, int iconIndex, const QColor* halo = nullptr)
 {
+    const auto pen = [halo](const QColor& color, qreal width) {
+        return halo ? RoundPen(*halo, width + 2 * kHaloWidth) : RoundPen(color, width);
+    };
     switch (iconIndex) {
     case 1:
-        painter.setPen(RoundPen(kShadowGrey, 2.6));
+        painter.setPen(pen(kShadowGrey, 2.6));
         painter.drawPath(TickPath().translated(1.2, 1.2));
-        painter.setPen(RoundPen(kTickBlue, 2.6));
+        painter.setPen(pen(kTickBlue, 2.6));
         painter.drawPath(TickPath());
         break;
     case 2:
-        painter.setPen(RoundPen(kStatusRed, 2.6));
+        painter.setPen(pen(kStatusRed, 2.6));
         painter.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
         painter.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
         break;
     case 3:
-        painter.setPen(RoundPen(kStatusRed, 2.4));
+        painter.setPen(pen(kStatusRed, 2.4));
         painter.drawArc(QRectF(3, 2.5, 10, 11), 40 * 16, 280 * 16);
         break;
     case 4:
-        painter.setPen(RoundPen(kStatusRed, 2.4));
+        painter.setPen(pen(kStatusRed, 2.4));
         painter.drawPath(LetterS());
         break;
     default:
@@ -111,6 +118,8 @@ QPixmap StatusIcon(int iconIndex)
     QPixmap pixmap = TransparentPixmap(16, 16);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
+    // All of the halo first, so no halo covers a stroke drawn before it (the tick's shadow).
+    DrawStatus(painter, iconIndex, &kHalo);
     DrawStatus(painter, iconIndex);
     return pixmap;
 }

@@ -42,7 +42,7 @@ std::optional<RunChoice> AskRunChoice(Prompts& prompts, clsOpenSave& sfvDialog, 
     const Answer reportCrc = prompts.message(
         ProductName(),
         QStringLiteral("Would You Like To Report Each File's CRC-32 Value Anyway (Without SFV File Checking)?"),
-        MessageIcon::Question, MessageButtons::YesNo, Answer::No);
+        MessageIcon::Question, MessageButtons::YesNo, Answer::Yes);
     return RunChoice{reportCrc == Answer::Yes ? CheckMode::CrcReport : CheckMode::SizeOnly, std::nullopt};
 }
 

@@ -26,7 +26,11 @@ bool TwipLayout::Form_Resize()
     if (window_.isMinimized())
         return false;
     const TwipSize outer{PixelsToTwips(window_.width()), PixelsToTwips(window_.height())};
-    const bool firstPass = pass_(state_, outer, items_);
+    // Where no window manager holds the window to its minimum size, the window holds itself to it.
+    const TwipSize held = ClampToMinimum(state_, outer);
+    if (held != outer)
+        window_.resize(window_.size().expandedTo(window_.minimumSize()));
+    const bool firstPass = pass_(state_, held, items_);
     if (firstPass)
         window_.setMinimumSize(window_.size());
     PlaceWidgets();

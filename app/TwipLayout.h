@@ -19,7 +19,8 @@ public:
     TwipLayout(QWidget& window, std::vector<LayoutItem> items, Pass pass);
 
     // The size-change handler: nothing while minimised; the first pass takes the window's size as
-    // its minimum; every pass puts the widgets at their twip places, in whole pixels.
+    // its minimum, and a window made smaller later is set back to it; every pass puts the widgets
+    // at their twip places, in whole pixels.
     // Returns true when a later pass (not the first) ran.
     bool Form_Resize();
 

@@ -55,7 +55,11 @@ QString WithDefaultExtension(const QString& path, const QString& extension)
 
 WidgetPrompts::WidgetPrompts(QStringList helpFolders) : helpFolders_(std::move(helpFolders)) {}
 
-WidgetPrompts::~WidgetPrompts() = default;
+WidgetPrompts::~WidgetPrompts()
+{
+    if (viewer_ && !viewer_->parent())
+        delete viewer_;
+}
 
 Answer WidgetPrompts::message(const QString& title, const QString& text, MessageIcon icon,
                               MessageButtons buttons, Answer defaultAnswer)
@@ -99,7 +103,7 @@ void WidgetPrompts::showHelp()
         return;
     }
     if (!viewer_)
-        viewer_ = std::make_unique<HelpViewer>();
+        viewer_ = new HelpViewer(helpOwner_);
     viewer_->showDocument(document);
 }
 

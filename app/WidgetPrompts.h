@@ -4,7 +4,8 @@
 #include "app/HelpViewer.h"
 #include "prompts/Prompts.h"
 
-#include <memory>
+#include <QPointer>
+#include <QWidget>
 
 namespace quil {
 
@@ -13,6 +14,10 @@ public:
     // `helpFolders`: where the help document is looked for.
     explicit WidgetPrompts(QStringList helpFolders = HelpFolders());
     ~WidgetPrompts() override;
+
+    // The help window opened from now on belongs to `owner`: it never outlives it, nor keeps the
+    // program running once `owner` has closed.
+    void SetHelpOwner(QWidget* owner) { helpOwner_ = owner; }
 
     Answer message(const QString& title, const QString& text, MessageIcon icon, MessageButtons buttons,
                    Answer defaultAnswer) override;
@@ -23,7 +28,8 @@ public:
 
 private:
     QStringList helpFolders_;
-    std::unique_ptr<HelpViewer> viewer_;
+    QPointer<QWidget> helpOwner_;
+    QPointer<HelpViewer> viewer_;  // deleted with its owner, or here when it has none
 };
 
 // The name filters a file dialog shows for (description, pattern) pairs: a description that does

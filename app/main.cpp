@@ -27,6 +27,7 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral(QUILLANE_APP_ID));
     quil::WidgetPrompts prompts;
     quil::CheckSequence window(prompts);
+    prompts.SetHelpOwner(&window);
     quil::StartUp(window, options.path);
     return QApplication::exec();
 }

@@ -26,7 +26,7 @@ StatusExplanation ExplainMemberStatus(const MemberRow& row, const RunResult& run
                     + QStringLiteral(", Should Be ") + row.expectedCrc;
         break;
     case MemberStatus::BadSize:
-        shown.text += QStringLiteral("File Has A Different Byte Size Than ") + OneLineName(run.CheckedSeries.ReferenceName)
+        shown.text += QStringLiteral("File Has A Different Byte Size Than ") + OneLineName(run.ReferenceName)
                     + QStringLiteral(".") + lineBreak + QStringLiteral("Has ") + row.sizeText
                     + QStringLiteral(", Should Be ") + SizeText(run.ReferenceSize);
         break;

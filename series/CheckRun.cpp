@@ -73,12 +73,15 @@ void CheckRun::CheckFirstMember()
     if (!files.first().isRegularFile()) {
         // Gone since it was listed, or part 1 of a set that lacks it: the size recorded then stays the reference.
         result_.ReferenceSize = result_.CheckedSeries.ReferenceSize;
+        result_.ReferenceName = result_.CheckedSeries.ReferenceName;
         result_.FileCounter = 0;
         AddMissing(first, files.first().problem);
         return;
     }
     // The first member sets the reference size, so it is never compared by size.
     result_.ReferenceSize = files.first().size;
+    // Not always the start file: a .000 leads its .001, part 1 any other part, a .z01 its .zip.
+    result_.ReferenceName = TextAfterLast(files.first().path, QStringLiteral("/"));
     AddVerdicts(first, files, true);
 }
 

@@ -65,11 +65,61 @@ bool IsZipName(const QString& name)
     return NameEndsWith(name, u".zip");
 }
 
+// The name before the last dot, as names are compared.
+QString BaseKey(const QString& name)
+{
+    return NameKey(TextBeforeLast(name, kDot));
+}
+
+// The BaseKeys of the `names` that `keep` accepts.
+QSet<QString> BaseKeysOf(const QStringList& names, bool (*keep)(const QString&))
+{
+    QSet<QString> keys;
+    for (const QString& name : names)
+        if (keep(name))
+            keys.insert(BaseKey(name));
+    return keys;
+}
+
+// True when a part of `part`'s set other than `part` itself is among `names`.
+bool HasOtherPart(const RarPartName& part, const QStringList& names)
+{
+    const QString base = NameKey(part.base);
+    const int width = int(part.digits.size());
+    return std::any_of(names.cbegin(), names.cend(), [&](const QString& name) {
+        const std::optional<RarPartName> other = ParseRarPartName(name);
+        return other && other->number != part.number && NameKey(other->base) == base
+            && IsRarPartOfWidth(*other, width);
+    });
+}
+
 }  // namespace
 
 bool IsRarPart(const QString& name)
 {
     return ParseRarPartName(name).has_value();
+}
+
+QStringList OldStyleRarParts(const QStringList& names)
+{
+    // Only a part with older members beside it is looked at further, so a large set costs one pass.
+    const QSet<QString> memberBases = BaseKeysOf(names, IsRarMemberName);
+    QStringList starts;
+    for (const QString& name : names) {
+        const std::optional<RarPartName> part = ParseRarPartName(name);
+        if (part && memberBases.contains(BaseKey(name)) && !HasOtherPart(*part, names))
+            starts.append(name);
+    }
+    return starts;
+}
+
+bool StartsOldStyleRar(const QString& folder, const QString& startFile)
+{
+    if (!IsRarPart(startFile))
+        return false;
+    const QStringList names =
+        ListOrdinaryFiles(folder, [](const QString& name) { return IsRarPart(name) || IsRarMemberName(name); });
+    return OldStyleRarParts(names).contains(startFile);
 }
 
 QStringList LowestRarParts(const QStringList& names)
@@ -78,9 +128,10 @@ QStringList LowestRarParts(const QStringList& names)
         RarPartName part;
         QString name;
     };
+    const QStringList oldStyle = OldStyleRarParts(names);
     QList<ListedPart> parts;
     for (const QString& name : names)
-        if (const std::optional<RarPartName> part = ParseRarPartName(name))
+        if (const std::optional<RarPartName> part = ParseRarPartName(name); part && !oldStyle.contains(name))
             parts.append({*part, name});
     std::stable_sort(parts.begin(), parts.end(),
                      [](const ListedPart& a, const ListedPart& b) { return a.part.number < b.part.number; });
@@ -106,7 +157,7 @@ QStringList LowestRarParts(const QStringList& names)
 std::optional<Series> RecognizeRarParts(const QString& folder, const QString& startFile)
 {
     const std::optional<RarPartName> start = ParseRarPartName(startFile);
-    if (!start)
+    if (!start || StartsOldStyleRar(folder, startFile))
         return std::nullopt;
     const int width = int(start->digits.size());
     const auto numberOf = [&](const QString& name) -> std::optional<int> {
@@ -126,13 +177,10 @@ bool IsZipOrFirstZipPart(const QString& name)
 
 QStringList ZipsBesideFirstParts(const QStringList& names)
 {
-    QSet<QString> firstPartBases;
-    for (const QString& name : names)
-        if (IsFirstZipPart(name))
-            firstPartBases.insert(NameKey(TextBeforeLast(name, kDot)));
+    const QSet<QString> firstPartBases = BaseKeysOf(names, IsFirstZipPart);
     QStringList zips;
     for (const QString& name : names)
-        if (IsZipName(name) && firstPartBases.contains(NameKey(TextBeforeLast(name, kDot))))
+        if (IsZipName(name) && firstPartBases.contains(BaseKey(name)))
             zips.append(name);
     return zips;
 }

@@ -13,14 +13,24 @@ namespace quil {
 // True for a NAME.partN.rar name (VolumeNames.h).
 bool IsRarPart(const QString& name);
 
-// Of each NAME.partN.rar set among `names` (in name order), its lowest-numbered part present, once.
+// The NAME.partN.rar names among `names` that start an older RAR series instead of a set: older
+// members NAME.partN.r00 … lie among `names` beside it and no other part of its set (NAME.partM.rar
+// in N's width) does, as archivers named such volumes before part sets came.
+QStringList OldStyleRarParts(const QStringList& names);
+
+// True when `startFile` in `folder` is one of the OldStyleRarParts of the folder's names.
+bool StartsOldStyleRar(const QString& folder, const QString& startFile);
+
+// Of each NAME.partN.rar set among `names` (in name order), its lowest-numbered part present, once;
+// OldStyleRarParts are no sets.
 // Parts are taken in number order; one that is not named as a part of a set already met starts a
 // set of its own, as wide as its digits. So part1.rar … part12.rar is one set, and part1.rar beside
 // part01.rar two.
 QStringList LowestRarParts(const QStringList& names);
 
 // The set a NAME.partN.rar opens: every NAME.partM.rar beside it named in the start file's width
-// (N's digits), in part order; the run starts at part 1, there or not. No value for any other name.
+// (N's digits), in part order; the run starts at part 1, there or not. No value for any other name,
+// nor for one of the OldStyleRarParts.
 std::optional<Series> RecognizeRarParts(const QString& folder, const QString& startFile);
 
 // True for a .zip name and for a .z01 name, which tells whether the .zip beside it starts a series.

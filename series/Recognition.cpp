@@ -5,6 +5,7 @@
 #include "series/FunctionModule.h"
 #include "series/MemberFile.h"
 #include "series/NameCase.h"
+#include "series/PartSets.h"
 #include "prompts/Messages.h"
 #include "series/SeriesKinds.h"
 #include "series/VolumeNames.h"
@@ -12,6 +13,8 @@
 namespace quil {
 
 namespace {
+
+const QString kRarMemberPattern = QStringLiteral("[r-z][0-9][0-9]");
 
 // An older kind: its start file's extension with its dot, whether the start file heads the found list itself,
 // then the found-list patterns in order.
@@ -22,11 +25,11 @@ struct OlderKind {
     QStringList patterns;
 };
 
-// The series of `rule`'s kind that `startFile` opens; no value when `isStart` says it is no start file.
-std::optional<Series> RecognizeOlderKind(bool (*isStart)(const QString&), const OlderKind& rule, const QString& folder,
+// The series of `rule`'s kind that `startFile` opens; no value when it is no start file (`isStart`).
+std::optional<Series> RecognizeOlderKind(bool isStart, const OlderKind& rule, const QString& folder,
                                          const QString& startFile)
 {
-    if (!isStart(startFile))
+    if (!isStart)
         return std::nullopt;
     Series series;
     series.Kind = rule.kind;
@@ -96,6 +99,11 @@ bool IsRarStart(const QString& name)
     return NameEndsWith(name, u".rar") && !ParseRarPartName(name);
 }
 
+bool IsRarMemberName(const QString& name)
+{
+    return ExtensionMatches(TextAfterLast(name, QStringLiteral(".")), kRarMemberPattern);
+}
+
 bool IsArjStart(const QString& name)
 {
     return NameEndsWith(name, u".arj");
@@ -113,20 +121,20 @@ bool IsNumberedStart(const QString& name)
 
 std::optional<Series> RecognizeRar(const QString& folder, const QString& startFile)
 {
-    return RecognizeOlderKind(IsRarStart, {SeriesKind::Rar, u".rar", true, {QStringLiteral("[r-z][0-9][0-9]")}},
-                              folder, startFile);
+    const bool isStart = IsRarStart(startFile) || StartsOldStyleRar(folder, startFile);
+    return RecognizeOlderKind(isStart, {SeriesKind::Rar, u".rar", true, {kRarMemberPattern}}, folder, startFile);
 }
 
 std::optional<Series> RecognizeArj(const QString& folder, const QString& startFile)
 {
-    return RecognizeOlderKind(IsArjStart, {SeriesKind::Arj, u".arj", true,
+    return RecognizeOlderKind(IsArjStart(startFile), {SeriesKind::Arj, u".arj", true,
                                {QStringLiteral("a[0-9][0-9]"), QStringLiteral("[0-9][0-9][0-9]")}},
                               folder, startFile);
 }
 
 std::optional<Series> RecognizeAce(const QString& folder, const QString& startFile)
 {
-    return RecognizeOlderKind(IsAceStart, {SeriesKind::Ace, u".ace", true,
+    return RecognizeOlderKind(IsAceStart(startFile), {SeriesKind::Ace, u".ace", true,
                                {QStringLiteral("c[0-9][0-9]"), QStringLiteral("[0-9][0-9][0-9]")}},
                               folder, startFile);
 }
@@ -134,8 +142,8 @@ std::optional<Series> RecognizeAce(const QString& folder, const QString& startFi
 std::optional<Series> RecognizeNumbered(const QString& folder, const QString& startFile)
 {
     // The scan alone finds the members, a .000 before the .001 included.
-    return RecognizeOlderKind(IsNumberedStart, {SeriesKind::Num, u".001", false, {QStringLiteral("[0-9][0-9][0-9]")}},
-                              folder, startFile);
+    return RecognizeOlderKind(IsNumberedStart(startFile),
+                              {SeriesKind::Num, u".001", false, {QStringLiteral("[0-9][0-9][0-9]")}}, folder, startFile);
 }
 
 std::optional<Series> RecognizeSeries(const QString& folder, const QString& startFile)

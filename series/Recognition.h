@@ -15,14 +15,17 @@ namespace quil {
 std::optional<Series> RecognizeSeries(const QString& folder, const QString& startFile);
 
 // The start files of the four older kinds: every .rar that is no NAME.partN.rar, every .arj, .ace
-// and .001.
+// and .001. (A NAME.partN.rar with older members beside it can be an older RAR start file too:
+// see OldStyleRarParts.)
 bool IsRarStart(const QString& name);
+// True for the name of an older RAR member: its extension .r00 … .z99.
+bool IsRarMemberName(const QString& name);
 bool IsArjStart(const QString& name);
 bool IsAceStart(const QString& name);
 bool IsNumberedStart(const QString& name);
 
-// The older kinds' series, no value for a start file of another kind. A .rar lists itself, then
-// .r00 … .z99; an .arj itself, then .a01 … .a99 and .100 …; an .ace itself, then .c00 … .c99 and
+// The older kinds' series, no value for a start file of another kind. A .rar (or a NAME.partN.rar
+// that OldStyleRarParts takes) lists itself, then .r00 … .z99; an .arj itself, then .a01 … .a99 and .100 …; an .ace itself, then .c00 … .c99 and
 // .100 …; a .001 every .NNN of its base name, a .000 included.
 std::optional<Series> RecognizeRar(const QString& folder, const QString& startFile);
 std::optional<Series> RecognizeArj(const QString& folder, const QString& startFile);

@@ -17,6 +17,7 @@ struct RunResult {
     QString SfvPath;           // the SFV file of an SFV check; "" otherwise
     QString LastMemberName;    // the walk stopped after this name
     qint64 ReferenceSize = 0;  // byte size of the first member when the walk began
+    QString ReferenceName;     // the file that size is of, as named on disk; size messages name it
     QList<MemberRow> Rows;     // one per examined member, first member first
     QStringList MissingList;   // names of absent members, in walk order
     QStringList SizeList;      // names of members whose size differs from ReferenceSize

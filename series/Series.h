@@ -15,7 +15,7 @@ struct Series {
     QString BaseName;          // lower case: the name before the volume numbering ("x" of x.rar, x.part1.rar, x.zip)
     QString FirstMember;       // lower case: the member the run examines first, whether it is there or not
     QString StartName;         // lower case: the start of the series as the report names it
-    QString ReferenceName;     // the file whose size is the reference, as listed; size messages name it
+    QString ReferenceName;     // as listed: the file whose size stands as the reference when the first member is gone
     qint64 ReferenceSize = 0;  // byte size of that file when the series was recognised
     QStringList SeqList;       // members found in the folder, lower case, in series order
 };

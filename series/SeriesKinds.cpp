@@ -21,10 +21,21 @@ QStringList NamesThat(const QStringList& names)
     return starts;
 }
 
+// The older RAR rule sees parts and older members too: a part with members beside it can be its start file.
+bool LooksAtRar(const QString& name)
+{
+    return IsRarStart(name) || IsRarPart(name) || IsRarMemberName(name);
+}
+
+QStringList RarStartsAmong(const QStringList& names)
+{
+    return NamesThat<IsRarStart>(names) + OldStyleRarParts(names);
+}
+
 using L = QLatin1StringView;
 
 constexpr std::array kRows{
-    SeriesKindRow{SeriesKind::Rar, IsRarStart, NamesThat<IsRarStart>, RecognizeRar, WalkRar,
+    SeriesKindRow{SeriesKind::Rar, LooksAtRar, RarStartsAmong, RecognizeRar, WalkRar,
                   L("Checking RAR Archive Members"), L("rar"), L(".rar")},
     SeriesKindRow{SeriesKind::RarParts, IsRarPart, LowestRarParts, RecognizeRarParts, WalkRarParts,
                   L("Checking RAR Archive Members"), L("rar-parts"), L(".partN.rar")},

@@ -9,8 +9,8 @@ namespace quil {
 // The names of the ordinary files in `folder` that start a series, in name order (see
 // ListOrdinaryFiles), as each kind's start-file rule in SeriesKinds.h picks them: every .rar,
 // .001, .ace and .arj; a NAME.zip when NAME.z01 lies beside it; and of each NAME.partN.rar set its
-// lowest-numbered part present, once (see LowestRarParts). A .partN.rar is never an older RAR start
-// file.
+// lowest-numbered part present, once (see LowestRarParts). A .partN.rar is an older RAR start file
+// only when older members and no other part of its set lie beside it (see OldStyleRarParts).
 QStringList StartFiles(const QString& folder);
 
 // The start files of `folder` and, when `recursive`, of every folder below it, as paths relative to

@@ -195,6 +195,27 @@ private slots:
         QCOMPARE(Status(), QString("Ready"));
     }
 
+    // Volumes written since the start file was taken count once it is clicked again, already taken or not.
+    void clickingAStartFileRecognisesItsSeriesAfresh()
+    {
+        test::TempSeries dir;
+        for (const char* name : {"a.rar", "a.r00", "b.arj", "b.a01"})
+            dir.add(name, 5);
+        Open(dir.folder());
+        auto* list = Find<QListWidget>("FileList");
+        const auto click = [list](int row) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        };
+        QCOMPARE(window->SelectedSeries()->SeqList, QStringList({"a.rar", "a.r00"}));
+        dir.add("a.r01", 5);
+        click(0);
+        QCOMPARE(window->SelectedSeries()->SeqList, QStringList({"a.rar", "a.r00", "a.r01"}));
+        click(1);
+        dir.add("b.a02", 5);
+        click(1);
+        QCOMPARE(window->SelectedSeries()->SeqList, QStringList({"b.arj", "b.a01", "b.a02"}));
+    }
+
     void opensAPathGivenAtStartOrDropped_data()
     {
         QTest::addColumn<QString>("name");  // in the series folder; "" for the folder itself
@@ -289,6 +310,10 @@ private slots:
         }));
         QVERIFY(report.opened);
         QCOMPARE(Rows(), rows);
+        // Enter says Yes to either question.
+        for (const test::ShownMessage& question : prompts.messages)
+            QCOMPARE(question.defaultAnswer, Answer::Yes);
+        QCOMPARE(prompts.messages.size(), sfv ? 1 : 2);
         auto* bar = Find<QProgressBar>("PB");
         QCOMPARE(QStringList({Status(), QString::number(bar->value()), QString::number(bar->maximum()), bar->toolTip()}),
                  QStringList({"Ready", "4", "4", "Checking File Number 4 Of 4"}));
@@ -428,6 +453,16 @@ private slots:
 
         window->resize(300, 200);
         QTRY_COMPARE(window->size(), first);
+        QHash<const QWidget*, QRect> placed;
+        for (const auto* control : window->findChildren<QWidget*>())
+            placed.insert(control, control->geometry());
+        // Without a window manager to hold it, the window sets itself back to its minimum size, controls
+        // where they were.
+        window->windowHandle()->resize(300, 200);
+        QTest::qWait(50);  // the window system's resize arrives
+        QTRY_COMPARE(window->size(), first);
+        for (auto [control, geometry] : placed.asKeyValueRange())
+            QCOMPARE(control->geometry(), geometry);
     }
 
     void ctrlAltF10WritesTheDemoSeriesIntoTheShownFolder()
@@ -466,6 +501,34 @@ private slots:
         QVERIFY(viewer);
         QVERIFY(viewer->isVisible());
         QCOMPARE(viewer->source(), QUrl::fromLocalFile(builtFolder + "/quil.html"));
+    }
+
+    // The help belongs to the main window: Esc closes it, and it keeps no program running without the main window.
+    void theHelpWindowGoesWithTheMainWindow()
+    {
+        Open();
+        WidgetPrompts real({QStringLiteral(QUILLANE_BUILT_APP_FOLDER)});
+        real.SetHelpOwner(window.get());
+        real.showHelp();
+        auto* viewer = window->findChild<HelpViewer*>();
+        QVERIFY(viewer);
+        QVERIFY(viewer->isWindow());
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        QTest::keyClick(viewer, Qt::Key_Escape);
+        QVERIFY(!viewer->isVisible());
+
+        real.showHelp();
+        QVERIFY(viewer->isVisible());
+        // Closed as the program runs: the program ends, rather than running on until given up on.
+        QTimer giveUp;
+        giveUp.setSingleShot(true);
+        connect(&giveUp, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        giveUp.start(5000);
+        QTimer::singleShot(0, window.get(), [this] { window->close(); });
+        QCOMPARE(QApplication::exec(), 0);
+        window.reset();
+        for (const QWidget* shown : QApplication::topLevelWidgets())
+            QVERIFY2(!shown->isVisible(), qPrintable(shown->objectName()));
     }
 };
 

@@ -66,6 +66,20 @@ private slots:
         QVERIFY(!form.isVisible());
     }
 
+    // Where no window manager holds it to its minimum size, the window sets itself back to it.
+    void shrunkBelowItsMinimumTheWindowGrowsBack()
+    {
+        QUILResultsForm form(nullptr, prompts, run, QString());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QSize first = form.size();
+        const QRect list = form.findChild<QListWidget*>("ReportList")->geometry();
+        form.windowHandle()->resize(200, 100);
+        QTest::qWait(50);  // the window system's resize arrives
+        QTRY_COMPARE(form.size(), first);
+        QCOMPARE(form.findChild<QListWidget*>("ReportList")->geometry(), list);
+    }
+
     // The report never replaces a file its run read: once the dialog has asked about overwriting, a
     // save over the SFV file or a volume is refused with the reason, and the folder stays as it was.
     void saveRefusesTheSfvFileAndAVolumeOfTheRun()

@@ -542,6 +542,22 @@ private slots:
         }
     }
 
+    // Named as a part, with older volumes beside it and no other part: checked, listed and counted as an older
+    // RAR series, never refused as a one-part set.
+    void aLonePartWithOlderVolumesIsAnOlderRarSeries()
+    {
+        TempSeries series;
+        for (const char* name : {"v.part1.rar", "v.part1.r00", "v.part1.r02"})
+            series.add(name, 10);
+        const Outcome run = Run({"v.part1.rar"}, series.folder());
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.output.split('\n').mid(0, 5),
+                 QStringList({"OK\tv.part1.rar\t0,010\tSkipped", "OK\tv.part1.r00\t0,010\tSkipped",
+                              "Missing\tv.part1.r01\t?\t?", "OK\tv.part1.r02\t0,010\tSkipped", ""}));
+        const Outcome all = Run({"--all", "."}, series.folder());
+        QVERIFY(all.output.endsWith("Problems\t./v.part1.rar\t1\n"));
+    }
+
     void jsonReadsBackFieldByField()
     {
         TempSeries series;

@@ -38,7 +38,7 @@ private slots:
         QFETCH(QString, explanation);
         QFETCH(MessageIcon, icon);
         RunResult run;
-        run.CheckedSeries.ReferenceName = "Movie.rar";
+        run.ReferenceName = "Movie.rar";
         run.SfvPath = "/nowhere/movie.sfv";  // "Should Be" is the row's, never the file read again
         run.ReferenceSize = 100;
         const StatusExplanation shown =

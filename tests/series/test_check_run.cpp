@@ -32,6 +32,13 @@ class CheckRunTest : public QObject {
         return *series;
     }
 
+    // Adds each of `files`, written "name:size".
+    static void addSized(test::TempSeries& series, const QStringList& files)
+    {
+        for (const QString& file : files)
+            series.add(file.section(':', 0, 0), file.section(':', 1).toLongLong());
+    }
+
     static void add(test::TempSeries& series, std::initializer_list<const char*> names)
     {
         for (const char* name : names)
@@ -141,8 +148,7 @@ private slots:
         QFETCH(qint64, referenceSize);
         QFETCH(QStringList, firstAndLast);
         test::TempSeries dir;
-        for (const QString& file : files)
-            dir.add(file.section(':', 0, 0), file.section(':', 1).toLongLong());
+        addSized(dir, files);
         CheckRun run(view, crc);
         const RunResult result = run.Run(recognised(dir, startFile), CheckMode::SizeOnly);
         QCOMPARE(result.Rows.size(), rowCount);
@@ -156,6 +162,41 @@ private slots:
         const QStringList report = ComposeReport(result);
         QVERIFY(report.contains("Starting Archive Filename: " + firstAndLast.first()));
         QVERIFY(report.contains("Ending Archive Filename: " + firstAndLast.last()));
+    }
+
+    // A size message names the file the sizes were compared with: the first member examined, which is not
+    // always the start file, as it is named on disk.
+    void sizeMessagesNameTheFirstMemberExamined_data()
+    {
+        QTest::addColumn<QStringList>("files");  // "name:size", the start file first
+        QTest::addColumn<QString>("shortMember");
+        QTest::addColumn<QString>("reference");
+        QTest::newRow("numbered led by a .000") << QStringList{"n.001:4", "n.000:10", "n.002:10"} << "n.001" << "n.000";
+        QTest::newRow("numbered, .000 in capitals") << QStringList{"n.001:4", "N.000:10", "n.002:10"} << "n.001"
+                                                    << "N.000";
+        QTest::newRow("numbered without a .000") << QStringList{"n.001:10", "n.002:4"} << "n.002" << "n.001";
+        QTest::newRow("rar picked in capitals") << QStringList{"X.RAR:10", "x.r00:4"} << "x.r00" << "X.RAR";
+        QTest::newRow("rar parts from part 2") << QStringList{"m.part2.rar:4", "m.part1.rar:10"} << "m.part2.rar"
+                                               << "m.part1.rar";
+        QTest::newRow("rar parts without part 1") << QStringList{"m.part2.rar:10", "m.part3.rar:4"} << "m.part3.rar"
+                                                  << "m.part2.rar";
+        QTest::newRow("split zip") << QStringList{"s.zip:4", "S.Z01:10"} << "s.zip" << "S.Z01";
+    }
+    void sizeMessagesNameTheFirstMemberExamined()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, shortMember);
+        QFETCH(QString, reference);
+        test::TempSeries dir;
+        addSized(dir, files);
+        CheckRun run(view, crc);
+        const RunResult result = run.Run(recognised(dir, files.first().section(':', 0, 0)), CheckMode::SizeOnly);
+        QCOMPARE(result.SizeList, QStringList{shortMember});
+        const auto isShort = [&](const MemberRow& row) { return row.name == shortMember; };
+        const MemberRow row = *std::find_if(result.Rows.cbegin(), result.Rows.cend(), isShort);
+        QCOMPARE(ExplainMemberStatus(row, result).text,
+                 "Status For: " + shortMember + "\r\n\r\nFile Has A Different Byte Size Than " + reference
+                     + ".\r\nHas 0,004, Should Be 0,010");
     }
 
     // Files whose names differ only in letter case are each a member: each gets its row, named as on

@@ -20,21 +20,23 @@ class RecognitionTest : public QObject {
 
 private slots:
     // Each series once: a .partN.rar set by its lowest part present (part1 … part10 is one set,
-    // part1 beside part01 two), a .zip only beside its .z01, and never a .partN.rar as an older RAR.
+    // part1 beside part01 two), a .zip only beside its .z01, and a .partN.rar as an older RAR only
+    // with older members beside it and no other part (v.part1.rar, with v.part1.r00).
     void startFilesListEachSeriesOnceInCaseBlindOrder()
     {
         test::TempSeries dir;
         for (const char* name : {"d.arj", "b.001", "a.RAR", "c.ace", "e.r00", "f.zip", ".g.rar", "m.ZIP", "M.z01",
                                  "m.z02", "Movie.part03.rar", "movie.PART02.RAR", "s.part1.rar", "s.part2.rar",
-                                 "s.part10.rar", "w.part1.rar", "w.part01.rar", "x.7z.001", "x.7z.002"})
+                                 "s.part10.rar", "w.part1.rar", "w.part01.rar", "x.7z.001", "x.7z.002",
+                                 "v.part1.rar", "v.part1.r00", "s.part1.r00"})
             dir.add(name, 1);
         QVERIFY(QDir(dir.folder()).mkdir("h.rar"));
         QCOMPARE(::mkfifo(QFile::encodeName(dir.path("i.rar")).constData(), 0600), 0);
         QVERIFY(QFile::link(dir.path("absent"), dir.path("j.rar")));
         QVERIFY(QFile::link(dir.path("a.RAR"), dir.path("k.rar")));
         QCOMPARE(StartFiles(dir.folder()), QStringList({"a.RAR", "b.001", "c.ace", "d.arj", "k.rar", "m.ZIP",
-                                                        "movie.PART02.RAR", "s.part1.rar", "w.part01.rar",
-                                                        "w.part1.rar", "x.7z.001"}));
+                                                        "movie.PART02.RAR", "s.part1.rar", "v.part1.rar",
+                                                        "w.part01.rar", "w.part1.rar", "x.7z.001"}));
         QCOMPARE(StartFiles(dir.path("missing folder")), QStringList());
     }
 
@@ -67,6 +69,12 @@ private slots:
             << "movie.part1.rar" << SeriesKind::RarParts
             << QStringList{"movie.part1.rar", "movie.part10.rar", "movie.part100.rar"}
             << QStringList{"movie.part1.rar", "movie.part1.rar", "movie.part1.rar"};
+        QTest::newRow("rar under a part name: older members, no other part")
+            << "v.part1.rar" << SeriesKind::Rar << QStringList{"v.part1.rar", "v.part1.r00", "v.part1.r01"}
+            << QStringList{"v.part1.rar", "v.part1.rar", "v.part1.rar"};
+        QTest::newRow("rar parts: older members beside, part 2 too")
+            << "w.part1.rar" << SeriesKind::RarParts << QStringList{"w.part1.rar", "w.part2.rar"}
+            << QStringList{"w.part1.rar", "w.part1.rar", "w.part1.rar"};
         QTest::newRow("zip: .z01 on past .z99, the .zip last")
             << "n.zip" << SeriesKind::Zip << QStringList{"n.z01", "n.z99", "n.z100", "n.zip"}
             << QStringList{"n.z01", "n.z01", "N.Z01"};
@@ -84,7 +92,8 @@ private slots:
                                  "x.a02", "x.a01", "x.c00", "n.002", "n.001", "n.000", "n.01", "n.7z.002", "n.7z.001",
                                  "movie.part100.rar", "movie.part10.rar", "movie.part1.rar", "movie.part003.rar",
                                  "movie.PART03.rar", "Movie.Part02.rar", "n.zip", "n.z100", "n.z99", "N.Z01", "n.z1",
-                                 "n.z001", "o.z02"})
+                                 "n.z001", "o.z02", "v.part1.rar", "v.part1.r00", "V.PART1.R01", "w.part1.rar",
+                                 "w.part1.r00", "w.part2.rar"})
             dir.add(name, ++size);
         const std::optional<Series> series = RecognizeSeries(dir.folder(), startFile);
         QVERIFY(series);

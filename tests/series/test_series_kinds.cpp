@@ -30,9 +30,16 @@ private slots:
         QTest::addColumn<QString>("walkStatus");
         QTest::newRow("rar") << SeriesKind::Rar << QStringList{"x.rar", "x.r00", "x.r02"}
                              << QStringList{"x.r00", "x.r01", "x.r02"} << "rar" << "Checking RAR Archive Members";
+        // Named as a part, yet with older members beside it and no other part: the older kind, as before sets came.
+        QTest::newRow("rar under a part name") << SeriesKind::Rar << QStringList{"v.part1.rar", "v.part1.r00", "v.part1.r01"}
+                                               << QStringList{"v.part1.r00", "v.part1.r01"} << "rar"
+                                               << "Checking RAR Archive Members";
         QTest::newRow("rar parts") << SeriesKind::RarParts << QStringList{"x.part01.rar", "x.part03.rar"}
                                    << QStringList{"x.part02.rar", "x.part03.rar"} << "rar-parts"
                                    << "Checking RAR Archive Members";
+        QTest::newRow("rar parts with older members beside")
+            << SeriesKind::RarParts << QStringList{"x.part1.rar", "x.part1.r00", "x.part2.rar"}
+            << QStringList{"x.part2.rar"} << "rar-parts" << "Checking RAR Archive Members";
         QTest::newRow("split zip") << SeriesKind::Zip << QStringList{"x.zip", "x.z01", "x.z02"}
                                    << QStringList{"x.z02", "x.zip"} << "zip" << "Checking ZIP Archive Members";
         QTest::newRow("arj") << SeriesKind::Arj << QStringList{"x.arj", "x.a01", "x.a02"}

@@ -4,9 +4,9 @@
 namespace quil::test {
 
 Answer ScriptedPrompts::message(const QString& title, const QString& text, MessageIcon icon,
-                                MessageButtons buttons, Answer)
+                                MessageButtons buttons, Answer defaultAnswer)
 {
-    messages.append({title, text, icon, buttons});
+    messages.append({title, text, icon, buttons, defaultAnswer});
     if (buttons == MessageButtons::Ok)
         return Answer::Ok;
     return answers_.isEmpty() ? Answer::No : answers_.dequeue();

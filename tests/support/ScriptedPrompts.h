@@ -15,6 +15,7 @@ struct ShownMessage {
     QString text;
     MessageIcon icon;
     MessageButtons buttons;
+    Answer defaultAnswer;  // the button Enter presses
 };
 
 class ScriptedPrompts : public Prompts {

@@ -22,8 +22,10 @@ namespace {
 QString SummaryLine(const SeriesOutcome& outcome)
 {
     const QString tab = QStringLiteral("\t");
+    if (IsSingleVolume(outcome))
+        return QStringLiteral("Single") + tab + outcome.startPath;
     if (!outcome.run)
-        return QStringLiteral("Refused") + tab + outcome.startPath + tab + outcome.refusal.section(u'\n', 0, 0);
+        return QStringLiteral("Refused") + tab + outcome.startPath + tab + outcome.refusal->text.section(u'\n', 0, 0);
     const qsizetype problems = outcome.run->ProblemsFound();
     return (problems > 0 ? QStringLiteral("Problems") : QStringLiteral("OK")) + tab + outcome.startPath + tab
          + QString::number(problems);
@@ -51,15 +53,17 @@ int RunFolderBatch(const CheckOptions& options, QTextStream& output, QTextStream
             output << "==> " << startPath << " <==\n";
         ConsoleView view(output, errors, showProgress, RowLinesFor(options));
         const SeriesOutcome outcome = CheckSeries(startPath, RecognizeStartPath(startPath), options, view);
-        worst = std::max(worst, ExitStatusOf(outcome));
+        // A lone volume is a finding of the listing, not a refused check.
+        const bool single = IsSingleVolume(outcome);
+        worst = std::max(worst, single ? kNoProblem : ExitStatusOf(outcome));
         summary.append(SummaryLine(outcome));
         if (options.json)
             documents.append(SeriesDocument(outcome, options));
         else
             output << (outcome.run ? u'\n' + outcome.PrintedReport() + u'\n' : QString()) << '\n';
         output.flush();
-        if (!outcome.run)
-            errors << startPath << ": " << outcome.refusal << Qt::endl;
+        if (!outcome.run && !single)
+            errors << startPath << ": " << outcome.refusal->text << Qt::endl;
     }
     if (options.json)
         output << QJsonDocument(documents).toJson();

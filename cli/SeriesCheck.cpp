@@ -23,6 +23,11 @@ int ExitStatusOf(const SeriesOutcome& outcome)
     return outcome.run->ProblemsFound() > 0 ? kProblemsFound : kNoProblem;
 }
 
+bool IsSingleVolume(const SeriesOutcome& outcome)
+{
+    return outcome.refusal && outcome.refusal->code == RefusalCode::SingleVolume;
+}
+
 RowLines RowsKept(const CheckOptions& options)
 {
     return options.errorsOnly ? RowLines::ProblemsOnly : RowLines::All;

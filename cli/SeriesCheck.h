@@ -20,6 +20,9 @@ SeriesOutcome CheckSeries(const QString& startPath, const std::optional<Series>&
 // kRefused when `outcome` has no run; otherwise kProblemsFound or kNoProblem by its report's count.
 int ExitStatusOf(const SeriesOutcome& outcome);
 
+// True when `outcome` was refused because its start file opens a series of one volume.
+bool IsSingleVolume(const SeriesOutcome& outcome);
+
 // The rows `options` keeps, on the terminal and in JSON alike: all, or with --errors-only those that
 // are not OK.
 RowLines RowsKept(const CheckOptions& options);

@@ -176,7 +176,6 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("says");  // on standard error when refused, else on standard output
-        QTest::newRow("not a start file") << QStringList{"x.r00"} << 2 << "Select an Archive File First!\n";
         QTest::newRow("one member") << QStringList{"lone.arj"} << 2 << "List Contains Only 1 File!\n";
         QTest::newRow("report not writable") << QStringList{"--save", "/proc/none/r.txt", "x.rar"} << 2
                                              << "Error While Saving Report File!\nCannot write /proc/none/r.txt: ";
@@ -184,7 +183,6 @@ private slots:
                                          << "Error While Opening SFV File!\nCannot read ";
         QTest::newRow("demo series not written") << QStringList{"--demo-series", "/proc/none"} << 2
                                                  << "Error While Creating Test Series!\n\n/proc/none/quiltest.r00: ";
-        QTest::newRow("zip without .z01") << QStringList{"y.zip"} << 2 << "Select an Archive File First!\n";
         QTest::newRow("--all folder absent") << QStringList{"--all", "none"} << 2
                                              << "Cannot read none: no such folder\n";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: quillane-check [--sfv SFV_FILE | --crc]";
@@ -201,6 +199,33 @@ private slots:
         const Outcome run = Run(arguments, series.folder());
         QCOMPARE(run.status, status);
         QVERIFY2((status == 2 ? run.errors : run.output).contains(says), qPrintable(run.output + run.errors));
+    }
+
+    // A path that opens no series gets the product's message, then what the path is and why it
+    // starts nothing, with the status of every refusal.
+    void refusedStartFilesSayWhy_data()
+    {
+        QTest::addColumn<QString>("startFile");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("absent") << "nonexist.rar" << "no such file";
+        QTest::newRow("a folder") << "d.rar" << "is a folder";
+        QTest::newRow("an SFV file") << "x.SFV" << "is an SFV file, not a start file";
+        QTest::newRow("a later volume") << "x.r00" << "is not a start file of any series kind";
+        QTest::newRow("zip without .z01") << "y.zip" << "is not a start file of any series kind";
+        QTest::newRow("not an archive") << "notes.txt" << "is not a start file of any series kind";
+    }
+    void refusedStartFilesSayWhy()
+    {
+        QFETCH(QString, startFile);
+        QFETCH(QString, why);
+        TempSeries series;
+        for (const char* name : {"x.rar", "x.r00", "x.SFV", "y.zip", "notes.txt"})
+            series.add(name, 5);
+        QVERIFY(QDir(series.folder()).mkdir("d.rar"));
+        const Outcome run = Run({startFile}, series.folder());
+        QCOMPARE(QStringList({QString::number(run.status), run.output, run.errors}),
+                 QStringList({"2", "",
+                              "Select an Archive File First!\nquillane-check: " + startFile + ": " + why + "\n"}));
     }
 
     // A refused command line gets the problem and a pointer to --help, never the whole usage.
@@ -506,12 +531,15 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("summary");
         QTest::addColumn<int>("status");
-        const QStringList top{"OK\t./a.rar\t0", "Problems\t./b.zip\t1",
-                              "Refused\t./lone.arj\tList Contains Only 1 File!"};
-        QTest::newRow("the folder alone") << QStringList{"--all", "."} << top << 2;
+        // A lone volume is no refusal: it does not raise the status.
+        const QStringList top{"OK\t./a.rar\t0", "Problems\t./b.zip\t1", "Single\t./lone.arj"};
+        QTest::newRow("the folder alone") << QStringList{"--all", "."} << top << 1;
         QTest::newRow("and its subfolders")
             << QStringList{"-r", "--all", "."}
-            << top + QStringList{"OK\t./sub/c.part1.rar\t0", "Problems\t./sub/deeper/d.7z.001\t2"} << 2;
+            << top + QStringList{"OK\t./sub/c.part1.rar\t0", "Problems\t./sub/deeper/d.7z.001\t2"} << 1;
+        QTest::newRow("a refusal is the worst")
+            << QStringList{"--all", "sub", "--sfv", "none.sfv"}
+            << QStringList{"Refused\tsub/c.part1.rar\tError While Opening SFV File!"} << 2;
         QTest::newRow("worst a problem") << QStringList{"--all=sub", "--recursive"}
                                          << QStringList{"OK\tsub/c.part1.rar\t0", "Problems\tsub/deeper/d.7z.001\t2"}
                                          << 1;
@@ -534,12 +562,57 @@ private slots:
         QCOMPARE(run.status, status);
         QCOMPARE(run.output.split('\n').mid(run.output.count('\n') - summary.size()), summary + QStringList{""});
         QCOMPARE(run.output.count("==> "), summary.size());
+        QCOMPARE(run.errors.contains("lone.arj"), false);
         // Each series' block opens with its path; the part set's found its capitalised part 2.
         for (const QString& line : summary) {
             const QString header = "==> " + line.section('\t', 1, 1) + " <==\n";
             const QString partRows = "OK\tc.part1.rar\t0,010\tSkipped\nOK\tc.part2.rar\t";
-            QVERIFY(run.output.contains(line.contains("c.part1") ? header + partRows : header));
+            const bool partRowsShown = line.startsWith("OK\t") && line.contains("c.part1");
+            QVERIFY(run.output.contains(partRowsShown ? header + partRows : header));
         }
+    }
+
+    // Every document says its layout version, every display text has its machine code beside it:
+    // "status=code" per row, or the refusal's first line and its code.
+    void jsonGivesACodeBesideEachText_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("codes");
+        QTest::newRow("sizes and CRC-32") << QStringList{"--crc", "x.rar"}
+                                          << QStringList{"OK=ok", "OK=ok", "Missing=missing", "Bad Size=bad_size"};
+        QTest::newRow("SFV check") << QStringList{"--sfv", "x.sfv", "x.rar"}
+                                   << QStringList{"OK=ok", "Bad CRC=bad_crc", "Missing=missing", "OK=ok"};
+        QTest::newRow("no start file") << QStringList{"nonexist.rar"}
+                                       << QStringList{"Select an Archive File First!=no_start_file"};
+        QTest::newRow("one volume") << QStringList{"lone.arj"}
+                                    << QStringList{"List Contains Only 1 File!=single_volume"};
+        QTest::newRow("SFV file unreadable") << QStringList{"--sfv", "none.sfv", "x.rar"}
+                                             << QStringList{"Error While Opening SFV File!=sfv_unreadable"};
+        QTest::newRow("no SFV file lists it") << QStringList{"--sfv", "auto", "y.rar"}
+                                              << QStringList{"No SFV File Lists y.rar!=sfv_not_found"};
+        QTest::newRow("several list it") << QStringList{"--sfv", "auto", "z.rar"}
+                                         << QStringList{"Several SFV Files List z.rar!=sfv_ambiguous"};
+    }
+    void jsonGivesACodeBesideEachText()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, codes);
+        TempSeries series;
+        for (const char* name : {"x.rar", "x.r00", "y.rar", "y.r00", "z.rar", "z.r00", "lone.arj"})
+            series.add(name, 10);
+        series.add("x.r02", 4);
+        series.write("x.sfv", (SfvLine("x.rar", 10) + "x.r00 00000000\r\n" + SfvLine("x.r02", 4)
+                               + SfvLine("z.rar", 10)).toUtf8());
+        series.write("z.sfv", SfvLine("z.rar", 10).toUtf8());
+        const Outcome run = Run(QStringList{"--json"} + arguments, series.folder());
+        const QJsonObject document = QJsonDocument::fromJson(run.output.toUtf8()).object();
+        QCOMPARE(document["version"], QJsonValue(1));
+        QStringList found;
+        for (const QJsonValue& row : document["rows"].toArray())
+            found << row["status"].toString() + '=' + row["code"].toString();
+        if (document.contains("refusal"))
+            found << document["refusal"].toString().section('\n', 0, 0) + '=' + document["code"].toString();
+        QCOMPARE(found, codes);
     }
 
     void jsonReadsBackFieldByField()
@@ -588,7 +661,7 @@ private slots:
         // With --all, an array: a refused series has its refusal; --errors-only keeps only problem rows.
         series.add("lone.arj", 1);
         const Outcome all = Run({"--all", ".", "--json", "--errors-only"}, series.folder());
-        QCOMPARE(all.status, 2);
+        QCOMPARE(all.status, 1);
         const QJsonArray documents = QJsonDocument::fromJson(all.output.toUtf8()).array();
         QCOMPARE(documents.size(), 2);
         QCOMPARE(documents.at(0)["startPath"].toString(), QString("./J.ZIP"));
@@ -596,6 +669,7 @@ private slots:
         QCOMPARE(RowText(documents.at(0)["rows"].toArray().last()), "Bad Size|j.zip|4|null|-");
         QCOMPARE(documents.at(0)["rows"].toArray().size(), 2);
         QCOMPARE(documents.at(1)["refusal"].toString(), QString("List Contains Only 1 File!"));
+        QCOMPARE(documents.at(1)["code"].toString(), QString("single_volume"));
         QCOMPARE(documents.at(1)["series"]["endFile"], QJsonValue());
     }
 };

@@ -44,7 +44,7 @@ int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStre
     if (options.json)
         output << QJsonDocument(SeriesDocument(outcome, options)).toJson();
     else if (outcome.run)
-        output << '\n' << outcome.PrintedReport() << '\n';
+        output << '\n' << PrintedReportLines(outcome) << '\n';
     output.flush();
     if (!outcome.run) {
         errors << outcome.refusal->text << Qt::endl;

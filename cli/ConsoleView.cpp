@@ -2,7 +2,6 @@
 #include "cli/ConsoleView.h"
 
 #include "series/NameEscapes.h"
-#include "os/NativeNames.h"
 
 namespace quil::cli {
 
@@ -21,13 +20,7 @@ void ConsoleView::AddMemberRow(const MemberRow& row)
     if (!Keeps(rowLines_, row))
         return;
     ClearProgressLine();
-    // A name that would break the line is escaped, and the row starts with "\" to say so.
-    const QString name = ShownText(row.name);
-    const std::optional<QString> escaped = EscapedName(name);
-    if (escaped)
-        output_ << '\\';
-    output_ << StatusWord(row.status) << '\t' << escaped.value_or(name) << '\t' << row.sizeText << '\t'
-            << row.crcText << '\n';
+    output_ << EscapedLine({StatusWord(row.status), row.name, row.sizeText, row.crcText}) << '\n';
     output_.flush();
     if (!row.reason.isEmpty()) {
         errors_ << row.reason << '\n';

@@ -18,8 +18,8 @@ public:
     // Progress is drawn on `errors` only when `showProgress` (standard error is a terminal).
     ConsoleView(QTextStream& output, QTextStream& errors, bool showProgress, RowLines rowLines = RowLines::All);
 
-    // A row: status, name, size and CRC-32 separated by tabs; a name holding "\", LF, CR or tab is
-    // escaped and the row then starts with "\". A reason goes to standard error. A row that
+    // A row: status, name, size and CRC-32 separated by tabs, escaped as EscapedLine does. A reason
+    // goes to standard error. A row that
     // `rowLines` leaves out shows nothing.
     void AddMemberRow(const MemberRow& row) override;
     void ShowStatus(const QString&) override {}

@@ -3,6 +3,8 @@
 
 #include "cli/ExitStatus.h"
 #include "os/NativeNames.h"
+#include "report/ScanReport.h"
+#include "series/NameEscapes.h"
 
 namespace quil::cli {
 
@@ -21,6 +23,14 @@ int ExitStatusOf(const SeriesOutcome& outcome)
     if (!outcome.run)
         return kRefused;
     return outcome.run->ProblemsFound() > 0 ? kProblemsFound : kNoProblem;
+}
+
+QString PrintedReportLines(const SeriesOutcome& outcome)
+{
+    QStringList lines;
+    for (const QString& line : ComposeReport(*outcome.run))
+        lines.append(EscapedLine({line}));
+    return ReportText(lines).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 bool IsSingleVolume(const SeriesOutcome& outcome)

@@ -423,31 +423,43 @@ private slots:
         QCOMPARE(series.snapshot(), before);
     }
 
-    // A name holding a backslash, newline, CR or tab is escaped in its row, which then starts with "\".
-    void rowsEscapeNamesThatWouldBreakTheLine_data()
+    // A name holding a backslash, newline, CR or tab is escaped alike in every line of text output
+    // that holds it (rows, the "==>" line, report lines, the summary line), each then starting with
+    // "\"; JSON and the saved report keep the name as it is.
+    void textOutputEscapesNamesThatWouldBreakTheLine_data()
     {
-        QTest::addColumn<QString>("startFile");
+        QTest::addColumn<QString>("start");  // the start file; its series has a second volume ".r00"/".a01"
         QTest::addColumn<QString>("member");
-        QTest::addColumn<QString>("firstRow");
-        QTest::newRow("newline and backslash") << "a\nb\\c.rar" << "a\nb\\c.r00" << "\\OK\ta\\nb\\\\c.rar\t0,005\tSkipped";
-        QTest::newRow("tab and CR") << "tab\tcr\r.arj" << "tab\tcr\r.a01" << "\\OK\ttab\\tcr\\r.arj\t0,005\tSkipped";
-        QTest::newRow("plain") << "plain.rar" << "plain.r00" << "OK\tplain.rar\t0,005\tSkipped";
+        QTest::addColumn<QString>("written");  // the start file's name as the lines write it
+        QTest::newRow("newline and backslash") << "a\nb\\c.rar" << "a\nb\\c.r00" << "a\\nb\\\\c.rar";
+        QTest::newRow("tab and CR") << "tab\tcr\r.arj" << "tab\tcr\r.a01" << "tab\\tcr\\r.arj";
+        QTest::newRow("plain") << "plain.rar" << "plain.r00" << "plain.rar";
     }
-    void rowsEscapeNamesThatWouldBreakTheLine()
+    void textOutputEscapesNamesThatWouldBreakTheLine()
     {
-        QFETCH(QString, startFile);
+        QFETCH(QString, start);
         QFETCH(QString, member);
-        QFETCH(QString, firstRow);
+        QFETCH(QString, written);
         TempSeries series;
-        series.add(startFile, 5);
+        series.add(start, 5);
         series.add(member, 5);
-        const Outcome run = Run({startFile}, series.folder());
-        QCOMPARE(run.output.section('\n', 0, 0), firstRow);
-        QCOMPARE(run.output.section('\n', 2, 2), QString());  // two rows, then the blank line
+        const QString mark = written == start ? "" : "\\";
+        const Outcome one = Run({"--save", "r.txt", start}, series.folder());
+        QCOMPARE(one.output.section('\n', 0, 0), mark + "OK\t" + written + "\t0,005\tSkipped");
+        QCOMPARE(one.output.section('\n', 2, 2), QString());  // two rows, then the blank line
+        QVERIFY(one.output.contains("\n" + mark + "Starting Archive Filename: " + written + "\n"));
+        QFile saved(series.path("r.txt"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(saved.readAll()).contains("\r\nStarting Archive Filename: " + start + "\r\n"));
+        const Outcome all = Run({"--all", "."}, series.folder());
+        QVERIFY(all.output.startsWith(mark + "==> ./" + written + " <==\n" + mark + "OK\t" + written + '\t'));
+        QVERIFY(all.output.endsWith("\n" + mark + "OK\t./" + written + "\t0\n"));
+        const Outcome json = Run({"--json", start}, series.folder());
+        QCOMPARE(QJsonDocument::fromJson(json.output.toUtf8())["rows"][0]["name"].toString(), start);
     }
 
     // Names that are not valid UTF-8, in a folder so named: listed, opened by their own bytes and
-    // shown with replacement characters.
+    // written with each odd byte as "\xHH" in lines that start with "\".
     void namesThatAreNotUtf8AreChecked()
     {
         TempSeries series;
@@ -458,16 +470,17 @@ private slots:
             QCOMPARE(::write(fd, "12345", 5), ssize_t(5));
             ::close(fd);
         }
-        const QString shown = QString::fromUtf8("\uFFFDt\uFFFD");
+        const QString written = "\\xE9t\\xE9";
         const Outcome all = Run({"--all", ".", "-r", "--crc"}, series.folder());
-        QCOMPARE(all.output.section('\n', -2, -2), "Problems\t./d\uFFFD/" + shown + ".rar\t1");
-        QVERIFY(all.output.contains("OK\t" + shown + ".r00\t0,005\tCBF53A1C\nMissing\t" + shown + ".r01\t?\t?\n"));
-        QVERIFY(all.output.contains("Starting Archive Filename: " + shown + ".rar\n"));
+        QCOMPARE(all.output.section('\n', -2, -2), "\\Problems\t./d\\xE9/" + written + ".rar\t1");
+        QVERIFY(all.output.contains("\\OK\t" + written + ".r00\t0,005\tCBF53A1C\n\\Missing\t" + written
+                                    + ".r01\t?\t?\n"));
+        QVERIFY(all.output.contains("\\Starting Archive Filename: " + written + ".rar\n"));
         // Named on the command line by its bytes, which a shell passes on as they are.
         const QStringList byBytes{"sh", "-c", "exec \"$0\" \"$(printf 'd\\351/\\351t\\351.rar')\""};
         const Outcome named = Run({}, series.folder(), byBytes);
         QCOMPARE(named.status, 1);
-        QVERIFY2(named.output.startsWith("OK\t" + shown + ".rar\t0,005\tSkipped\n"), qPrintable(named.errors));
+        QVERIFY2(named.output.startsWith("\\OK\t" + written + ".rar\t0,005\tSkipped\n"), qPrintable(named.errors));
     }
 
     // The read-only promise: every mode, with the report saved elsewhere, leaves each byte, size and

@@ -1,6 +1,7 @@
 // ConsoleView.cpp - shows a check run on the terminal: rows on standard output, progress on standard error.
 #include "cli/ConsoleView.h"
 
+#include "cli/ProgressText.h"
 #include "series/NameEscapes.h"
 
 namespace quil::cli {
@@ -17,6 +18,7 @@ ConsoleView::ConsoleView(QTextStream& output, QTextStream& errors, bool showProg
 
 void ConsoleView::AddMemberRow(const MemberRow& row)
 {
+    doneBytes_ += row.bytes.value_or(0);
     if (!Keeps(rowLines_, row))
         return;
     ClearProgressLine();
@@ -30,17 +32,21 @@ void ConsoleView::AddMemberRow(const MemberRow& row)
 
 void ConsoleView::ShowMemberStatus(const QString& text)
 {
-    if (!showProgress_)
+    constexpr qint64 kRedrawMs = 100;
+    if (!showProgress_ || (sinceDrawn_.isValid() && !sinceDrawn_.hasExpired(kRedrawMs)))
         return;
-    errors_ << "\r\x1b[K" << text << " (" << value_ << " of " << maximum_ << ')';
+    if (!sinceStart_.isValid())
+        sinceStart_.start();
+    errors_ << "\r\x1b[K" << text << ' ' << ProgressText(doneBytes_, totalBytes_, sinceStart_.elapsed());
     errors_.flush();
     progressDrawn_ = true;
+    sinceDrawn_.start();
 }
 
-void ConsoleView::SetProgress(int value, int maximum)
+void ConsoleView::SetSeriesBytes(qint64 total)
 {
-    value_ = value;
-    maximum_ = maximum;
+    totalBytes_ = total;
+    sinceStart_.start();
 }
 
 void ConsoleView::ClearProgressLine()

@@ -1,5 +1,7 @@
 // test_quillane_check.cpp - quillane-check as a user runs it: output, report file and exit status.
 #include "cli/CheckCommand.h"
+#include "cli/ConsoleView.h"
+#include "cli/ProgressText.h"
 #include "os/SystemCalls.h"
 #include "tests/support/TempSeries.h"
 
@@ -351,8 +353,9 @@ private slots:
         QCOMPARE(rows.at(0)["reason"], QJsonValue(QJsonValue::Undefined));
     }
 
-    // On a terminal the progress line stands on standard error while a volume is read, and is
-    // taken off before each row, so that no row line starts behind it.
+    // On a terminal the progress line stands on standard error while a volume is read, counts the
+    // series' bytes from the start, and is taken off before each row, so that no row line starts
+    // behind it.
     void progressLineIsClearedBeforeEachRow()
     {
         TempSeries series;
@@ -361,13 +364,56 @@ private slots:
         const Outcome run = RunHere({"--crc", series.path("x.rar")}, true);
         QCOMPARE(run.status, 0);
         const QString clear = "\r\x1b[K";
-        // The counts are the run's business; the bytes around them are the terminal's.
-        const QString transcript =
-            run.output.left(run.output.indexOf("\n\n") + 2).replace(QRegularExpression("\\(\\d+ of \\d+\\)"), "(n)");
+        const QString rows = run.output.left(run.output.indexOf("\n\n") + 2);
+        const QRegularExpression progress("\\r\\x1b\\[KChecking x\\.r(ar|00)\\.\\.\\. \\d+ bytes of 10 bytes, \\d+%"
+                                          "(, [^,]+/s, \\d+:\\d\\d left)?\\r\\x1b\\[K");
+        QVERIFY2(rows.startsWith(clear + "Checking x.rar... 0 bytes of 10 bytes, 0%" + clear), qPrintable(rows));
         const QString row0 = "OK\tx.rar\t0,005\t" + TempSeries::crcTextFor("x.rar", 5) + "\n";
         const QString row1 = "OK\tx.r00\t0,005\t" + TempSeries::crcTextFor("x.r00", 5) + "\n";
-        QCOMPARE(transcript,
-                 clear + "Checking x.rar... (n)" + clear + row0 + clear + "Checking x.r00... (n)" + clear + row1 + "\n");
+        QCOMPARE(QString(rows).remove(progress), row0 + row1 + "\n");
+    }
+
+    // The progress line: bytes done of the series, the share, and once there is a speed, the
+    // speed and the time left at it; redrawn at most ten times a second.
+    void progressTextSaysBytesShareSpeedAndTimeLeft_data()
+    {
+        QTest::addColumn<qint64>("done");
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<qint64>("elapsedMs");
+        QTest::addColumn<QString>("text");
+        const qint64 mib = 1 << 20;
+        QTest::newRow("at the start") << qint64(0) << 10 * mib << qint64(0) << "0 bytes of 10.0 MiB, 0%";
+        QTest::newRow("no time yet") << mib << 10 * mib << qint64(0) << "1.0 MiB of 10.0 MiB, 10%";
+        QTest::newRow("a quarter in a second") << 5 * mib / 2 << 10 * mib << qint64(1000)
+                                               << "2.5 MiB of 10.0 MiB, 25%, 2.5 MiB/s, 0:03 left";
+        QTest::newRow("hours left") << mib << 4000 * mib << qint64(1000)
+                                    << "1.0 MiB of 3.9 GiB, 0%, 1.0 MiB/s, 1:06:39 left";
+        QTest::newRow("done") << 10 * mib << 10 * mib << qint64(2000)
+                              << "10.0 MiB of 10.0 MiB, 100%, 5.0 MiB/s, 0:00 left";
+        QTest::newRow("empty volumes") << qint64(0) << qint64(0) << qint64(5) << "0 bytes of 0 bytes";
+    }
+    void progressTextSaysBytesShareSpeedAndTimeLeft()
+    {
+        QFETCH(qint64, done);
+        QFETCH(qint64, total);
+        QFETCH(qint64, elapsedMs);
+        QFETCH(QString, text);
+        QCOMPARE(cli::ProgressText(done, total, elapsedMs), text);
+    }
+    void progressIsRedrawnAtMostTenTimesASecond()
+    {
+        QString transcript;
+        QTextStream output(&transcript);
+        QTextStream errors(&transcript);
+        cli::ConsoleView view(output, errors, true);
+        view.SetSeriesBytes(10);
+        view.ShowMemberStatus("Checking a...");
+        view.ShowMemberStatus("Checking b...");  // too soon: not drawn
+        QTest::qWait(120);
+        view.ShowMemberStatus("Checking c...");
+        errors.flush();
+        QCOMPARE(transcript.count("Checking "), 2);
+        QVERIFY(transcript.contains("Checking c..."));
     }
 
     // Where the report must not go, and standard output that takes nothing: refused with the reason,

@@ -3,6 +3,10 @@
 #include "cli/ConsoleView.h"
 #include "cli/ProgressText.h"
 #include "os/SystemCalls.h"
+#include "series/MemberStatus.h"
+#include "series/Refusal.h"
+#include "series/SeriesKinds.h"
+#include "tests/cli/JsonSchema.h"
 #include "tests/support/TempSeries.h"
 
 #include <QBuffer>
@@ -29,6 +33,40 @@ struct Outcome {
     QString errors;
 };
 
+// The standard output of every --json run of this test, each checked against the schema at the end.
+QStringList& JsonOutputs()
+{
+    static QStringList outputs;
+    return outputs;
+}
+
+Outcome Recorded(const QStringList& arguments, const Outcome& outcome)
+{
+    if (arguments.contains("--json") && !outcome.output.isEmpty())
+        JsonOutputs().append(outcome.output);
+    return outcome;
+}
+
+QJsonObject Schema()
+{
+    QFile file(QUILLANE_JSON_SCHEMA);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read the schema");
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+// The strings of the enum at `path` ("$defs", "row", "properties", "code", ...) in the schema.
+QStringList SchemaEnum(const QStringList& path)
+{
+    QJsonValue at = Schema();
+    for (const QString& key : path)
+        at = at[key];
+    QStringList names;
+    for (const QJsonValue& name : at["enum"].toArray())
+        names << name.toString();
+    return names;
+}
+
 // Runs quillane-check in `folder`, behind the `wrapper` command when one is given, its standard
 // output going to `outputFile` when one is given.
 Outcome Run(const QStringList& arguments, const QString& folder, const QStringList& wrapper = {},
@@ -47,8 +85,8 @@ Outcome Run(const QStringList& arguments, const QString& folder, const QStringLi
         process.start(wrapper.first(), wrapper.mid(1) + QStringList{QUILLANE_CHECK_PATH} + arguments);
     if (!process.waitForFinished(60000))
         qFatal("quillane-check did not finish");
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return Recorded(arguments, {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                                QString::fromUtf8(process.readAllStandardError())});
 }
 
 // Runs quillane-check's command in this process, as on a terminal when `showProgress`; standard
@@ -62,7 +100,7 @@ Outcome RunHere(const QStringList& arguments, bool showProgress = false)
     const int status = cli::RunCheckCommand(arguments, output, errors, showProgress);
     output.flush();
     errors.flush();
-    return {status, QString::fromUtf8(terminal.data()), {}};
+    return Recorded(arguments, {status, QString::fromUtf8(terminal.data()), {}});
 }
 
 // Every open of a file named `name` is refused, as for a volume its owner keeps to himself: the
@@ -110,6 +148,89 @@ QString RowText(const QJsonValue& row)
 class QuillaneCheckTest : public QObject {
     Q_OBJECT
 private slots:
+    // Every JSON document this test's runs printed fits the schema written down for scripts.
+    void cleanupTestCase()
+    {
+        QVERIFY(JsonOutputs().size() >= 10);
+        const QJsonObject schema = Schema();
+        for (const QString& output : JsonOutputs()) {
+            QJsonParseError error;
+            const QJsonDocument document = QJsonDocument::fromJson(output.toUtf8(), &error);
+            QCOMPARE(error.error, QJsonParseError::NoError);
+            const QJsonValue value = document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+            const QStringList breaks = test::SchemaBreaks(value, schema, schema);
+            QVERIFY2(breaks.isEmpty(), qPrintable(breaks.join('\n') + '\n' + output));
+        }
+    }
+
+    // The schema's lists of names are the program's own, and a document that breaks it is caught.
+    void schemaNamesAreTheProgramsOwn()
+    {
+        QStringList kinds;
+        for (const SeriesKindRow& row : SeriesKinds())
+            kinds << QString(row.jsonName);
+        QCOMPARE(SchemaEnum({"$defs", "series", "properties", "kind"}), kinds);
+        QStringList codes;
+        for (const RefusalCode code : {RefusalCode::NoStartFile, RefusalCode::SingleVolume, RefusalCode::SfvUnreadable,
+                                       RefusalCode::SfvNotFound, RefusalCode::SfvAmbiguous})
+            codes << RefusalCodeName(code);
+        QCOMPARE(SchemaEnum({"$defs", "document", "properties", "code"}), codes);
+        QStringList statuses;
+        QStringList statusCodes;
+        for (const MemberStatus status :
+             {MemberStatus::OK, MemberStatus::Missing, MemberStatus::BadCrc, MemberStatus::BadSize}) {
+            statuses << StatusWord(status);
+            statusCodes << StatusCode(status);
+        }
+        QCOMPARE(SchemaEnum({"$defs", "row", "properties", "status"}), statuses);
+        QCOMPARE(SchemaEnum({"$defs", "row", "properties", "code"}), statusCodes);
+    }
+    void schemaCatchesBrokenDocuments_data()
+    {
+        // A key of the checked document, or of its first row ("rows" for that row's code); a
+        // refusal comes with a code.
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QJsonValue>("value");  // undefined: the key taken out
+        QTest::addColumn<QString>("breaks");
+        QTest::newRow("no version") << "version" << QJsonValue(QJsonValue::Undefined) << "$: lacks version";
+        QTest::newRow("another version") << "version" << QJsonValue(2) << "$.version: not the constant";
+        QTest::newRow("a refusal beside rows") << "refusal" << QJsonValue("x") << "$: fits not exactly one of oneOf";
+        QTest::newRow("a refusal code unknown") << "code" << QJsonValue("nope") << "$.code: nope is none of the enum";
+        QTest::newRow("an unknown key") << "extra" << QJsonValue(1) << "$: has extra";
+        QTest::newRow("a row code unknown") << "rows" << QJsonValue("fine")
+                                            << "$.rows[0].code: fine is none of the enum";
+        QTest::newRow("a size as text") << "size" << QJsonValue("5") << "$.rows[0].size: not of type";
+    }
+    void schemaCatchesBrokenDocuments()
+    {
+        QFETCH(QString, key);
+        QFETCH(QJsonValue, value);
+        QFETCH(QString, breaks);
+        TempSeries series;
+        series.add("x.rar", 5);
+        series.add("x.r00", 5);
+        QJsonObject document =
+            QJsonDocument::fromJson(Run({"--json", "x.rar"}, series.folder()).output.toUtf8()).object();
+        const QJsonObject schema = Schema();
+        const QJsonObject documentSchema = schema["$defs"]["document"].toObject();
+        QCOMPARE(test::SchemaBreaks(document, documentSchema, schema), QStringList());
+        if (key == "refusal")
+            document.insert("code", "no_start_file");
+        if (key == "rows" || key == "size") {
+            QJsonArray rows = document["rows"].toArray();
+            QJsonObject row = rows[0].toObject();
+            row.insert(key == "rows" ? "code" : key, value);
+            rows[0] = row;
+            document.insert("rows", rows);
+        } else if (value.isUndefined()) {
+            document.remove(key);
+        } else {
+            document.insert(key, value);
+        }
+        const QStringList found = test::SchemaBreaks(document, documentSchema, schema);
+        QVERIFY2(!found.isEmpty() && found.first().startsWith(breaks), qPrintable(found.join('\n')));
+    }
+
     void sizeOnlyPrintsRowsThenTheReport()
     {
         TempSeries series;

@@ -7,6 +7,7 @@
 #include "cli/FolderBatch.h"
 #include "cli/JsonOutput.h"
 #include "cli/SeriesCheck.h"
+#include "os/NativeNames.h"
 #include "report/Product.h"
 #include "report/ReportFile.h"
 #include "prompts/Messages.h"
@@ -43,10 +44,14 @@ int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStre
     if (options.json)
         output << QJsonDocument(SeriesDocument(outcome, options)).toJson();
     else if (outcome.run)
-        output << '\n' << outcome.PrintedReport() << '\n';
+        output << '\n' << PrintedReportLines(outcome) << '\n';
     output.flush();
     if (!outcome.run) {
-        errors << outcome.refusal << Qt::endl;
+        errors << outcome.refusal->text << Qt::endl;
+        if (outcome.refusal->code == RefusalCode::NoStartFile)
+            errors << PathProblemMessage(QStringLiteral("quillane-check"), ShownText(options.startFile),
+                                         NoStartFileReason(options.startFile))
+                   << Qt::endl;
         return kRefused;
     }
     if (!options.reportFile.isEmpty()) {

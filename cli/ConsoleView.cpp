@@ -1,8 +1,8 @@
 // ConsoleView.cpp - shows a check run on the terminal: rows on standard output, progress on standard error.
 #include "cli/ConsoleView.h"
 
+#include "cli/ProgressText.h"
 #include "series/NameEscapes.h"
-#include "os/NativeNames.h"
 
 namespace quil::cli {
 
@@ -18,16 +18,11 @@ ConsoleView::ConsoleView(QTextStream& output, QTextStream& errors, bool showProg
 
 void ConsoleView::AddMemberRow(const MemberRow& row)
 {
+    doneBytes_ += row.bytes.value_or(0);
     if (!Keeps(rowLines_, row))
         return;
     ClearProgressLine();
-    // A name that would break the line is escaped, and the row starts with "\" to say so.
-    const QString name = ShownText(row.name);
-    const std::optional<QString> escaped = EscapedName(name);
-    if (escaped)
-        output_ << '\\';
-    output_ << StatusWord(row.status) << '\t' << escaped.value_or(name) << '\t' << row.sizeText << '\t'
-            << row.crcText << '\n';
+    output_ << EscapedLine({StatusWord(row.status), row.name, row.sizeText, row.crcText}) << '\n';
     output_.flush();
     if (!row.reason.isEmpty()) {
         errors_ << row.reason << '\n';
@@ -37,17 +32,21 @@ void ConsoleView::AddMemberRow(const MemberRow& row)
 
 void ConsoleView::ShowMemberStatus(const QString& text)
 {
-    if (!showProgress_)
+    constexpr qint64 kRedrawMs = 100;
+    if (!showProgress_ || (sinceDrawn_.isValid() && !sinceDrawn_.hasExpired(kRedrawMs)))
         return;
-    errors_ << "\r\x1b[K" << text << " (" << value_ << " of " << maximum_ << ')';
+    if (!sinceStart_.isValid())
+        sinceStart_.start();
+    errors_ << "\r\x1b[K" << text << ' ' << ProgressText(doneBytes_, totalBytes_, sinceStart_.elapsed());
     errors_.flush();
     progressDrawn_ = true;
+    sinceDrawn_.start();
 }
 
-void ConsoleView::SetProgress(int value, int maximum)
+void ConsoleView::SetSeriesBytes(qint64 total)
 {
-    value_ = value;
-    maximum_ = maximum;
+    totalBytes_ = total;
+    sinceStart_.start();
 }
 
 void ConsoleView::ClearProgressLine()

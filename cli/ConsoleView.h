@@ -3,6 +3,7 @@
 
 #include "series/RunView.h"
 
+#include <QElapsedTimer>
 #include <QTextStream>
 
 namespace quil::cli {
@@ -18,14 +19,20 @@ public:
     // Progress is drawn on `errors` only when `showProgress` (standard error is a terminal).
     ConsoleView(QTextStream& output, QTextStream& errors, bool showProgress, RowLines rowLines = RowLines::All);
 
-    // A row: status, name, size and CRC-32 separated by tabs; a name holding "\", LF, CR or tab is
-    // escaped and the row then starts with "\". A reason goes to standard error. A row that
+    // A row: status, name, size and CRC-32 separated by tabs, escaped as EscapedLine does. A reason
+    // goes to standard error. A row that
     // `rowLines` leaves out shows nothing.
     void AddMemberRow(const MemberRow& row) override;
     void ShowStatus(const QString&) override {}
+    // "Checking <name>..." and the progress through the series' bytes (see ProgressText), at most
+    // ten times a second.
     void ShowMemberStatus(const QString& text) override;
-    void SetProgress(int value, int maximum) override;
+    void SetProgress(int, int) override {}
     void SetProgressTip(const QString&) override {}
+
+    // The bytes of the series' members present, which the progress line counts towards; the run's
+    // speed is measured from here.
+    void SetSeriesBytes(qint64 total);
 
     // Takes the progress line off the terminal once the run is over.
     void ClearProgressLine();
@@ -37,8 +44,10 @@ private:
     bool showProgress_;
     RowLines rowLines_;
     bool progressDrawn_ = false;
-    int value_ = 0;
-    int maximum_ = 0;
+    qint64 totalBytes_ = 0;
+    qint64 doneBytes_ = 0;  // of the rows decided so far
+    QElapsedTimer sinceStart_;
+    QElapsedTimer sinceDrawn_;
 };
 
 }  // namespace quil::cli

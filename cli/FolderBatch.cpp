@@ -6,6 +6,7 @@
 #include "cli/SeriesCheck.h"
 #include "os/ReadFailure.h"
 #include "series/FunctionModule.h"
+#include "series/NameEscapes.h"
 #include "prompts/Messages.h"
 #include "os/NativeNames.h"
 #include "series/StartFiles.h"
@@ -21,12 +22,13 @@ namespace {
 
 QString SummaryLine(const SeriesOutcome& outcome)
 {
-    const QString tab = QStringLiteral("\t");
+    if (IsSingleVolume(outcome))
+        return EscapedLine({QStringLiteral("Single"), outcome.startPath});
     if (!outcome.run)
-        return QStringLiteral("Refused") + tab + outcome.startPath + tab + outcome.refusal.section(u'\n', 0, 0);
+        return EscapedLine({QStringLiteral("Refused"), outcome.startPath, outcome.refusal->text.section(u'\n', 0, 0)});
     const qsizetype problems = outcome.run->ProblemsFound();
-    return (problems > 0 ? QStringLiteral("Problems") : QStringLiteral("OK")) + tab + outcome.startPath + tab
-         + QString::number(problems);
+    return EscapedLine({problems > 0 ? QStringLiteral("Problems") : QStringLiteral("OK"), outcome.startPath,
+                        QString::number(problems)});
 }
 
 }  // namespace
@@ -48,18 +50,20 @@ int RunFolderBatch(const CheckOptions& options, QTextStream& output, QTextStream
     for (const QString& relative : starts) {
         const QString startPath = JoinPath(options.allFolder, relative);
         if (!options.json)
-            output << "==> " << startPath << " <==\n";
+            output << EscapedLine({"==> " + startPath + " <=="}) << '\n';
         ConsoleView view(output, errors, showProgress, RowLinesFor(options));
         const SeriesOutcome outcome = CheckSeries(startPath, RecognizeStartPath(startPath), options, view);
-        worst = std::max(worst, ExitStatusOf(outcome));
+        // A lone volume is a finding of the listing, not a refused check.
+        const bool single = IsSingleVolume(outcome);
+        worst = std::max(worst, single ? kNoProblem : ExitStatusOf(outcome));
         summary.append(SummaryLine(outcome));
         if (options.json)
             documents.append(SeriesDocument(outcome, options));
         else
-            output << (outcome.run ? u'\n' + outcome.PrintedReport() + u'\n' : QString()) << '\n';
+            output << (outcome.run ? u'\n' + PrintedReportLines(outcome) + u'\n' : QString()) << '\n';
         output.flush();
-        if (!outcome.run)
-            errors << startPath << ": " << outcome.refusal << Qt::endl;
+        if (!outcome.run && !single)
+            errors << startPath << ": " << outcome.refusal->text << Qt::endl;
     }
     if (options.json)
         output << QJsonDocument(documents).toJson();

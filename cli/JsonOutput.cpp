@@ -37,6 +37,7 @@ QJsonObject SeriesObject(const SeriesOutcome& outcome)
 QJsonObject RowObject(const MemberRow& row, bool sfvCheck)
 {
     QJsonObject object{{QStringLiteral("status"), StatusWord(row.status)},
+                       {QStringLiteral("code"), StatusCode(row.status)},
                        {QStringLiteral("name"), row.name},
                        {QStringLiteral("size"), row.bytes ? QJsonValue(*row.bytes) : QJsonValue()},
                        {QStringLiteral("crc"), TextOrNull(IsCrcText(row.crcText), row.crcText)}};
@@ -78,12 +79,14 @@ void AddSfvFindings(QJsonObject& document, const SfvTable& sfv, const RunResult&
 QJsonObject SeriesDocument(const SeriesOutcome& outcome, const CheckOptions& options)
 {
     const QJsonValue sfvPath = outcome.sfv ? QJsonValue(outcome.sfv->path()) : QJsonValue();
-    QJsonObject document{{QStringLiteral("startPath"), outcome.startPath},
+    QJsonObject document{{QStringLiteral("version"), kJsonVersion},
+                         {QStringLiteral("startPath"), outcome.startPath},
                          {QStringLiteral("series"), outcome.series ? QJsonValue(SeriesObject(outcome)) : QJsonValue()},
                          {QStringLiteral("mode"), ModeName(options.mode)},
                          {QStringLiteral("sfv"), sfvPath}};
     if (!outcome.run) {
-        document.insert(QStringLiteral("refusal"), outcome.refusal);
+        document.insert(QStringLiteral("refusal"), outcome.refusal->text);
+        document.insert(QStringLiteral("code"), RefusalCodeName(outcome.refusal->code));
         return document;
     }
     const RunResult& run = *outcome.run;

@@ -3,14 +3,33 @@
 
 #include "cli/ExitStatus.h"
 #include "os/NativeNames.h"
+#include "report/ScanReport.h"
+#include "series/FunctionModule.h"
+#include "series/NameEscapes.h"
 
 namespace quil::cli {
+
+namespace {
+
+// The bytes of the members of `series` that were found.
+qint64 PresentBytes(const Series& series)
+{
+    qint64 total = 0;
+    for (const QString& name : series.SeqList)
+        if (const std::optional<struct stat> file = StatPath(JoinPath(series.Folder, name)))
+            total += file->st_size;
+    return total;
+}
+
+}  // namespace
 
 SeriesOutcome CheckSeries(const QString& startPath, const std::optional<Series>& series, const CheckOptions& options,
                           ConsoleView& view)
 {
     const bool sfvNamed = options.mode == CheckMode::SfvCheck && !options.sfvAuto;
     const CheckRequest request{options.mode, sfvNamed ? AbsolutePath(options.sfvFile) : QString(), options.sfvAuto};
+    if (series)
+        view.SetSeriesBytes(PresentBytes(*series));
     SeriesOutcome outcome = quil::CheckSeries(startPath, series, request, view);
     view.ClearProgressLine();
     return outcome;
@@ -21,6 +40,19 @@ int ExitStatusOf(const SeriesOutcome& outcome)
     if (!outcome.run)
         return kRefused;
     return outcome.run->ProblemsFound() > 0 ? kProblemsFound : kNoProblem;
+}
+
+QString PrintedReportLines(const SeriesOutcome& outcome)
+{
+    QStringList lines;
+    for (const QString& line : ComposeReport(*outcome.run))
+        lines.append(EscapedLine({line}));
+    return ReportText(lines).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+bool IsSingleVolume(const SeriesOutcome& outcome)
+{
+    return outcome.refusal && outcome.refusal->code == RefusalCode::SingleVolume;
 }
 
 RowLines RowsKept(const CheckOptions& options)

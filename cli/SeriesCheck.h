@@ -20,6 +20,13 @@ SeriesOutcome CheckSeries(const QString& startPath, const std::optional<Series>&
 // kRefused when `outcome` has no run; otherwise kProblemsFound or kNoProblem by its report's count.
 int ExitStatusOf(const SeriesOutcome& outcome);
 
+// The report of `outcome`'s run as text output prints it: LF line ends, each line escaped as
+// EscapedLine does; the saved report and JSON keep the names as they are.
+QString PrintedReportLines(const SeriesOutcome& outcome);
+
+// True when `outcome` was refused because its start file opens a series of one volume.
+bool IsSingleVolume(const SeriesOutcome& outcome);
+
 // The rows `options` keeps, on the terminal and in JSON alike: all, or with --errors-only those that
 // are not OK.
 RowLines RowsKept(const CheckOptions& options);

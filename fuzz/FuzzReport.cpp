@@ -1,5 +1,6 @@
 // FuzzReport.cpp - fuzz target: the scan report of any run result, and row names escaped for one line.
 #include "fuzz/FuzzCheck.h"
+#include "os/NativeNames.h"
 #include "report/ScanReport.h"
 #include "series/NameEscapes.h"
 #include "series/RunResult.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-// The name an escaped one stands for: "\\", "\n", "\r", "\t" read back.
+// The name an escaped one stands for: "\\", "\n", "\r", "\t" and "\xHH" (a kept byte) read back.
 QString Unescaped(const QString& text)
 {
     QString name;
@@ -19,6 +20,11 @@ QString Unescaped(const QString& text)
             continue;
         }
         const QChar next = text[++i];
+        if (next == u'x' && i + 2 < text.size()) {
+            name += QChar(char16_t(0xDC00 + text.mid(i + 1, 2).toUInt(nullptr, 16)));
+            i += 2;
+            continue;
+        }
         name += next == u'n' ? QChar(u'\n') : next == u'r' ? QChar(u'\r') : next == u't' ? QChar(u'\t') : next;
     }
     return name;
@@ -36,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     run.Mode = quil::CheckMode(data[0] % 3);
     const QList<QByteArray> parts = QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)).split('\0');
     for (const QByteArray& part : parts) {
-        const QString name = QString::fromUtf8(part);
+        const QString name = quil::NameFromNative(part);
         const std::optional<QString> escaped = quil::EscapedName(name);
         FUZZ_EXPECT(!escaped || (Unescaped(*escaped) == name && !escaped->contains(u'\n') && !escaped->contains(u'\t')));
         run.CheckedSeries.SeqList << name;

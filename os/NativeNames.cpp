@@ -66,17 +66,24 @@ QStringList ArgumentsFromNative(int argc, char** argv)
     return arguments;
 }
 
+std::optional<uchar> KeptByteAt(QStringView text, qsizetype i)
+{
+    const char16_t c = text[i].unicode();
+    // A kept byte is a lone low surrogate: not the second half of a pair.
+    if (!IsKeptByte(c) || (i > 0 && text[i - 1].isHighSurrogate()))
+        return std::nullopt;
+    return uchar(c - kKeptByte);
+}
+
 QByteArray NativePath(const QString& path)
 {
     QByteArray bytes;
     bytes.reserve(path.size());
     qsizetype from = 0;  // the start of the run of ordinary text not yet encoded
     for (qsizetype i = 0; i < path.size(); ++i) {
-        const char16_t c = path[i].unicode();
-        // A kept byte is a lone low surrogate: not the second half of a pair.
-        if (IsKeptByte(c) && (i == 0 || !path[i - 1].isHighSurrogate())) {
+        if (const std::optional<uchar> kept = KeptByteAt(path, i)) {
             bytes += QStringView(path).mid(from, i - from).toUtf8();
-            bytes += char(c - kKeptByte);
+            bytes += char(*kept);
             from = i + 1;
         }
     }
@@ -88,7 +95,7 @@ QString ShownText(const QString& text)
 {
     QString shown = text;
     for (qsizetype i = 0; i < shown.size(); ++i)
-        if (IsKeptByte(shown[i].unicode()) && (i == 0 || !shown[i - 1].isHighSurrogate()))
+        if (KeptByteAt(text, i))
             shown[i] = QChar::ReplacementCharacter;
     return shown;
 }

@@ -22,6 +22,10 @@ QStringList ArgumentsFromNative(int argc, char** argv);
 // The bytes of `path` for the system: the inverse of NameFromNative.
 QByteArray NativePath(const QString& path);
 
+// The byte that the character at `i` of `text` keeps (see NameFromNative); no value when it is an
+// ordinary character.
+std::optional<uchar> KeptByteAt(QStringView text, qsizetype i);
+
 // The text to show for a name or path: each kept byte shown as the replacement character U+FFFD.
 QString ShownText(const QString& text);
 

@@ -22,6 +22,18 @@ inline QString NoSeriesFoundMessage(const QString& folder)
     return QStringLiteral("No Archive Series Found In %1!").arg(folder);
 }
 
+// Why a path given as a start file opens no series, said after its path.
+inline QString NoSuchFileReason() { return QStringLiteral("no such file"); }
+inline QString IsFolderReason() { return QStringLiteral("is a folder"); }
+inline QString IsSfvFileReason() { return QStringLiteral("is an SFV file, not a start file"); }
+inline QString NoSeriesKindReason() { return QStringLiteral("is not a start file of any series kind"); }
+
+// What `program` says of `path` on standard error: "program: path: problem".
+inline QString PathProblemMessage(const QString& program, const QString& path, const QString& problem)
+{
+    return QStringLiteral("%1: %2: %3").arg(program, path, problem);
+}
+
 // A refused command line of `program`, as the two lines for standard error: the problem, then where
 // the usage is.
 inline QString UsageErrorMessage(const QString& program, const QString& problem)

@@ -14,4 +14,15 @@ QString StatusWord(MemberStatus status)
     return {};
 }
 
+QString StatusCode(MemberStatus status)
+{
+    switch (status) {
+    case MemberStatus::OK: return QStringLiteral("ok");
+    case MemberStatus::Missing: return QStringLiteral("missing");
+    case MemberStatus::BadCrc: return QStringLiteral("bad_crc");
+    case MemberStatus::BadSize: return QStringLiteral("bad_size");
+    }
+    return {};
+}
+
 }  // namespace quil

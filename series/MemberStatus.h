@@ -13,6 +13,9 @@ enum class MemberStatus { OK = 1, Missing = 2, BadCrc = 3, BadSize = 4 };
 // "OK", "Missing", "Bad CRC" or "Bad Size".
 QString StatusWord(MemberStatus status);
 
+// The status's name in JSON: "ok", "missing", "bad_crc" or "bad_size".
+QString StatusCode(MemberStatus status);
+
 // One member's row, its texts in the member list's column order.
 struct MemberRow {
     QString name;      // without folder: the walked name, lower case; as on disk when names differ only in case

@@ -7,6 +7,7 @@
 #include "report/ScanReport.h"
 #include "series/CheckRun.h"
 #include "series/FunctionModule.h"
+#include "series/NameCase.h"
 #include "series/Recognition.h"
 #include "series/SfvDiscovery.h"
 #include "series/StartFiles.h"
@@ -32,6 +33,18 @@ std::optional<Series> RecognizeStartPath(const QString& startPath)
     return RecognizeSeries(TextBeforeLast(path, QStringLiteral("/")), TextAfterLast(path, QStringLiteral("/")));
 }
 
+QString NoStartFileReason(const QString& startPath)
+{
+    const std::optional<struct stat> file = StatPath(startPath);
+    if (!file)
+        return NoSuchFileReason();
+    if (S_ISDIR(file->st_mode))
+        return IsFolderReason();
+    if (NameEndsWith(startPath, u".sfv"))
+        return IsSfvFileReason();
+    return NoSeriesKindReason();
+}
+
 std::optional<QString> ShortListRefusal(const std::optional<Series>& series)
 {
     return SeqListRefusal(series ? series->SeqList : QStringList());
@@ -45,9 +58,14 @@ std::variant<SfvTable, QString> ReadSfvFile(const QString& path)
     return read;
 }
 
-std::variant<SfvTable, QString> SfvTableFor(const Series& series, const CheckRequest& request)
+std::variant<SfvTable, Refusal> SfvTableFor(const Series& series, const CheckRequest& request)
 {
-    return request.findSfv ? FindListingSfv(series) : ReadSfvFile(request.sfvPath);
+    if (request.findSfv)
+        return FindListingSfv(series);
+    auto read = ReadSfvFile(request.sfvPath);
+    if (QString* failure = std::get_if<QString>(&read))
+        return Refusal{RefusalCode::SfvUnreadable, std::move(*failure)};
+    return std::move(std::get<SfvTable>(read));
 }
 
 SeriesOutcome CheckSeries(const QString& startPath, const std::optional<Series>& series, const CheckRequest& request,
@@ -57,13 +75,14 @@ SeriesOutcome CheckSeries(const QString& startPath, const std::optional<Series>&
     outcome.startPath = startPath;
     outcome.series = series;
     if (const auto refusal = ShortListRefusal(series)) {
-        outcome.refusal = *refusal;
+        const bool single = series && series->SeqList.size() == 1;
+        outcome.refusal = Refusal{single ? RefusalCode::SingleVolume : RefusalCode::NoStartFile, *refusal};
         return outcome;
     }
     if (request.mode == CheckMode::SfvCheck) {
         auto found = SfvTableFor(*series, request);
-        if (const QString* failure = std::get_if<QString>(&found)) {
-            outcome.refusal = *failure;
+        if (Refusal* failure = std::get_if<Refusal>(&found)) {
+            outcome.refusal = std::move(*failure);
             return outcome;
         }
         outcome.sfv = std::move(std::get<SfvTable>(found));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "series/CheckMode.h"
+#include "series/Refusal.h"
 #include "series/RunResult.h"
 #include "series/Series.h"
 #include "series/SfvLookup.h"
@@ -26,7 +27,7 @@ struct CheckRequest {
 struct SeriesOutcome {
     QString startPath;              // the start file as the caller named it
     std::optional<Series> series;   // none when the start file starts no series
-    QString refusal;                // why the series was not checked; "" when it was
+    std::optional<Refusal> refusal; // why the series was not checked; none when it was
     std::optional<SfvTable> sfv;    // the SFV file of an SFV check
     std::optional<RunResult> run;   // the finished run, when there was one
     QString reportText;             // its report with CR LF line ends, as a saved report has them
@@ -42,6 +43,10 @@ std::optional<Series> RecognizeListedStartFile(const QString& startPath);
 // The series the start file at `startPath` opens (see RecognizeSeries).
 std::optional<Series> RecognizeStartPath(const QString& startPath);
 
+// Why the file at `startPath`, which opens no series, is no start file: "no such file", "is a
+// folder", "is an SFV file, not a start file" or "is not a start file of any series kind".
+QString NoStartFileReason(const QString& startPath);
+
 // Why `series` cannot be checked or listed: no start file picked, or a found list of one member (see
 // SeqListRefusal); no value when it can.
 std::optional<QString> ShortListRefusal(const std::optional<Series>& series);
@@ -52,7 +57,7 @@ std::variant<SfvTable, QString> ReadSfvFile(const QString& path);
 
 // The SFV table `request` names for `series`: the file it gives (see ReadSfvFile) or the one found
 // beside the series (see FindListingSfv); or why there is none, worded by those two.
-std::variant<SfvTable, QString> SfvTableFor(const Series& series, const CheckRequest& request);
+std::variant<SfvTable, Refusal> SfvTableFor(const Series& series, const CheckRequest& request);
 
 // Checks `series` (none: refused as no start file picked) as `request` asks, the SFV file read once
 // before the walk; the rows reach `view`. A refusal leaves the outcome without a run.

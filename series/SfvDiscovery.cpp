@@ -8,7 +8,7 @@
 
 namespace quil {
 
-std::variant<SfvTable, QString> FindListingSfv(const Series& series)
+std::variant<SfvTable, Refusal> FindListingSfv(const Series& series)
 {
     QStringList candidates =
         ListOrdinaryFiles(series.Folder, [](const QString& name) { return NameEndsWith(name, u".sfv"); });
@@ -27,10 +27,12 @@ std::variant<SfvTable, QString> FindListingSfv(const Series& series)
         return listing.takeFirst();
     const QString separator = QStringLiteral(", ");
     if (listing.isEmpty())
-        return WithReason(NoSfvListsMessage(series.StartFile),
-                          candidates.isEmpty() ? QStringLiteral("No .sfv file in %1").arg(series.Folder)
-                                               : QStringLiteral("Looked at: ") + candidates.join(separator));
-    return WithReason(SeveralSfvListMessage(series.StartFile), listingPaths.join(separator));
+        return Refusal{RefusalCode::SfvNotFound,
+                       WithReason(NoSfvListsMessage(series.StartFile),
+                                  candidates.isEmpty() ? QStringLiteral("No .sfv file in %1").arg(series.Folder)
+                                                       : QStringLiteral("Looked at: ") + candidates.join(separator))};
+    return Refusal{RefusalCode::SfvAmbiguous,
+                   WithReason(SeveralSfvListMessage(series.StartFile), listingPaths.join(separator))};
 }
 
 }  // namespace quil

@@ -1,6 +1,12 @@
 // test_quillane_check.cpp - quillane-check as a user runs it: output, report file and exit status.
 #include "cli/CheckCommand.h"
+#include "cli/ConsoleView.h"
+#include "cli/ProgressText.h"
 #include "os/SystemCalls.h"
+#include "series/MemberStatus.h"
+#include "series/Refusal.h"
+#include "series/SeriesKinds.h"
+#include "tests/cli/JsonSchema.h"
 #include "tests/support/TempSeries.h"
 
 #include <QBuffer>
@@ -27,6 +33,40 @@ struct Outcome {
     QString errors;
 };
 
+// The standard output of every --json run of this test, each checked against the schema at the end.
+QStringList& JsonOutputs()
+{
+    static QStringList outputs;
+    return outputs;
+}
+
+Outcome Recorded(const QStringList& arguments, const Outcome& outcome)
+{
+    if (arguments.contains("--json") && !outcome.output.isEmpty())
+        JsonOutputs().append(outcome.output);
+    return outcome;
+}
+
+QJsonObject Schema()
+{
+    QFile file(QUILLANE_JSON_SCHEMA);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read the schema");
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+// The strings of the enum at `path` ("$defs", "row", "properties", "code", ...) in the schema.
+QStringList SchemaEnum(const QStringList& path)
+{
+    QJsonValue at = Schema();
+    for (const QString& key : path)
+        at = at[key];
+    QStringList names;
+    for (const QJsonValue& name : at["enum"].toArray())
+        names << name.toString();
+    return names;
+}
+
 // Runs quillane-check in `folder`, behind the `wrapper` command when one is given, its standard
 // output going to `outputFile` when one is given.
 Outcome Run(const QStringList& arguments, const QString& folder, const QStringList& wrapper = {},
@@ -45,8 +85,8 @@ Outcome Run(const QStringList& arguments, const QString& folder, const QStringLi
         process.start(wrapper.first(), wrapper.mid(1) + QStringList{QUILLANE_CHECK_PATH} + arguments);
     if (!process.waitForFinished(60000))
         qFatal("quillane-check did not finish");
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return Recorded(arguments, {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                                QString::fromUtf8(process.readAllStandardError())});
 }
 
 // Runs quillane-check's command in this process, as on a terminal when `showProgress`; standard
@@ -60,7 +100,7 @@ Outcome RunHere(const QStringList& arguments, bool showProgress = false)
     const int status = cli::RunCheckCommand(arguments, output, errors, showProgress);
     output.flush();
     errors.flush();
-    return {status, QString::fromUtf8(terminal.data()), {}};
+    return Recorded(arguments, {status, QString::fromUtf8(terminal.data()), {}});
 }
 
 // Every open of a file named `name` is refused, as for a volume its owner keeps to himself: the
@@ -108,6 +148,89 @@ QString RowText(const QJsonValue& row)
 class QuillaneCheckTest : public QObject {
     Q_OBJECT
 private slots:
+    // Every JSON document this test's runs printed fits the schema written down for scripts.
+    void cleanupTestCase()
+    {
+        QVERIFY(JsonOutputs().size() >= 10);
+        const QJsonObject schema = Schema();
+        for (const QString& output : JsonOutputs()) {
+            QJsonParseError error;
+            const QJsonDocument document = QJsonDocument::fromJson(output.toUtf8(), &error);
+            QCOMPARE(error.error, QJsonParseError::NoError);
+            const QJsonValue value = document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+            const QStringList breaks = test::SchemaBreaks(value, schema, schema);
+            QVERIFY2(breaks.isEmpty(), qPrintable(breaks.join('\n') + '\n' + output));
+        }
+    }
+
+    // The schema's lists of names are the program's own, and a document that breaks it is caught.
+    void schemaNamesAreTheProgramsOwn()
+    {
+        QStringList kinds;
+        for (const SeriesKindRow& row : SeriesKinds())
+            kinds << QString(row.jsonName);
+        QCOMPARE(SchemaEnum({"$defs", "series", "properties", "kind"}), kinds);
+        QStringList codes;
+        for (const RefusalCode code : {RefusalCode::NoStartFile, RefusalCode::SingleVolume, RefusalCode::SfvUnreadable,
+                                       RefusalCode::SfvNotFound, RefusalCode::SfvAmbiguous})
+            codes << RefusalCodeName(code);
+        QCOMPARE(SchemaEnum({"$defs", "document", "properties", "code"}), codes);
+        QStringList statuses;
+        QStringList statusCodes;
+        for (const MemberStatus status :
+             {MemberStatus::OK, MemberStatus::Missing, MemberStatus::BadCrc, MemberStatus::BadSize}) {
+            statuses << StatusWord(status);
+            statusCodes << StatusCode(status);
+        }
+        QCOMPARE(SchemaEnum({"$defs", "row", "properties", "status"}), statuses);
+        QCOMPARE(SchemaEnum({"$defs", "row", "properties", "code"}), statusCodes);
+    }
+    void schemaCatchesBrokenDocuments_data()
+    {
+        // A key of the checked document, or of its first row ("rows" for that row's code); a
+        // refusal comes with a code.
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QJsonValue>("value");  // undefined: the key taken out
+        QTest::addColumn<QString>("breaks");
+        QTest::newRow("no version") << "version" << QJsonValue(QJsonValue::Undefined) << "$: lacks version";
+        QTest::newRow("another version") << "version" << QJsonValue(2) << "$.version: not the constant";
+        QTest::newRow("a refusal beside rows") << "refusal" << QJsonValue("x") << "$: fits not exactly one of oneOf";
+        QTest::newRow("a refusal code unknown") << "code" << QJsonValue("nope") << "$.code: nope is none of the enum";
+        QTest::newRow("an unknown key") << "extra" << QJsonValue(1) << "$: has extra";
+        QTest::newRow("a row code unknown") << "rows" << QJsonValue("fine")
+                                            << "$.rows[0].code: fine is none of the enum";
+        QTest::newRow("a size as text") << "size" << QJsonValue("5") << "$.rows[0].size: not of type";
+    }
+    void schemaCatchesBrokenDocuments()
+    {
+        QFETCH(QString, key);
+        QFETCH(QJsonValue, value);
+        QFETCH(QString, breaks);
+        TempSeries series;
+        series.add("x.rar", 5);
+        series.add("x.r00", 5);
+        QJsonObject document =
+            QJsonDocument::fromJson(Run({"--json", "x.rar"}, series.folder()).output.toUtf8()).object();
+        const QJsonObject schema = Schema();
+        const QJsonObject documentSchema = schema["$defs"]["document"].toObject();
+        QCOMPARE(test::SchemaBreaks(document, documentSchema, schema), QStringList());
+        if (key == "refusal")
+            document.insert("code", "no_start_file");
+        if (key == "rows" || key == "size") {
+            QJsonArray rows = document["rows"].toArray();
+            QJsonObject row = rows[0].toObject();
+            row.insert(key == "rows" ? "code" : key, value);
+            rows[0] = row;
+            document.insert("rows", rows);
+        } else if (value.isUndefined()) {
+            document.remove(key);
+        } else {
+            document.insert(key, value);
+        }
+        const QStringList found = test::SchemaBreaks(document, documentSchema, schema);
+        QVERIFY2(!found.isEmpty() && found.first().startsWith(breaks), qPrintable(found.join('\n')));
+    }
+
     void sizeOnlyPrintsRowsThenTheReport()
     {
         TempSeries series;
@@ -176,7 +299,6 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("says");  // on standard error when refused, else on standard output
-        QTest::newRow("not a start file") << QStringList{"x.r00"} << 2 << "Select an Archive File First!\n";
         QTest::newRow("one member") << QStringList{"lone.arj"} << 2 << "List Contains Only 1 File!\n";
         QTest::newRow("report not writable") << QStringList{"--save", "/proc/none/r.txt", "x.rar"} << 2
                                              << "Error While Saving Report File!\nCannot write /proc/none/r.txt: ";
@@ -184,7 +306,6 @@ private slots:
                                          << "Error While Opening SFV File!\nCannot read ";
         QTest::newRow("demo series not written") << QStringList{"--demo-series", "/proc/none"} << 2
                                                  << "Error While Creating Test Series!\n\n/proc/none/quiltest.r00: ";
-        QTest::newRow("zip without .z01") << QStringList{"y.zip"} << 2 << "Select an Archive File First!\n";
         QTest::newRow("--all folder absent") << QStringList{"--all", "none"} << 2
                                              << "Cannot read none: no such folder\n";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: quillane-check [--sfv SFV_FILE | --crc]";
@@ -201,6 +322,33 @@ private slots:
         const Outcome run = Run(arguments, series.folder());
         QCOMPARE(run.status, status);
         QVERIFY2((status == 2 ? run.errors : run.output).contains(says), qPrintable(run.output + run.errors));
+    }
+
+    // A path that opens no series gets the product's message, then what the path is and why it
+    // starts nothing, with the status of every refusal.
+    void refusedStartFilesSayWhy_data()
+    {
+        QTest::addColumn<QString>("startFile");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("absent") << "nonexist.rar" << "no such file";
+        QTest::newRow("a folder") << "d.rar" << "is a folder";
+        QTest::newRow("an SFV file") << "x.SFV" << "is an SFV file, not a start file";
+        QTest::newRow("a later volume") << "x.r00" << "is not a start file of any series kind";
+        QTest::newRow("zip without .z01") << "y.zip" << "is not a start file of any series kind";
+        QTest::newRow("not an archive") << "notes.txt" << "is not a start file of any series kind";
+    }
+    void refusedStartFilesSayWhy()
+    {
+        QFETCH(QString, startFile);
+        QFETCH(QString, why);
+        TempSeries series;
+        for (const char* name : {"x.rar", "x.r00", "x.SFV", "y.zip", "notes.txt"})
+            series.add(name, 5);
+        QVERIFY(QDir(series.folder()).mkdir("d.rar"));
+        const Outcome run = Run({startFile}, series.folder());
+        QCOMPARE(QStringList({QString::number(run.status), run.output, run.errors}),
+                 QStringList({"2", "",
+                              "Select an Archive File First!\nquillane-check: " + startFile + ": " + why + "\n"}));
     }
 
     // A refused command line gets the problem and a pointer to --help, never the whole usage.
@@ -326,8 +474,9 @@ private slots:
         QCOMPARE(rows.at(0)["reason"], QJsonValue(QJsonValue::Undefined));
     }
 
-    // On a terminal the progress line stands on standard error while a volume is read, and is
-    // taken off before each row, so that no row line starts behind it.
+    // On a terminal the progress line stands on standard error while a volume is read, counts the
+    // series' bytes from the start, and is taken off before each row, so that no row line starts
+    // behind it.
     void progressLineIsClearedBeforeEachRow()
     {
         TempSeries series;
@@ -336,13 +485,56 @@ private slots:
         const Outcome run = RunHere({"--crc", series.path("x.rar")}, true);
         QCOMPARE(run.status, 0);
         const QString clear = "\r\x1b[K";
-        // The counts are the run's business; the bytes around them are the terminal's.
-        const QString transcript =
-            run.output.left(run.output.indexOf("\n\n") + 2).replace(QRegularExpression("\\(\\d+ of \\d+\\)"), "(n)");
+        const QString rows = run.output.left(run.output.indexOf("\n\n") + 2);
+        const QRegularExpression progress("\\r\\x1b\\[KChecking x\\.r(ar|00)\\.\\.\\. \\d+ bytes of 10 bytes, \\d+%"
+                                          "(, [^,]+/s, \\d+:\\d\\d left)?\\r\\x1b\\[K");
+        QVERIFY2(rows.startsWith(clear + "Checking x.rar... 0 bytes of 10 bytes, 0%" + clear), qPrintable(rows));
         const QString row0 = "OK\tx.rar\t0,005\t" + TempSeries::crcTextFor("x.rar", 5) + "\n";
         const QString row1 = "OK\tx.r00\t0,005\t" + TempSeries::crcTextFor("x.r00", 5) + "\n";
-        QCOMPARE(transcript,
-                 clear + "Checking x.rar... (n)" + clear + row0 + clear + "Checking x.r00... (n)" + clear + row1 + "\n");
+        QCOMPARE(QString(rows).remove(progress), row0 + row1 + "\n");
+    }
+
+    // The progress line: bytes done of the series, the share, and once there is a speed, the
+    // speed and the time left at it; redrawn at most ten times a second.
+    void progressTextSaysBytesShareSpeedAndTimeLeft_data()
+    {
+        QTest::addColumn<qint64>("done");
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<qint64>("elapsedMs");
+        QTest::addColumn<QString>("text");
+        const qint64 mib = 1 << 20;
+        QTest::newRow("at the start") << qint64(0) << 10 * mib << qint64(0) << "0 bytes of 10.0 MiB, 0%";
+        QTest::newRow("no time yet") << mib << 10 * mib << qint64(0) << "1.0 MiB of 10.0 MiB, 10%";
+        QTest::newRow("a quarter in a second") << 5 * mib / 2 << 10 * mib << qint64(1000)
+                                               << "2.5 MiB of 10.0 MiB, 25%, 2.5 MiB/s, 0:03 left";
+        QTest::newRow("hours left") << mib << 4000 * mib << qint64(1000)
+                                    << "1.0 MiB of 3.9 GiB, 0%, 1.0 MiB/s, 1:06:39 left";
+        QTest::newRow("done") << 10 * mib << 10 * mib << qint64(2000)
+                              << "10.0 MiB of 10.0 MiB, 100%, 5.0 MiB/s, 0:00 left";
+        QTest::newRow("empty volumes") << qint64(0) << qint64(0) << qint64(5) << "0 bytes of 0 bytes";
+    }
+    void progressTextSaysBytesShareSpeedAndTimeLeft()
+    {
+        QFETCH(qint64, done);
+        QFETCH(qint64, total);
+        QFETCH(qint64, elapsedMs);
+        QFETCH(QString, text);
+        QCOMPARE(cli::ProgressText(done, total, elapsedMs), text);
+    }
+    void progressIsRedrawnAtMostTenTimesASecond()
+    {
+        QString transcript;
+        QTextStream output(&transcript);
+        QTextStream errors(&transcript);
+        cli::ConsoleView view(output, errors, true);
+        view.SetSeriesBytes(10);
+        view.ShowMemberStatus("Checking a...");
+        view.ShowMemberStatus("Checking b...");  // too soon: not drawn
+        QTest::qWait(120);
+        view.ShowMemberStatus("Checking c...");
+        errors.flush();
+        QCOMPARE(transcript.count("Checking "), 2);
+        QVERIFY(transcript.contains("Checking c..."));
     }
 
     // Where the report must not go, and standard output that takes nothing: refused with the reason,
@@ -398,31 +590,43 @@ private slots:
         QCOMPARE(series.snapshot(), before);
     }
 
-    // A name holding a backslash, newline, CR or tab is escaped in its row, which then starts with "\".
-    void rowsEscapeNamesThatWouldBreakTheLine_data()
+    // A name holding a backslash, newline, CR or tab is escaped alike in every line of text output
+    // that holds it (rows, the "==>" line, report lines, the summary line), each then starting with
+    // "\"; JSON and the saved report keep the name as it is.
+    void textOutputEscapesNamesThatWouldBreakTheLine_data()
     {
-        QTest::addColumn<QString>("startFile");
+        QTest::addColumn<QString>("start");  // the start file; its series has a second volume ".r00"/".a01"
         QTest::addColumn<QString>("member");
-        QTest::addColumn<QString>("firstRow");
-        QTest::newRow("newline and backslash") << "a\nb\\c.rar" << "a\nb\\c.r00" << "\\OK\ta\\nb\\\\c.rar\t0,005\tSkipped";
-        QTest::newRow("tab and CR") << "tab\tcr\r.arj" << "tab\tcr\r.a01" << "\\OK\ttab\\tcr\\r.arj\t0,005\tSkipped";
-        QTest::newRow("plain") << "plain.rar" << "plain.r00" << "OK\tplain.rar\t0,005\tSkipped";
+        QTest::addColumn<QString>("written");  // the start file's name as the lines write it
+        QTest::newRow("newline and backslash") << "a\nb\\c.rar" << "a\nb\\c.r00" << "a\\nb\\\\c.rar";
+        QTest::newRow("tab and CR") << "tab\tcr\r.arj" << "tab\tcr\r.a01" << "tab\\tcr\\r.arj";
+        QTest::newRow("plain") << "plain.rar" << "plain.r00" << "plain.rar";
     }
-    void rowsEscapeNamesThatWouldBreakTheLine()
+    void textOutputEscapesNamesThatWouldBreakTheLine()
     {
-        QFETCH(QString, startFile);
+        QFETCH(QString, start);
         QFETCH(QString, member);
-        QFETCH(QString, firstRow);
+        QFETCH(QString, written);
         TempSeries series;
-        series.add(startFile, 5);
+        series.add(start, 5);
         series.add(member, 5);
-        const Outcome run = Run({startFile}, series.folder());
-        QCOMPARE(run.output.section('\n', 0, 0), firstRow);
-        QCOMPARE(run.output.section('\n', 2, 2), QString());  // two rows, then the blank line
+        const QString mark = written == start ? "" : "\\";
+        const Outcome one = Run({"--save", "r.txt", start}, series.folder());
+        QCOMPARE(one.output.section('\n', 0, 0), mark + "OK\t" + written + "\t0,005\tSkipped");
+        QCOMPARE(one.output.section('\n', 2, 2), QString());  // two rows, then the blank line
+        QVERIFY(one.output.contains("\n" + mark + "Starting Archive Filename: " + written + "\n"));
+        QFile saved(series.path("r.txt"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(saved.readAll()).contains("\r\nStarting Archive Filename: " + start + "\r\n"));
+        const Outcome all = Run({"--all", "."}, series.folder());
+        QVERIFY(all.output.startsWith(mark + "==> ./" + written + " <==\n" + mark + "OK\t" + written + '\t'));
+        QVERIFY(all.output.endsWith("\n" + mark + "OK\t./" + written + "\t0\n"));
+        const Outcome json = Run({"--json", start}, series.folder());
+        QCOMPARE(QJsonDocument::fromJson(json.output.toUtf8())["rows"][0]["name"].toString(), start);
     }
 
     // Names that are not valid UTF-8, in a folder so named: listed, opened by their own bytes and
-    // shown with replacement characters.
+    // written with each odd byte as "\xHH" in lines that start with "\".
     void namesThatAreNotUtf8AreChecked()
     {
         TempSeries series;
@@ -433,16 +637,17 @@ private slots:
             QCOMPARE(::write(fd, "12345", 5), ssize_t(5));
             ::close(fd);
         }
-        const QString shown = QString::fromUtf8("\uFFFDt\uFFFD");
+        const QString written = "\\xE9t\\xE9";
         const Outcome all = Run({"--all", ".", "-r", "--crc"}, series.folder());
-        QCOMPARE(all.output.section('\n', -2, -2), "Problems\t./d\uFFFD/" + shown + ".rar\t1");
-        QVERIFY(all.output.contains("OK\t" + shown + ".r00\t0,005\tCBF53A1C\nMissing\t" + shown + ".r01\t?\t?\n"));
-        QVERIFY(all.output.contains("Starting Archive Filename: " + shown + ".rar\n"));
+        QCOMPARE(all.output.section('\n', -2, -2), "\\Problems\t./d\\xE9/" + written + ".rar\t1");
+        QVERIFY(all.output.contains("\\OK\t" + written + ".r00\t0,005\tCBF53A1C\n\\Missing\t" + written
+                                    + ".r01\t?\t?\n"));
+        QVERIFY(all.output.contains("\\Starting Archive Filename: " + written + ".rar\n"));
         // Named on the command line by its bytes, which a shell passes on as they are.
         const QStringList byBytes{"sh", "-c", "exec \"$0\" \"$(printf 'd\\351/\\351t\\351.rar')\""};
         const Outcome named = Run({}, series.folder(), byBytes);
         QCOMPARE(named.status, 1);
-        QVERIFY2(named.output.startsWith("OK\t" + shown + ".rar\t0,005\tSkipped\n"), qPrintable(named.errors));
+        QVERIFY2(named.output.startsWith("\\OK\t" + written + ".rar\t0,005\tSkipped\n"), qPrintable(named.errors));
     }
 
     // The read-only promise: every mode, with the report saved elsewhere, leaves each byte, size and
@@ -506,12 +711,15 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("summary");
         QTest::addColumn<int>("status");
-        const QStringList top{"OK\t./a.rar\t0", "Problems\t./b.zip\t1",
-                              "Refused\t./lone.arj\tList Contains Only 1 File!"};
-        QTest::newRow("the folder alone") << QStringList{"--all", "."} << top << 2;
+        // A lone volume is no refusal: it does not raise the status.
+        const QStringList top{"OK\t./a.rar\t0", "Problems\t./b.zip\t1", "Single\t./lone.arj"};
+        QTest::newRow("the folder alone") << QStringList{"--all", "."} << top << 1;
         QTest::newRow("and its subfolders")
             << QStringList{"-r", "--all", "."}
-            << top + QStringList{"OK\t./sub/c.part1.rar\t0", "Problems\t./sub/deeper/d.7z.001\t2"} << 2;
+            << top + QStringList{"OK\t./sub/c.part1.rar\t0", "Problems\t./sub/deeper/d.7z.001\t2"} << 1;
+        QTest::newRow("a refusal is the worst")
+            << QStringList{"--all", "sub", "--sfv", "none.sfv"}
+            << QStringList{"Refused\tsub/c.part1.rar\tError While Opening SFV File!"} << 2;
         QTest::newRow("worst a problem") << QStringList{"--all=sub", "--recursive"}
                                          << QStringList{"OK\tsub/c.part1.rar\t0", "Problems\tsub/deeper/d.7z.001\t2"}
                                          << 1;
@@ -534,11 +742,13 @@ private slots:
         QCOMPARE(run.status, status);
         QCOMPARE(run.output.split('\n').mid(run.output.count('\n') - summary.size()), summary + QStringList{""});
         QCOMPARE(run.output.count("==> "), summary.size());
+        QCOMPARE(run.errors.contains("lone.arj"), false);
         // Each series' block opens with its path; the part set's found its capitalised part 2.
         for (const QString& line : summary) {
             const QString header = "==> " + line.section('\t', 1, 1) + " <==\n";
             const QString partRows = "OK\tc.part1.rar\t0,010\tSkipped\nOK\tc.part2.rar\t";
-            QVERIFY(run.output.contains(line.contains("c.part1") ? header + partRows : header));
+            const bool partRowsShown = line.startsWith("OK\t") && line.contains("c.part1");
+            QVERIFY(run.output.contains(partRowsShown ? header + partRows : header));
         }
     }
 
@@ -556,6 +766,49 @@ private slots:
                               "Missing\tv.part1.r01\t?\t?", "OK\tv.part1.r02\t0,010\tSkipped", ""}));
         const Outcome all = Run({"--all", "."}, series.folder());
         QVERIFY(all.output.endsWith("Problems\t./v.part1.rar\t1\n"));
+    }
+
+    // Every document says its layout version, every display text has its machine code beside it:
+    // "status=code" per row, or the refusal's first line and its code.
+    void jsonGivesACodeBesideEachText_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("codes");
+        QTest::newRow("sizes and CRC-32") << QStringList{"--crc", "x.rar"}
+                                          << QStringList{"OK=ok", "OK=ok", "Missing=missing", "Bad Size=bad_size"};
+        QTest::newRow("SFV check") << QStringList{"--sfv", "x.sfv", "x.rar"}
+                                   << QStringList{"OK=ok", "Bad CRC=bad_crc", "Missing=missing", "OK=ok"};
+        QTest::newRow("no start file") << QStringList{"nonexist.rar"}
+                                       << QStringList{"Select an Archive File First!=no_start_file"};
+        QTest::newRow("one volume") << QStringList{"lone.arj"}
+                                    << QStringList{"List Contains Only 1 File!=single_volume"};
+        QTest::newRow("SFV file unreadable") << QStringList{"--sfv", "none.sfv", "x.rar"}
+                                             << QStringList{"Error While Opening SFV File!=sfv_unreadable"};
+        QTest::newRow("no SFV file lists it") << QStringList{"--sfv", "auto", "y.rar"}
+                                              << QStringList{"No SFV File Lists y.rar!=sfv_not_found"};
+        QTest::newRow("several list it") << QStringList{"--sfv", "auto", "z.rar"}
+                                         << QStringList{"Several SFV Files List z.rar!=sfv_ambiguous"};
+    }
+    void jsonGivesACodeBesideEachText()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, codes);
+        TempSeries series;
+        for (const char* name : {"x.rar", "x.r00", "y.rar", "y.r00", "z.rar", "z.r00", "lone.arj"})
+            series.add(name, 10);
+        series.add("x.r02", 4);
+        series.write("x.sfv", (SfvLine("x.rar", 10) + "x.r00 00000000\r\n" + SfvLine("x.r02", 4)
+                               + SfvLine("z.rar", 10)).toUtf8());
+        series.write("z.sfv", SfvLine("z.rar", 10).toUtf8());
+        const Outcome run = Run(QStringList{"--json"} + arguments, series.folder());
+        const QJsonObject document = QJsonDocument::fromJson(run.output.toUtf8()).object();
+        QCOMPARE(document["version"], QJsonValue(1));
+        QStringList found;
+        for (const QJsonValue& row : document["rows"].toArray())
+            found << row["status"].toString() + '=' + row["code"].toString();
+        if (document.contains("refusal"))
+            found << document["refusal"].toString().section('\n', 0, 0) + '=' + document["code"].toString();
+        QCOMPARE(found, codes);
     }
 
     void jsonReadsBackFieldByField()
@@ -604,7 +857,7 @@ private slots:
         // With --all, an array: a refused series has its refusal; --errors-only keeps only problem rows.
         series.add("lone.arj", 1);
         const Outcome all = Run({"--all", ".", "--json", "--errors-only"}, series.folder());
-        QCOMPARE(all.status, 2);
+        QCOMPARE(all.status, 1);
         const QJsonArray documents = QJsonDocument::fromJson(all.output.toUtf8()).array();
         QCOMPARE(documents.size(), 2);
         QCOMPARE(documents.at(0)["startPath"].toString(), QString("./J.ZIP"));
@@ -612,6 +865,7 @@ private slots:
         QCOMPARE(RowText(documents.at(0)["rows"].toArray().last()), "Bad Size|j.zip|4|null|-");
         QCOMPARE(documents.at(0)["rows"].toArray().size(), 2);
         QCOMPARE(documents.at(1)["refusal"].toString(), QString("List Contains Only 1 File!"));
+        QCOMPARE(documents.at(1)["code"].toString(), QString("single_volume"));
         QCOMPARE(documents.at(1)["series"]["endFile"], QJsonValue());
     }
 };

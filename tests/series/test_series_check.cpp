@@ -35,22 +35,27 @@ private slots:
         QTest::addColumn<CheckMode>("mode");
         QTest::addColumn<QString>("sfv");  // in the folder; "auto" to find it
         QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QString>("code");
         const QStringList series{"x.rar", "x.r00"};
         const CheckMode sizes = CheckMode::SizeOnly;
         const CheckMode sfv = CheckMode::SfvCheck;
-        QTest::newRow("no start file") << series << "x.r00" << sizes << "" << "Select an Archive File First!";
-        QTest::newRow("one member") << QStringList{"x.rar"} << "x.rar" << sizes << "" << "List Contains Only 1 File!";
+        QTest::newRow("no start file") << series << "x.r00" << sizes << "" << "Select an Archive File First!"
+                                       << "no_start_file";
+        QTest::newRow("one member") << QStringList{"x.rar"} << "x.rar" << sizes << "" << "List Contains Only 1 File!"
+                                    << "single_volume";
         QTest::newRow("SFV file absent") << series << "x.rar" << sfv << "none.sfv"
-                                         << "Error While Opening SFV File!\nCannot read %1/none.sfv: no such file";
+                                         << "Error While Opening SFV File!\nCannot read %1/none.sfv: no such file"
+                                         << "sfv_unreadable";
         QTest::newRow("SFV file a folder") << series + QStringList{"d.sfv/"} << "x.rar" << sfv << "d.sfv"
-                                           << "Error While Opening SFV File!\nCannot read %1/d.sfv: not a regular file";
+                                           << "Error While Opening SFV File!\nCannot read %1/d.sfv: not a regular file"
+                                           << "sfv_unreadable";
         QTest::newRow("auto: no .sfv file") << series << "x.rar" << sfv << "auto"
-                                            << "No SFV File Lists x.rar!\nNo .sfv file in %1";
+                                            << "No SFV File Lists x.rar!\nNo .sfv file in %1" << "sfv_not_found";
         QTest::newRow("auto: none lists it") << series + QStringList{"o.sfv:y.rar 00000000"} << "x.rar" << sfv << "auto"
-                                             << "No SFV File Lists x.rar!\nLooked at: %1/o.sfv";
+                                             << "No SFV File Lists x.rar!\nLooked at: %1/o.sfv" << "sfv_not_found";
         QTest::newRow("auto: several list it")
             << series + QStringList{"a.sfv:x.rar 00000000", "b.sfv:X.RAR 11111111"} << "x.rar" << sfv << "auto"
-            << "Several SFV Files List x.rar!\n%1/a.sfv, %1/b.sfv";
+            << "Several SFV Files List x.rar!\n%1/a.sfv, %1/b.sfv" << "sfv_ambiguous";
     }
     void refusesBeforeTheWalk()
     {
@@ -59,13 +64,15 @@ private slots:
         QFETCH(CheckMode, mode);
         QFETCH(QString, sfv);
         QFETCH(QString, refusal);
+        QFETCH(QString, code);
         test::TempSeries dir;
         lay(dir, files);
         test::RecordingView view;
         const bool find = sfv == "auto";
         const SeriesOutcome outcome = CheckSeries(dir.path(start), RecognizeListedStartFile(dir.path(start)),
                                                   {mode, find ? QString() : dir.path(sfv), find}, view);
-        QCOMPARE(outcome.refusal, refusal.arg(dir.folder()));
+        QCOMPARE(outcome.refusal->text, refusal.arg(dir.folder()));
+        QCOMPARE(RefusalCodeName(outcome.refusal->code), code);
         QVERIFY(!outcome.run);
         QVERIFY(outcome.reportText.isEmpty());
         QVERIFY(view.rows.isEmpty());
@@ -81,7 +88,7 @@ private slots:
         test::RecordingView view;
         const SeriesOutcome outcome =
             CheckSeries("x.rar", RecognizeStartPath(dir.path("x.rar")), {CheckMode::SfvCheck, {}, true}, view);
-        QVERIFY(outcome.refusal.isEmpty());
+        QVERIFY(!outcome.refusal);
         QCOMPARE(outcome.sfv->path(), dir.path("x.sfv"));
         QCOMPARE(outcome.run->SfvPath, dir.path("x.sfv"));
         QStringList rows;

@@ -1,0 +1,18 @@
+// Refusal.cpp - why a series was not checked, as a machine code beside the message a person reads.
+#include "series/Refusal.h"
+
+namespace quil {
+
+QString RefusalCodeName(RefusalCode code)
+{
+    switch (code) {
+    case RefusalCode::NoStartFile: return QStringLiteral("no_start_file");
+    case RefusalCode::SingleVolume: return QStringLiteral("single_volume");
+    case RefusalCode::SfvUnreadable: return QStringLiteral("sfv_unreadable");
+    case RefusalCode::SfvNotFound: return QStringLiteral("sfv_not_found");
+    case RefusalCode::SfvAmbiguous: return QStringLiteral("sfv_ambiguous");
+    }
+    return {};
+}
+
+}  // namespace quil

@@ -1,0 +1,23 @@
+// Refusal.h - why a series was not checked, as a machine code beside the message a person reads.
+#pragma once
+
+#include <QString>
+
+namespace quil {
+
+// One value per distinct reason a check is refused.
+enum class RefusalCode { NoStartFile, SingleVolume, SfvUnreadable, SfvNotFound, SfvAmbiguous };
+
+// The code's name in JSON: "no_start_file", "single_volume", "sfv_unreadable", "sfv_not_found",
+// "sfv_ambiguous".
+QString RefusalCodeName(RefusalCode code);
+
+// A refusal: its code and its message (a second line, when there is one, says why).
+struct Refusal {
+    RefusalCode code = RefusalCode::NoStartFile;
+    QString text;
+
+    bool operator==(const Refusal&) const = default;
+};
+
+}  // namespace quil

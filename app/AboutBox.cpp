@@ -1,4 +1,5 @@
 // AboutBox.cpp - the about box (product, version, what it does) and the warranty disclaimer it leads to.
+// SPDX-License-Identifier: MIT
 #include "app/AboutBox.h"
 
 #include "app/HelpKey.h"

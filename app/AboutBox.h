@@ -1,4 +1,5 @@
 // AboutBox.h - the about box (product, version, what it does) and the warranty disclaimer it leads to.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QDialog>

@@ -1,4 +1,5 @@
 // BusyCursor.cpp - the hourglass over the whole program while it works.
+// SPDX-License-Identifier: MIT
 #include "app/BusyCursor.h"
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 // BusyCursor.h - the hourglass over the whole program while it works.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 namespace quil {

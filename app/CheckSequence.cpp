@@ -1,4 +1,5 @@
 // CheckSequence.cpp - the main window: folder tree, start files, member list, and the run's controls.
+// SPDX-License-Identifier: MIT
 #include "app/CheckSequence.h"
 
 #include "app/AboutBox.h"

@@ -1,4 +1,5 @@
 // CheckSequence.h - the main window: folder tree, start files, member list, and the run's controls.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "app/TwipLayout.h"

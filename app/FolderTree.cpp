@@ -1,4 +1,5 @@
 // FolderTree.cpp - the folder tree FTV: every folder of the file system under "/", folders only.
+// SPDX-License-Identifier: MIT
 #include "app/FolderTree.h"
 
 #include <QDir>

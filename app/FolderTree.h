@@ -1,4 +1,5 @@
 // FolderTree.h - the folder tree FTV: every folder of the file system under "/", folders only.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QTreeView>

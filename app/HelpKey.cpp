@@ -1,4 +1,5 @@
 // HelpKey.cpp - F1 opens the help from anywhere in a window.
+// SPDX-License-Identifier: MIT
 #include "app/HelpKey.h"
 
 #include "prompts/Prompts.h"

@@ -1,4 +1,5 @@
 // HelpKey.h - F1 opens the help from anywhere in a window.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 class QWidget;

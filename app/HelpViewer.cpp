@@ -1,4 +1,5 @@
 // HelpViewer.cpp - the help window: shows the help document shipped with the program.
+// SPDX-License-Identifier: MIT
 #include "app/HelpViewer.h"
 
 #include "report/Product.h"

@@ -1,4 +1,5 @@
 // HelpViewer.h - the help window: shows the help document shipped with the program.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QCoreApplication>

@@ -1,4 +1,5 @@
 // IconFiles.cpp - a build tool: writes the icon theme's files, a scalable SVG and PNGs, from the window icon's drawing.
+// SPDX-License-Identifier: MIT
 #include "app/Pictures.h"
 #include "report/Product.h"
 

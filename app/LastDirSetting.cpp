@@ -1,4 +1,5 @@
 // LastDirSetting.cpp - the one remembered setting: the folder selected when the main window last closed.
+// SPDX-License-Identifier: MIT
 #include "app/LastDirSetting.h"
 
 #include "report/Product.h"

@@ -1,4 +1,5 @@
 // LastDirSetting.h - the one remembered setting: the folder selected when the main window last closed.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

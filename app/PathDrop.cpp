@@ -1,4 +1,5 @@
 // PathDrop.cpp - a file or folder dropped on the main window from a file manager opens there.
+// SPDX-License-Identifier: MIT
 #include "app/PathDrop.h"
 
 #include "app/CheckSequence.h"

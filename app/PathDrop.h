@@ -1,4 +1,5 @@
 // PathDrop.h - a file or folder dropped on the main window from a file manager opens there.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 class QMimeData;

@@ -1,4 +1,5 @@
 // PictureBox.cpp - a picture stretched to its box that reports double-clicks (the banner and its strip).
+// SPDX-License-Identifier: MIT
 #include "app/PictureBox.h"
 
 #include <QMouseEvent>

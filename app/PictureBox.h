@@ -1,4 +1,5 @@
 // PictureBox.h - a picture stretched to its box that reports double-clicks (the banner and its strip).
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QLabel>

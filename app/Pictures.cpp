@@ -1,4 +1,5 @@
 // Pictures.cpp - the program's own pictures, drawn at start-up: status icons, window icon, help button, banner.
+// SPDX-License-Identifier: MIT
 #include "app/Pictures.h"
 
 #include "report/Product.h"

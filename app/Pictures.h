@@ -1,4 +1,5 @@
 // Pictures.h - the program's own pictures, drawn at start-up: status icons, window icon, help button, banner.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QIcon>

@@ -1,4 +1,5 @@
 // QUILResultsForm.cpp - the report window: shows the scan report, which is on the clipboard already, and saves it.
+// SPDX-License-Identifier: MIT
 #include "app/QUILResultsForm.h"
 
 #include "app/BusyCursor.h"

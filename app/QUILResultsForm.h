@@ -1,4 +1,5 @@
 // QUILResultsForm.h - the report window: shows the scan report, which is on the clipboard already, and saves it.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "app/TwipLayout.h"

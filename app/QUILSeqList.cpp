@@ -1,4 +1,5 @@
 // QUILSeqList.cpp - the small window that lists the found members of the current series.
+// SPDX-License-Identifier: MIT
 #include "app/QUILSeqList.h"
 
 #include "app/HelpKey.h"

@@ -1,4 +1,5 @@
 // QUILSeqList.h - the small window that lists the found members of the current series.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QDialog>

@@ -1,4 +1,5 @@
 // RunQuestions.cpp - what the window asks before a check: the mode, and for an SFV check the SFV file.
+// SPDX-License-Identifier: MIT
 #include "app/RunQuestions.h"
 
 #include "prompts/FileDialogSetup.h"

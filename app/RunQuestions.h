@@ -1,4 +1,5 @@
 // RunQuestions.h - what the window asks before a check: the mode, and for an SFV check the SFV file.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "series/CheckMode.h"

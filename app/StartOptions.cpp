@@ -1,4 +1,5 @@
 // StartOptions.cpp - the command line of quillane: a start file or folder to open, or --help and --version.
+// SPDX-License-Identifier: MIT
 #include "app/StartOptions.h"
 
 #include "app/HelpViewer.h"

@@ -1,4 +1,5 @@
 // StartOptions.h - the command line of quillane: a start file or folder to open, or --help and --version.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // StartPath.cpp - opens a start file or folder in the main window as if the person had clicked it.
+// SPDX-License-Identifier: MIT
 #include "app/StartPath.h"
 
 #include "app/CheckSequence.h"

@@ -1,4 +1,5 @@
 // StartPath.h - opens a start file or folder in the main window as if the person had clicked it.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

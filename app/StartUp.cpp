@@ -1,4 +1,5 @@
 // StartUp.cpp - brings up the main window, gives it its full caption and opens what it was started with.
+// SPDX-License-Identifier: MIT
 #include "app/StartUp.h"
 
 #include "app/CheckSequence.h"

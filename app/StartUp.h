@@ -1,4 +1,5 @@
 // StartUp.h - brings up the main window, gives it its full caption and opens what it was started with.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // TwipLayout.cpp - binds a window's design table to its widgets and runs the layout pass on each size change.
+// SPDX-License-Identifier: MIT
 #include "app/TwipLayout.h"
 
 #include "layout/TwipUnits.h"

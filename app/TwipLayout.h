@@ -1,4 +1,5 @@
 // TwipLayout.h - binds a window's design table to its widgets and runs the layout pass on each size change.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "layout/LayoutPass.h"

@@ -1,4 +1,5 @@
 // WidgetPrompts.cpp - the prompts seam answered by a person: message boxes, file dialogs, the help window, the browser.
+// SPDX-License-Identifier: MIT
 #include "app/WidgetPrompts.h"
 
 #include "report/Product.h"

@@ -1,4 +1,5 @@
 // WidgetPrompts.h - the prompts seam answered by a person: message boxes, file dialogs, the help window, the browser.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "app/HelpViewer.h"

@@ -1,4 +1,5 @@
 // main.cpp - starts Quillane: one main window, and the program ends when it closes.
+// SPDX-License-Identifier: MIT
 #include "app/CheckSequence.h"
 #include "app/StartOptions.h"
 #include "app/StartUp.h"

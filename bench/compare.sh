@@ -7,6 +7,7 @@
 # rotating order: first right after the series was read into the page cache, then, as root, from
 # the disk (sync and the page cache dropped before each command). Prints for each the medians,
 # the ratios to quillane-check and to cat, the CPU time and the peak memory.
+# SPDX-License-Identifier: MIT
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 rounds=${1:-5}

@@ -1,4 +1,5 @@
 // crc32_bench.cpp - GB/s of every CRC-32 implementation against a plain memory read of the same buffer.
+// SPDX-License-Identifier: MIT
 #include "crc/Crc32Implementations.h"
 
 #include <benchmark/benchmark.h>

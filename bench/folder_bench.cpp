@@ -3,6 +3,7 @@
 // Usage: folder_bench [FOLDER]   (default /tmp/quillane-bench-series/folder; made on first use)
 // The folder holds 99,999 unrelated files and an ARJ series x.arj, x.a01, x.a02. Prints the seconds
 // of each step, medians of 5 rounds, beside a bare listing of the folder's names (the baseline).
+// SPDX-License-Identifier: MIT
 #include "crc/clsCRC.h"
 #include "series/CheckRun.h"
 #include "series/Recognition.h"

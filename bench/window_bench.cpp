@@ -4,6 +4,7 @@
 // Runs the real main window offscreen. A 10 ms timer records every gap in the event loop during a
 // full CRC report run; a second run is stopped 20 ms into its second volume, and the time from
 // the click to the end of the run is printed. The baseline is the same timer's gaps while idle.
+// SPDX-License-Identifier: MIT
 #include "app/CheckSequence.h"
 #include "app/FolderTree.h"
 #include "prompts/Prompts.h"

@@ -3,6 +3,7 @@
 #
 # Usage: bench/window_bench.sh [cold]   (folder: $QUILLANE_BENCH_SERIES/window, default /tmp/quillane-bench-series)
 # With "cold", run as root, the page cache is dropped first, so the volumes come from the disk.
+# SPDX-License-Identifier: MIT
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILLANE_BUILD_DIR:-$root/build}

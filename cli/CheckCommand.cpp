@@ -1,4 +1,5 @@
 // CheckCommand.cpp - quillane-check from parsed arguments to exit status.
+// SPDX-License-Identifier: MIT
 #include "cli/CheckCommand.h"
 
 #include "cli/CheckOptions.h"

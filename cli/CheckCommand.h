@@ -1,4 +1,5 @@
 // CheckCommand.h - quillane-check from parsed arguments to exit status.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QStringList>

@@ -1,4 +1,5 @@
 // CheckOptions.cpp - the command line of quillane-check, parsed.
+// SPDX-License-Identifier: MIT
 #include "cli/CheckOptions.h"
 
 #include "prompts/Messages.h"

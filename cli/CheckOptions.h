@@ -1,4 +1,5 @@
 // CheckOptions.h - the command line of quillane-check, parsed.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "series/CheckMode.h"

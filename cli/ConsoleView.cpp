@@ -1,4 +1,5 @@
 // ConsoleView.cpp - shows a check run on the terminal: rows on standard output, progress on standard error.
+// SPDX-License-Identifier: MIT
 #include "cli/ConsoleView.h"
 
 #include "cli/ProgressText.h"

@@ -1,4 +1,5 @@
 // ConsoleView.h - shows a check run on the terminal: rows on standard output, progress on standard error.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "series/RunView.h"

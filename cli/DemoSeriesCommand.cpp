@@ -1,4 +1,5 @@
 // DemoSeriesCommand.cpp - quillane-check --demo-series: the window's demonstration series, written from the command line.
+// SPDX-License-Identifier: MIT
 #include "cli/DemoSeriesCommand.h"
 
 #include "prompts/Prompts.h"

@@ -1,4 +1,5 @@
 // DemoSeriesCommand.h - quillane-check --demo-series: the window's demonstration series, written from the command line.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // ExitStatus.h - the exit statuses of quillane-check.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 namespace quil::cli {

@@ -1,4 +1,5 @@
 // FolderBatch.cpp - quillane-check --all: every series of a folder (and the folders below it), then a summary.
+// SPDX-License-Identifier: MIT
 #include "cli/FolderBatch.h"
 
 #include "cli/ExitStatus.h"

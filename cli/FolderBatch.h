@@ -1,4 +1,5 @@
 // FolderBatch.h - quillane-check --all: every series of a folder (and the folders below it), then a summary.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "cli/CheckOptions.h"

@@ -1,4 +1,5 @@
 // JsonOutput.cpp - a checked series as the JSON document that --json prints.
+// SPDX-License-Identifier: MIT
 #include "cli/JsonOutput.h"
 
 #include "series/SeriesKinds.h"

@@ -1,4 +1,5 @@
 // JsonOutput.h - a checked series as the JSON document that --json prints.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "cli/SeriesCheck.h"

@@ -1,4 +1,5 @@
 // ProgressText.cpp - the words of the progress line a terminal shows while a series is read.
+// SPDX-License-Identifier: MIT
 #include "cli/ProgressText.h"
 
 #include <QLocale>

@@ -1,4 +1,5 @@
 // ProgressText.h - the words of the progress line a terminal shows while a series is read.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // SeriesCheck.cpp - one series checked for quillane-check: the options as a check request, its rows and exit status.
+// SPDX-License-Identifier: MIT
 #include "cli/SeriesCheck.h"
 
 #include "cli/ExitStatus.h"

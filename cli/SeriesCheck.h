@@ -1,4 +1,5 @@
 // SeriesCheck.h - one series checked for quillane-check: the options as a check request, its rows and exit status.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "cli/CheckOptions.h"

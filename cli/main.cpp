@@ -1,4 +1,5 @@
 // main.cpp - quillane-check: checks an archive series from the command line.
+// SPDX-License-Identifier: MIT
 #include "cli/CheckCommand.h"
 #include "cli/ExitStatus.h"
 #include "os/NativeNames.h"

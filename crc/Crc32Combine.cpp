@@ -1,4 +1,5 @@
 // Crc32Combine.cpp - joins CRC-32 work done on separate pieces of a file, in whatever order they were read.
+// SPDX-License-Identifier: MIT
 #include "crc/Crc32Combine.h"
 
 #include "crc/Crc32Update.h"

@@ -1,4 +1,5 @@
 // Crc32Combine.h - joins CRC-32 work done on separate pieces of a file, in whatever order they were read.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>

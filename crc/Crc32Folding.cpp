@@ -1,4 +1,5 @@
 // Crc32Folding.cpp - CRC-32 by carry-less-multiply folding, over 128-bit lanes and over 256- and 512-bit registers.
+// SPDX-License-Identifier: MIT
 #include "crc/Crc32Implementations.h"
 
 #if defined(__x86_64__) || defined(__i386__)

@@ -1,4 +1,5 @@
 // Crc32Implementations.cpp - every CRC-32 inner loop in this build, and whether this CPU can run it.
+// SPDX-License-Identifier: MIT
 #include "crc/Crc32Implementations.h"
 
 #include "crc/CrcTables.h"

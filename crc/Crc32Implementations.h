@@ -1,4 +1,5 @@
 // Crc32Implementations.h - every CRC-32 inner loop in this build, and whether this CPU can run it.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,5 @@
 // Crc32Slicing.cpp - CRC-32 sixteen bytes per step through sixteen tables; runs on every CPU.
+// SPDX-License-Identifier: MIT
 #include "crc/Crc32Implementations.h"
 
 #include "crc/CrcTables.h"

@@ -1,4 +1,5 @@
 // Crc32Update.cpp - the CRC-32 inner loop every caller goes through: the fastest one this CPU runs.
+// SPDX-License-Identifier: MIT
 #include "crc/Crc32Update.h"
 
 #include "crc/Crc32Implementations.h"

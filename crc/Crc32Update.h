@@ -1,4 +1,5 @@
 // Crc32Update.h - the CRC-32 inner loop every caller goes through: the fastest one this CPU runs.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,5 @@
 // CrcTables.h - the CRC-32 and CRC-16 lookup tables, built at compile time, and the reference byte loops.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

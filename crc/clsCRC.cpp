@@ -1,4 +1,5 @@
 // clsCRC.cpp - CRC-32 (ISO-HDLC, as SFV files record it) and CRC-16 (XMODEM) over bytes, text and files.
+// SPDX-License-Identifier: MIT
 #include "crc/clsCRC.h"
 
 #include "crc/Crc32Combine.h"

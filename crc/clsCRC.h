@@ -1,4 +1,5 @@
 // clsCRC.h - CRC-32 (ISO-HDLC, as SFV files record it) and CRC-16 (XMODEM) over bytes, text and files.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "os/PieceBuffers.h"

@@ -1,4 +1,5 @@
 // FuzzCheck.h - what the fuzz targets share: a failed expectation ends the run so the fuzzer keeps the input.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdio>

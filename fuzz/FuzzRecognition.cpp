@@ -1,4 +1,5 @@
 // FuzzRecognition.cpp - fuzz target: a folder of files with any names (bytes), its start files recognised and checked.
+// SPDX-License-Identifier: MIT
 #include "crc/clsCRC.h"
 #include "fuzz/FuzzCheck.h"
 #include "report/ScanReport.h"

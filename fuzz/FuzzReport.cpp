@@ -1,4 +1,5 @@
 // FuzzReport.cpp - fuzz target: the scan report of any run result, and row names escaped for one line.
+// SPDX-License-Identifier: MIT
 #include "fuzz/FuzzCheck.h"
 #include "os/NativeNames.h"
 #include "report/ScanReport.h"

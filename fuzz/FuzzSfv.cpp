@@ -1,4 +1,5 @@
 // FuzzSfv.cpp - fuzz target: any bytes read as an SFV file, its entries looked up by their own names.
+// SPDX-License-Identifier: MIT
 #include "fuzz/FuzzCheck.h"
 #include "series/SfvLookup.h"
 

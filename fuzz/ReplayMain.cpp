@@ -1,4 +1,5 @@
 // ReplayMain.cpp - runs a fuzz target over every file of the folders it is given, where no libFuzzer builds it.
+// SPDX-License-Identifier: MIT
 #include <QDirIterator>
 #include <QFile>
 

@@ -1,4 +1,5 @@
 // LayoutCode.cpp - how one control follows a change of its window's size, by the code in its Tag.
+// SPDX-License-Identifier: MIT
 #include "layout/LayoutCode.h"
 
 #include <array>

@@ -1,4 +1,5 @@
 // LayoutCode.h - how one control follows a change of its window's size, by the code in its Tag.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // LayoutPass.cpp - one layout pass over a window's controls, and the window's minimum size.
+// SPDX-License-Identifier: MIT
 #include "layout/LayoutPass.h"
 
 #include "layout/TwipUnits.h"

@@ -1,4 +1,5 @@
 // LayoutPass.h - one layout pass over a window's controls, and the window's minimum size.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "layout/LayoutCode.h"

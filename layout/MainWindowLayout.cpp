@@ -1,4 +1,5 @@
 // MainWindowLayout.cpp - the main window's layout pass: the shared pass, then its two start buttons re-split.
+// SPDX-License-Identifier: MIT
 #include "layout/MainWindowLayout.h"
 
 namespace quil {

@@ -1,4 +1,5 @@
 // MainWindowLayout.h - the main window's layout pass: the shared pass, then its two start buttons re-split.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "layout/LayoutPass.h"

@@ -1,4 +1,5 @@
 // MemberColumns.cpp - the member list's three columns, sized in proportion to the list's width.
+// SPDX-License-Identifier: MIT
 #include "layout/MemberColumns.h"
 
 #include "layout/TwipUnits.h"

@@ -1,4 +1,5 @@
 // MemberColumns.h - the member list's three columns, sized in proportion to the list's width.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // TwipUnits.cpp - twips against screen pixels, and the rounding the layout stores its sizes with.
+// SPDX-License-Identifier: MIT
 #include "layout/TwipUnits.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // TwipUnits.h - twips against screen pixels, and the rounding the layout stores its sizes with.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QtGlobal>

@@ -1,4 +1,5 @@
 // WindowGeometry.cpp - the design places, sizes and layout codes of the main and report windows' controls.
+// SPDX-License-Identifier: MIT
 #include "layout/WindowGeometry.h"
 
 using namespace Qt::StringLiterals;

@@ -1,4 +1,5 @@
 // WindowGeometry.h - the design places, sizes and layout codes of the main and report windows' controls.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "layout/LayoutPass.h"

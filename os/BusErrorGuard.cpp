@@ -1,4 +1,5 @@
 // BusErrorGuard.cpp - turns the SIGBUS of a mapped file cut short under a read into a failed call.
+// SPDX-License-Identifier: MIT
 #include "os/BusErrorGuard.h"
 
 #include <atomic>

@@ -1,4 +1,5 @@
 // BusErrorGuard.h - turns the SIGBUS of a mapped file cut short under a read into a failed call.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstddef>

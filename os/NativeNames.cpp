@@ -1,4 +1,5 @@
 // NativeNames.cpp - file names as the system holds them (bytes) carried losslessly in a QString.
+// SPDX-License-Identifier: MIT
 #include "os/NativeNames.h"
 
 #include <QDir>

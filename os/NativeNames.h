@@ -1,4 +1,5 @@
 // NativeNames.h - file names as the system holds them (bytes) carried losslessly in a QString.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>

@@ -1,4 +1,5 @@
 // PieceBuffers.cpp - the memory reader threads read pieces of files into, mapped once and kept between files.
+// SPDX-License-Identifier: MIT
 #include "os/PieceBuffers.h"
 
 #include "os/SystemCalls.h"

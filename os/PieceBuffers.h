@@ -1,4 +1,5 @@
 // PieceBuffers.h - the memory reader threads read pieces of files into, mapped once and kept between files.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstddef>

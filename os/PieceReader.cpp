@@ -1,4 +1,5 @@
 // PieceReader.cpp - hands a regular file to reader threads in fixed pieces, the caller's thread staying free.
+// SPDX-License-Identifier: MIT
 #include "os/PieceReader.h"
 
 #include "os/BusErrorGuard.h"

@@ -1,4 +1,5 @@
 // PieceReader.h - hands a regular file to reader threads in fixed pieces, the caller's thread staying free.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "os/ReaderThreads.h"

@@ -1,4 +1,5 @@
 // ReadFailure.h - the one wording of why a file could not be read, for members and SFV files alike.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

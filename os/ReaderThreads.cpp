@@ -1,4 +1,5 @@
 // ReaderThreads.cpp - threads kept from one file to the next that run a job while the caller's thread polls.
+// SPDX-License-Identifier: MIT
 #include "os/ReaderThreads.h"
 
 #include "os/SystemCalls.h"

@@ -1,4 +1,5 @@
 // ReaderThreads.h - threads kept from one file to the next that run a job while the caller's thread polls.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <chrono>

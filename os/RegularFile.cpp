@@ -1,4 +1,5 @@
 // RegularFile.cpp - a regular file opened for reading without ever blocking, read at given offsets.
+// SPDX-License-Identifier: MIT
 #include "os/RegularFile.h"
 
 #include "os/NativeNames.h"

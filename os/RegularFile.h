@@ -1,4 +1,5 @@
 // RegularFile.h - a regular file opened for reading without ever blocking, read at given offsets.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // SystemCalls.cpp - the system calls file code goes through, so that tests can make any of them fail.
+// SPDX-License-Identifier: MIT
 #include "os/SystemCalls.h"
 
 #include <atomic>

@@ -1,4 +1,5 @@
 // SystemCalls.h - the system calls file code goes through, so that tests can make any of them fail.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstddef>

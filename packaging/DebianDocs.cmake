@@ -1,5 +1,6 @@
 # DebianDocs.cmake - writes the package's copyright file (from LICENSE) and its changelog entry for this version.
 # Sets QUILLANE_COPYRIGHT and QUILLANE_CHANGELOG to the files written.
+# SPDX-License-Identifier: MIT
 
 # The machine-readable copyright format carries the licence text indented by one space, with a
 # lone "." for each empty line; LICENSE stays the one copy of that text.

@@ -1,4 +1,5 @@
 // FileDialogSetup.cpp - readies a clsOpenSave for one of the program's two dialogs, field by field in a fixed order.
+// SPDX-License-Identifier: MIT
 #include "prompts/FileDialogSetup.h"
 
 #include "prompts/clsOpenSave.h"

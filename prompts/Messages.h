@@ -1,4 +1,5 @@
 // Messages.h - the messages a check shows, worded once for the windows and the command line.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

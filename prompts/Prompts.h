@@ -1,5 +1,6 @@
 // Prompts.h - the one seam for everything that waits on a person: messages, questions, file dialogs,
 // help and the web page. The windows answer through widgets; tests and the command line answer directly.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // StatusPopup.cpp - the explanation of one member row, shown when the row is double-clicked.
+// SPDX-License-Identifier: MIT
 #include "prompts/StatusPopup.h"
 
 #include "series/NameEscapes.h"

@@ -1,4 +1,5 @@
 // StatusPopup.h - the explanation of one member row, shown when the row is double-clicked.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "series/MemberStatus.h"

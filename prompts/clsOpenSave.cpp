@@ -1,4 +1,5 @@
 // clsOpenSave.cpp - open and save file dialogs set up field by field; the chosen file is read back from the same object.
+// SPDX-License-Identifier: MIT
 #include "prompts/clsOpenSave.h"
 
 #include "series/FunctionModule.h"

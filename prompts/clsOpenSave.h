@@ -1,4 +1,5 @@
 // clsOpenSave.h - open and save file dialogs set up field by field; the chosen file is read back from the same object.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "prompts/Prompts.h"

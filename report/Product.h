@@ -1,4 +1,5 @@
 // Product.h - the product's name, version and web page, as captions, the report footer and --version show them.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // ReportFile.cpp - writes a scan report to a text file.
+// SPDX-License-Identifier: MIT
 #include "report/ReportFile.h"
 
 #include "os/ReadFailure.h"

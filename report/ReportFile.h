@@ -1,4 +1,5 @@
 // ReportFile.h - writes a scan report to a text file.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

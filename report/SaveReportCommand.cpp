@@ -1,4 +1,5 @@
 // SaveReportCommand.cpp - the report window's save command: asks for a .txt name and writes the report there.
+// SPDX-License-Identifier: MIT
 #include "report/SaveReportCommand.h"
 
 #include "prompts/FileDialogSetup.h"

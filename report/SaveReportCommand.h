@@ -1,4 +1,5 @@
 // SaveReportCommand.h - the report window's save command: asks for a .txt name and writes the report there.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

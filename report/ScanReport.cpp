@@ -1,4 +1,5 @@
 // ScanReport.cpp - the scan report of a finished check run: its lines and its text with the footer.
+// SPDX-License-Identifier: MIT
 #include "report/ScanReport.h"
 
 #include "report/Product.h"

@@ -1,4 +1,5 @@
 // ScanReport.h - the scan report of a finished check run: its lines and its text with the footer.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // Callbacks.h - how the core reaches whoever shows its progress.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // CheckMode.h - what a check run compares.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 namespace quil {

@@ -1,4 +1,5 @@
 // CheckRun.cpp - one check of a series: the first member, the walk and every member's verdict.
+// SPDX-License-Identifier: MIT
 #include "series/CheckRun.h"
 
 #include "crc/clsCRC.h"

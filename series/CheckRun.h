@@ -1,4 +1,5 @@
 // CheckRun.h - one check of a series: the first member, the walk and every member's verdict.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "series/CheckMode.h"

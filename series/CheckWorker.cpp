@@ -1,4 +1,5 @@
 // CheckWorker.cpp - a check run on a thread of its own, shown through queued signals to the thread that started it.
+// SPDX-License-Identifier: MIT
 #include "series/CheckWorker.h"
 
 #include <utility>

@@ -1,4 +1,5 @@
 // DemoSeries.cpp - writes a demonstration RAR series with known faults for the checker to find.
+// SPDX-License-Identifier: MIT
 #include "series/DemoSeries.h"
 
 #include "prompts/Prompts.h"

@@ -1,4 +1,5 @@
 // DemoSeries.h - writes a demonstration RAR series with known faults for the checker to find.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "series/Callbacks.h"

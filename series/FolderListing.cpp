@@ -1,4 +1,5 @@
 // FolderListing.cpp - the ordinary files of a folder, as the start-file list and the hidden listing show them.
+// SPDX-License-Identifier: MIT
 #include "series/FolderListing.h"
 
 #include "os/NativeNames.h"

@@ -1,4 +1,5 @@
 // FolderListing.h - the ordinary files of a folder, as the start-file list and the hidden listing show them.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // FunctionModule.cpp - small text and path helpers shared by the windows and the core.
+// SPDX-License-Identifier: MIT
 #include "series/FunctionModule.h"
 
 #include <QDir>

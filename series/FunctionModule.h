@@ -1,4 +1,5 @@
 // FunctionModule.h - small text and path helpers shared by the windows and the core.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // MemberCrc.cpp - a member's CRC-32 text, and whether it is the one its SFV entry lists.
+// SPDX-License-Identifier: MIT
 #include "series/MemberCrc.h"
 
 #include "crc/clsCRC.h"

@@ -1,4 +1,5 @@
 // MemberCrc.h - a member's CRC-32 text, and whether it is the one its SFV entry lists.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "crc/clsCRC.h"

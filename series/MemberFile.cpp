@@ -1,4 +1,5 @@
 // MemberFile.cpp - finds the file behind a walked member name, letter case ignored.
+// SPDX-License-Identifier: MIT
 #include "series/MemberFile.h"
 
 #include "os/ReadFailure.h"

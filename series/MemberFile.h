@@ -1,4 +1,5 @@
 // MemberFile.h - finds the file behind a walked member name, letter case ignored.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QHash>

@@ -1,4 +1,5 @@
 // MemberStatus.cpp - the verdict a member gets and the row that shows it.
+// SPDX-License-Identifier: MIT
 #include "series/MemberStatus.h"
 
 namespace quil {

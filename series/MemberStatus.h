@@ -1,4 +1,5 @@
 // MemberStatus.h - the verdict a member gets and the row that shows it.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

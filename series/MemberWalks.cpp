@@ -1,4 +1,5 @@
 // MemberWalks.cpp - names every member a series should have, in order, up to the last one found.
+// SPDX-License-Identifier: MIT
 #include "series/MemberWalks.h"
 
 #include "series/FunctionModule.h"

@@ -1,4 +1,5 @@
 // MemberWalks.h - names every member a series should have, in order, up to the last one found.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "series/Series.h"

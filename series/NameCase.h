@@ -1,4 +1,5 @@
 // NameCase.h - the one letter-case rule for file names: names equal but for case are one name.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

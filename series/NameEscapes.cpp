@@ -1,4 +1,5 @@
 // NameEscapes.cpp - a file name written on one line, with the characters that would break the line escaped.
+// SPDX-License-Identifier: MIT
 #include "series/NameEscapes.h"
 
 #include "os/NativeNames.h"

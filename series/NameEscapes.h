@@ -1,4 +1,5 @@
 // NameEscapes.h - a file name written on one line, with the characters that would break the line escaped.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // PartSets.cpp - the two newer kinds: a NAME.partN.rar set and a split ZIP, their start files and series.
+// SPDX-License-Identifier: MIT
 #include "series/PartSets.h"
 
 #include "series/FolderListing.h"

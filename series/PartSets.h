@@ -1,4 +1,5 @@
 // PartSets.h - the two newer kinds: a NAME.partN.rar set and a split ZIP, their start files and series.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "series/Series.h"

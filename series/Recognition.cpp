@@ -1,4 +1,5 @@
 // Recognition.cpp - decides the series a start file opens and gathers the members found beside it.
+// SPDX-License-Identifier: MIT
 #include "series/Recognition.h"
 
 #include "series/FolderListing.h"

@@ -1,4 +1,5 @@
 // Recognition.h - decides the series a start file opens and gathers the members found beside it.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "series/Series.h"

@@ -1,4 +1,5 @@
 // Refusal.cpp - why a series was not checked, as a machine code beside the message a person reads.
+// SPDX-License-Identifier: MIT
 #include "series/Refusal.h"
 
 namespace quil {

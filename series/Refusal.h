@@ -1,4 +1,5 @@
 // Refusal.h - why a series was not checked, as a machine code beside the message a person reads.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

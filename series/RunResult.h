@@ -1,4 +1,5 @@
 // RunResult.h - what one check run found: its rows in walk order and the names behind each problem.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "series/CheckMode.h"

@@ -1,4 +1,5 @@
 // RunView.h - what shows a check run as it goes: the member rows, the status line and progress.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "series/MemberStatus.h"

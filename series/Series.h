@@ -1,4 +1,5 @@
 // Series.h - a recognised series: what its start file opens and which of its members lie beside it.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "series/SeriesKind.h"

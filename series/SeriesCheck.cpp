@@ -1,4 +1,5 @@
 // SeriesCheck.cpp - the one check path of both front ends: start file, refusals, SFV table, run and report.
+// SPDX-License-Identifier: MIT
 #include "series/SeriesCheck.h"
 
 #include "crc/clsCRC.h"

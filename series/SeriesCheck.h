@@ -1,4 +1,5 @@
 // SeriesCheck.h - the one check path of both front ends: start file, refusals, SFV table, run and report.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "series/CheckMode.h"

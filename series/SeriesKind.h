@@ -1,4 +1,5 @@
 // SeriesKind.h - the kinds of volume series.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 namespace quil {

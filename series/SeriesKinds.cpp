@@ -1,4 +1,5 @@
 // SeriesKinds.cpp - one row per series kind: its start files, recognition, walk and texts.
+// SPDX-License-Identifier: MIT
 #include "series/SeriesKinds.h"
 
 #include "series/MemberWalks.h"

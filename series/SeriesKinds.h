@@ -1,4 +1,5 @@
 // SeriesKinds.h - one row per series kind: its start files, recognition, walk and texts.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "series/Series.h"

@@ -1,4 +1,5 @@
 // SfvDiscovery.cpp - finds the one SFV file beside a series that lists its start file.
+// SPDX-License-Identifier: MIT
 #include "series/SfvDiscovery.h"
 
 #include "series/FolderListing.h"

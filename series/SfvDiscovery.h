@@ -1,4 +1,5 @@
 // SfvDiscovery.h - finds the one SFV file beside a series that lists its start file.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "series/Refusal.h"

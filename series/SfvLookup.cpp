@@ -1,4 +1,5 @@
 // SfvLookup.cpp - reads an SFV file into a table and finds the CRC-32 it lists for a member.
+// SPDX-License-Identifier: MIT
 #include "series/SfvLookup.h"
 
 #include "os/ReadFailure.h"

@@ -1,4 +1,5 @@
 // SfvLookup.h - reads an SFV file into a table and finds the CRC-32 it lists for a member.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QHash>

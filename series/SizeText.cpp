@@ -1,4 +1,5 @@
 // SizeText.cpp - a byte size as the member list and the status popup show it.
+// SPDX-License-Identifier: MIT
 #include "series/SizeText.h"
 
 namespace quil {

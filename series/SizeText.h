@@ -1,4 +1,5 @@
 // SizeText.h - a byte size as the member list and the status popup show it.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QLocale>

@@ -1,4 +1,5 @@
 // StartFiles.h - the start files of a folder, one per series, as the start-file list and --all find them.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // VolumeNames.cpp - the volume names of the two newer schemes: NAME.partN.rar and NAME.z01 … NAME.zip.
+// SPDX-License-Identifier: MIT
 #include "series/VolumeNames.h"
 
 #include "series/NameCase.h"

@@ -1,4 +1,5 @@
 // VolumeNames.h - the volume names of the two newer schemes: NAME.partN.rar and NAME.z01 … NAME.zip.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>

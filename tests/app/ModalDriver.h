@@ -1,4 +1,5 @@
 // ModalDriver.h - lets a test act on the next modal window the program opens, then closes it.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QApplication>

@@ -1,5 +1,6 @@
 // test_check_sequence.cpp - the main window driven as a person would: folders, checks, rows, stop, keys, resize;
 // and the real help its scripted prompts stand in for.
+// SPDX-License-Identifier: MIT
 #include "app/CheckSequence.h"
 #include "app/FolderTree.h"
 #include "app/HelpViewer.h"

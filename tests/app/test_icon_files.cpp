@@ -1,4 +1,5 @@
 // test_icon_files.cpp - the icon theme's files the build draws: the window's picture, the SVG alike at every size.
+// SPDX-License-Identifier: MIT
 #include "app/Pictures.h"
 
 #include <QPainter>

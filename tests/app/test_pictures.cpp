@@ -1,4 +1,5 @@
 // test_pictures.cpp - the status pictures stand out on a dark list as on a light one.
+// SPDX-License-Identifier: MIT
 #include "app/Pictures.h"
 
 #include <QPainter>

@@ -1,4 +1,5 @@
 // test_results_form.cpp - the report window: its text and the clipboard, saving, cancelling, closing.
+// SPDX-License-Identifier: MIT
 #include "app/QUILResultsForm.h"
 #include "report/ScanReport.h"
 #include "series/RunResult.h"

@@ -1,4 +1,5 @@
 // test_start_options.cpp - quillane's command line as a user types it, with no display to open a window on.
+// SPDX-License-Identifier: MIT
 #include <QProcess>
 #include <QtTest>
 

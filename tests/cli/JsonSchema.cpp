@@ -1,4 +1,5 @@
 // JsonSchema.cpp - a small JSON Schema check, enough for the schema of quillane-check's JSON.
+// SPDX-License-Identifier: MIT
 #include "tests/cli/JsonSchema.h"
 
 #include <QJsonArray>

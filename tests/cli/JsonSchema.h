@@ -1,4 +1,5 @@
 // JsonSchema.h - a small JSON Schema check, enough for the schema of quillane-check's JSON.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QJsonObject>

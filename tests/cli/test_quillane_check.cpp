@@ -1,4 +1,5 @@
 // test_quillane_check.cpp - quillane-check as a user runs it: output, report file and exit status.
+// SPDX-License-Identifier: MIT
 #include "cli/CheckCommand.h"
 #include "cli/ConsoleView.h"
 #include "cli/ProgressText.h"

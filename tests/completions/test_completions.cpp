@@ -1,4 +1,5 @@
 // test_completions.cpp - what the bash completion of both programs offers, in a folder of every kind of file.
+// SPDX-License-Identifier: MIT
 #include "tests/support/TempSeries.h"
 
 #include <QProcess>

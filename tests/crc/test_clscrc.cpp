@@ -1,4 +1,5 @@
 // test_clscrc.cpp - the CRC calculator's conventions: check values, registers, selection, text and files.
+// SPDX-License-Identifier: MIT
 #include "crc/clsCRC.h"
 #include "tests/support/TempSeries.h"
 

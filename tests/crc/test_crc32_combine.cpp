@@ -1,4 +1,5 @@
 // test_crc32_combine.cpp - the zeros operator and the stripes that join pieces read out of order, held to one pass.
+// SPDX-License-Identifier: MIT
 #include "crc/Crc32Combine.h"
 #include "crc/CrcTables.h"
 

@@ -1,4 +1,5 @@
 // test_crc32_implementations.cpp - one test body that holds every CRC-32 inner loop this CPU runs to the reference.
+// SPDX-License-Identifier: MIT
 #include "crc/Crc32Implementations.h"
 #include "crc/CrcTables.h"
 

@@ -1,4 +1,5 @@
 // test_layout_code.cpp - each layout code's share of a window's size change, and refused extents.
+// SPDX-License-Identifier: MIT
 #include "layout/LayoutCode.h"
 
 #include <QtTest>

@@ -1,4 +1,5 @@
 // test_layout_pass.cpp - layout passes over the two windows' design geometry, and their minimum size.
+// SPDX-License-Identifier: MIT
 #include "layout/MainWindowLayout.h"
 #include "layout/WindowGeometry.h"
 

@@ -1,4 +1,5 @@
 // test_member_columns.cpp - the member list's column unit and captions, and twip rounding.
+// SPDX-License-Identifier: MIT
 #include "layout/MemberColumns.h"
 #include "layout/TwipUnits.h"
 

@@ -1,4 +1,5 @@
 // test_file_reading.cpp - reading a file for its CRC through failing system calls, and stopping a read midway.
+// SPDX-License-Identifier: MIT
 #include "os/SystemCalls.h"
 #include "crc/clsCRC.h"
 #include "tests/support/TempSeries.h"

@@ -1,4 +1,5 @@
 // test_native_names.cpp - file names that are not valid UTF-8 survive the trip through QString.
+// SPDX-License-Identifier: MIT
 #include "os/NativeNames.h"
 
 #include <QtTest>

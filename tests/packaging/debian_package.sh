@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # debian_package.sh - builds the .deb with CPack and checks its version, dependencies, files, description and hardening.
 # Usage: debian_package.sh BUILD_DIR OUT_DIR EXPECTED_LIST VERSION SERIES_KINDS
+# SPDX-License-Identifier: MIT
 set -euo pipefail
 build=$1 out=$2 expected=$3 version=$4 kinds=$5
 

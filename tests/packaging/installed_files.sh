@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # installed_files.sh - installs the build into a scratch DESTDIR as the package does and checks what lands there.
 # Usage: installed_files.sh BUILD_DIR STAGE_DIR EXPECTED_LIST VERSION SERIES_KINDS
+# SPDX-License-Identifier: MIT
 set -euo pipefail
 build=$1 stage=$2 expected=$3 version=$4 kinds=$5
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # validate.sh - runs a validator on an installed file or the package; where its Debian package is missing, says so and skips.
 # Usage: validate.sh DEBIAN_PACKAGE COMMAND [ARGUMENT...]
+# SPDX-License-Identifier: MIT
 set -euo pipefail
 package=$1
 shift

@@ -1,4 +1,5 @@
 // test_open_save.cpp - the dialog wrapper's properties, the request it builds and the choice it takes back.
+// SPDX-License-Identifier: MIT
 #include "prompts/clsOpenSave.h"
 #include "tests/support/ScriptedPrompts.h"
 

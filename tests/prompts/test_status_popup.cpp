@@ -1,4 +1,5 @@
 // test_status_popup.cpp - what a double-clicked member row says.
+// SPDX-License-Identifier: MIT
 #include "series/RunResult.h"
 #include "prompts/StatusPopup.h"
 

@@ -1,4 +1,5 @@
 // test_report_file.cpp - writing a report file: whole or not at all, never onto what is no regular file.
+// SPDX-License-Identifier: MIT
 #include "report/ReportFile.h"
 #include "series/RunResult.h"
 #include "tests/support/FailingCalls.h"

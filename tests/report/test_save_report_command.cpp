@@ -1,4 +1,5 @@
 // test_save_report_command.cpp - the report window's save command: dialog set-up, saving, cancel and failure.
+// SPDX-License-Identifier: MIT
 #include "report/SaveReportCommand.h"
 #include "prompts/clsOpenSave.h"
 #include "series/RunResult.h"

@@ -1,4 +1,5 @@
 // test_scan_report.cpp - the report lines composed from a run's state, and the report text.
+// SPDX-License-Identifier: MIT
 #include "report/Product.h"
 #include "report/ScanReport.h"
 #include "series/RunResult.h"

@@ -1,4 +1,5 @@
 // test_check_run.cpp - whole check runs over real series on disk, in each mode.
+// SPDX-License-Identifier: MIT
 #include "crc/clsCRC.h"
 #include "report/ScanReport.h"
 #include "series/CheckRun.h"

@@ -1,4 +1,5 @@
 // test_demo_series.cpp - the demonstration series: its files, its questions, and a folder it cannot fill.
+// SPDX-License-Identifier: MIT
 #include "series/DemoSeries.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempSeries.h"

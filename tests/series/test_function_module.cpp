@@ -1,4 +1,5 @@
 // test_function_module.cpp - the text and path helpers.
+// SPDX-License-Identifier: MIT
 #include "series/FunctionModule.h"
 
 #include <QtTest>

@@ -1,4 +1,5 @@
 // test_member_walks.cpp - the member names each series kind walks, and where a walk stops.
+// SPDX-License-Identifier: MIT
 #include "series/MemberWalks.h"
 
 #include <QtTest>

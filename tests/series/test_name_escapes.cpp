@@ -1,4 +1,5 @@
 // test_name_escapes.cpp - names written on one line of text output and read back byte for byte.
+// SPDX-License-Identifier: MIT
 #include "os/NativeNames.h"
 #include "series/NameEscapes.h"
 

@@ -1,4 +1,5 @@
 // test_recognition.cpp - the start-file list, start-file recognition and the case-blind member lookup.
+// SPDX-License-Identifier: MIT
 #include "series/FolderListing.h"
 #include "series/MemberFile.h"
 #include "series/MemberWalks.h"

@@ -1,4 +1,5 @@
 // test_series_check.cpp - the check path both front ends take: its refusals, and a check from start file to report.
+// SPDX-License-Identifier: MIT
 #include "report/ScanReport.h"
 #include "series/SeriesCheck.h"
 #include "tests/support/RecordingView.h"

@@ -1,4 +1,5 @@
 // test_series_kinds.cpp - the table of series kinds: each row's start files, recognition, walk and texts.
+// SPDX-License-Identifier: MIT
 #include "series/MemberWalks.h"
 #include "series/Recognition.h"
 #include "series/SeriesKinds.h"

@@ -1,4 +1,5 @@
 // test_sfv_lookup.cpp - reading SFV files and comparing a member's CRC-32 text with its entry.
+// SPDX-License-Identifier: MIT
 #include "crc/clsCRC.h"
 #include "series/MemberCrc.h"
 #include "series/SfvLookup.h"

@@ -1,4 +1,5 @@
 // FailingCalls.h - the real system calls, but for those a test makes fail, for the failure branches of files read and written.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "os/SystemCalls.h"

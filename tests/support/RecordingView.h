@@ -1,4 +1,5 @@
 // RecordingView.h - a run view that records everything a check run shows, for tests.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "series/RunView.h"

@@ -1,4 +1,5 @@
 // ScriptedPrompts.cpp - answers the program's questions from a script and records every prompt shown.
+// SPDX-License-Identifier: MIT
 #include "tests/support/ScriptedPrompts.h"
 
 namespace quil::test {

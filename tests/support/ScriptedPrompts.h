@@ -1,4 +1,5 @@
 // ScriptedPrompts.h - answers the program's questions from a script and records every prompt shown.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "prompts/Prompts.h"

@@ -1,4 +1,5 @@
 // TempSeries.cpp - a temporary folder to lay out series files in, for tests that work on real files.
+// SPDX-License-Identifier: MIT
 #include "tests/support/TempSeries.h"
 
 #include "crc/clsCRC.h"

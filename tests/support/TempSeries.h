@@ -1,4 +1,5 @@
 // TempSeries.h - a temporary folder to lay out series files in, for tests that work on real files.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>

@@ -33,12 +33,24 @@ void ConsoleView::AddMemberRow(const MemberRow& row)
 
 void ConsoleView::ShowMemberStatus(const QString& text)
 {
+    memberStatus_ = text;
+    DrawProgress(0);
+}
+
+void ConsoleView::ShowBytesRead(qint64 bytes)
+{
+    DrawProgress(bytes);
+}
+
+void ConsoleView::DrawProgress(qint64 memberBytes)
+{
     constexpr qint64 kRedrawMs = 100;
     if (!showProgress_ || (sinceDrawn_.isValid() && !sinceDrawn_.hasExpired(kRedrawMs)))
         return;
     if (!sinceStart_.isValid())
         sinceStart_.start();
-    errors_ << "\r\x1b[K" << text << ' ' << ProgressText(doneBytes_, totalBytes_, sinceStart_.elapsed());
+    errors_ << "\r\x1b[K" << memberStatus_ << ' '
+            << ProgressText(doneBytes_ + memberBytes, totalBytes_, sinceStart_.elapsed());
     errors_.flush();
     progressDrawn_ = true;
     sinceDrawn_.start();

@@ -28,6 +28,8 @@ public:
     // "Checking <name>..." and the progress through the series' bytes (see ProgressText), at most
     // ten times a second.
     void ShowMemberStatus(const QString& text) override;
+    // The same line, with the bytes read so far of the member being examined counted in.
+    void ShowBytesRead(qint64 bytes) override;
     void SetProgress(int, int) override {}
     void SetProgressTip(const QString&) override {}
 
@@ -39,6 +41,7 @@ public:
     void ClearProgressLine();
 
 private:
+    void DrawProgress(qint64 memberBytes);
 
     QTextStream& output_;
     QTextStream& errors_;
@@ -47,6 +50,7 @@ private:
     bool progressDrawn_ = false;
     qint64 totalBytes_ = 0;
     qint64 doneBytes_ = 0;  // of the rows decided so far
+    QString memberStatus_;  // "Checking <name>..." of the member being examined
     QElapsedTimer sinceStart_;
     QElapsedTimer sinceDrawn_;
 };

@@ -90,7 +90,9 @@ FileCrc clsCRC::CalculateFile(const QString& path, const KeepReadingFn& keepRead
 
     std::vector<crc::Crc32Stripes> stripes(static_cast<std::size_t>(readers));
     std::uint32_t crc16 = 0;
+    bytesHashed_.store(0, std::memory_order_relaxed);
     const auto consume = [&](int reader, std::uint64_t offset, std::span<const std::uint8_t> piece) {
+        bytesHashed_.fetch_add(static_cast<qint64>(piece.size()), std::memory_order_relaxed);
         if (crc32Selected_)
             stripes[static_cast<std::size_t>(reader)].Add(offset, piece);
         else

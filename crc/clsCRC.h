@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -53,6 +54,9 @@ public:
     // folder, a FIFO, a device, no access) or one that changes length while read gives an error
     // text; the open never blocks.
     FileCrc CalculateFile(const QString& path, const KeepReadingFn& keepReading = {});
+    // The bytes of the file CalculateFile is reading that are hashed so far; safe to ask from
+    // `keepReading`, which is what it is for.
+    qint64 BytesHashed() const { return bytesHashed_.load(std::memory_order_relaxed); }
     // Returns the memory and threads CalculateFile keeps between files to the system; the next file
     // starts them anew. Call it when a run ends.
     void ReleaseBuffer();
@@ -68,6 +72,7 @@ public:
 
 private:
     bool crc32Selected_ = true;
+    std::atomic<qint64> bytesHashed_{0};  // of the file being read, counted by its reader threads
     std::uint32_t crc16Register_ = 0;
     std::uint32_t crc32Register_ = 0xFFFFFFFFu;
     int readerThreads_;

@@ -117,7 +117,10 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
             result_.ReferenceSize = size;
         return size != result_.ReferenceSize ? MemberStatus::BadSize : MemberStatus::OK;
     };
-    const auto keepReading = [this] { return !stopRequested_; };
+    const auto keepReading = [this] {
+        view_.ShowBytesRead(crc_.BytesHashed());
+        return !stopRequested_;
+    };
     switch (result_.Mode) {
     case CheckMode::SfvCheck: {
         const MemberCrc crc = ComputeMemberCrc(crc_, file.path, ExpectedCrc(name), keepReading);

@@ -20,6 +20,9 @@ public:
     // Progress runs from 0 to `maximum`; the tip says in words what the bar shows.
     virtual void SetProgress(int value, int maximum) = 0;
     virtual void SetProgressTip(const QString& tip) = 0;
+    // How far the read of the member being examined has come, in bytes, every few milliseconds
+    // while a large one is read; a view that shows only whole members ignores it.
+    virtual void ShowBytesRead(qint64 /*bytes*/) {}
 };
 
 }  // namespace quil

@@ -536,6 +536,12 @@ private slots:
         errors.flush();
         QCOMPARE(transcript.count("Checking "), 2);
         QVERIFY(transcript.contains("Checking c..."));
+        // Inside a volume the line moves with the bytes read of it.
+        QTest::qWait(120);
+        view.ShowBytesRead(5);
+        errors.flush();
+        QCOMPARE(transcript.count("Checking c..."), 2);
+        QVERIFY(transcript.section("Checking c...", -1).contains("50%"));
     }
 
     // Where the report must not go, and standard output that takes nothing: refused with the reason,

@@ -15,6 +15,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 using namespace quil;
@@ -334,6 +336,25 @@ private slots:
         const RunResult result = run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport);
         QVERIFY(result.Cancelled);
         QCOMPARE(view.rows.size(), 1);
+    }
+
+    // While a large volume is read, the view hears how far the read has come, so a progress line
+    // can move inside one volume.
+    void aLargeVolumeReportsItsBytesAsItIsRead()
+    {
+        test::TempSeries dir;
+        add(dir, {"x.rar"});
+        addLarge(dir, "x.r00");
+        CheckRun run(view, crc);
+        view.onBytesRead = [&](qint64 bytes) {
+            if (bytes > 0)
+                run.Stop();
+        };
+        QVERIFY(run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport).Cancelled);
+        QVERIFY(!view.bytesRead.isEmpty());
+        QVERIFY(std::is_sorted(view.bytesRead.cbegin(), view.bytesRead.cend()));
+        QVERIFY(view.bytesRead.last() > 0);
+        QVERIFY(view.bytesRead.last() < qint64{4} << 30);
     }
 
     // The worker shows what a run on the calling thread shows, in the same order, on the thread

@@ -34,6 +34,13 @@ public:
         progressTip = tip;
         Shown(QStringLiteral("tip ") + tip);
     }
+    // Not in `shown`: how often it comes depends on the clock.
+    void ShowBytesRead(qint64 bytes) override
+    {
+        bytesRead.append(bytes);
+        if (onBytesRead)
+            onBytesRead(bytes);
+    }
 
     QList<MemberStatus> statuses() const
     {
@@ -50,6 +57,8 @@ public:
     QString progressTip;
     QStringList shown;              // everything above, in the order it was shown
     std::function<void()> onShown;  // runs after each thing is shown: a test's "click" at that moment
+    QList<qint64> bytesRead;
+    std::function<void(qint64)> onBytesRead;
 
 private:
     void Shown(const QString& what)

@@ -177,8 +177,7 @@ private slots:
         Open();
         QCOMPARE(Find<FolderTree>("FTV")->selectedFolder(), QString("/"));  // a vanished folder falls back
 
-        for (const char* name : {"d.arj", "a.RAR", "a.r00", "c.part2.rar", "c.part1.rar"})
-            dir.add(name, 5);
+        dir.addAll({"d.arj", "a.RAR", "a.r00", "c.part2.rar", "c.part1.rar"}, 5);
         Select(dir.folder());
         const auto click = [this](int row) {
             auto* list = Find<QListWidget>("FileList");
@@ -228,8 +227,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(QStringList, seqList);
         test::TempSeries dir, remembered;
-        for (const char* member : {"a.rar", "a.r00", "b.arj", "b.a01"})
-            dir.add(member, 5);
+        dir.addAll({"a.rar", "a.r00", "b.arj", "b.a01"}, 5);
         remembered.add("z.rar", 5);
         WriteLastDir(remembered.folder());
         const QString path = name.isEmpty() ? dir.folder() : dir.path(name);

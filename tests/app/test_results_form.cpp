@@ -86,8 +86,7 @@ private slots:
     void saveRefusesTheSfvFileAndAVolumeOfTheRun()
     {
         test::TempSeries dir;
-        dir.add("x.rar", 5);
-        dir.add("x.r00", 5);
+        dir.addAll({"x.rar", "x.r00"}, 5);
         dir.write("x.sfv", ("x.rar " + test::TempSeries::crcTextFor("x.rar", 5) + "\r\n").toUtf8());
         test::RecordingView view;
         const SeriesOutcome checked = CheckSeries(dir.path("x.rar"), RecognizeStartPath(dir.path("x.rar")),

@@ -208,8 +208,7 @@ private slots:
         QFETCH(QJsonValue, value);
         QFETCH(QString, breaks);
         TempSeries series;
-        series.add("x.rar", 5);
-        series.add("x.r00", 5);
+        series.addAll({"x.rar", "x.r00"}, 5);
         QJsonObject document =
             QJsonDocument::fromJson(Run({"--json", "x.rar"}, series.folder()).output.toUtf8()).object();
         const QJsonObject schema = Schema();
@@ -235,8 +234,7 @@ private slots:
     void sizeOnlyPrintsRowsThenTheReport()
     {
         TempSeries series;
-        for (const char* name : {"test.rar", "test.r00", "test.r02"})
-            series.add(name, 1000);
+        series.addAll({"test.rar", "test.r00", "test.r02"}, 1000);
         const Outcome run = Run({"test.rar"}, series.folder());
         QCOMPARE(run.status, 1);
         QCOMPARE(run.errors, QString());  // not a terminal: no progress
@@ -338,8 +336,7 @@ private slots:
         QFETCH(QString, says);
         QFETCH(bool, whole);
         TempSeries series;
-        for (const char* name : {"x.rar", "x.r00", "lone.arj", "y.zip", "x.SFV", "notes.txt"})
-            series.add(name, 5);
+        series.addAll({"x.rar", "x.r00", "lone.arj", "y.zip", "x.SFV", "notes.txt"}, 5);
         QVERIFY(QDir(series.folder()).mkdir("d.rar"));
         const Outcome run = Run(arguments, series.folder());
         QCOMPARE(run.status, status);
@@ -375,8 +372,7 @@ private slots:
         QFETCH(int, status);
         TempSeries tree;
         QVERIFY(QDir(tree.folder()).mkpath("sub"));
-        for (const char* name : {"x.rar", "x.r00", "-x.rar", "-x.r00", "sub/c.part1.rar", "sub/c.part2.rar"})
-            tree.add(name, 5);
+        tree.addAll({"x.rar", "x.r00", "-x.rar", "-x.r00", "sub/c.part1.rar", "sub/c.part2.rar"}, 5);
         tree.write("X.SFV", (SfvLine("x.rar", 5, "X.RAR") + SfvLine("x.r00", 5)).toUtf8());
         tree.write("other.sfv", SfvLine("q.rar", 1).toUtf8());
         tree.write("auto", "x.rar 00000000\r\nx.r00 00000000\r\n");
@@ -407,8 +403,7 @@ private slots:
         QFETCH(bool, folder);
         QFETCH(QString, reason);
         TempSeries series;
-        for (const char* name : {"x.rar", "x.r01"})
-            series.add(name, 5);
+        series.addAll({"x.rar", "x.r01"}, 5);
         if (folder)
             QVERIFY(QDir(series.folder()).mkdir("x.r00"));
         else
@@ -434,8 +429,7 @@ private slots:
     void progressLineIsClearedBeforeEachRow()
     {
         TempSeries series;
-        for (const char* name : {"x.rar", "x.r00"})
-            series.add(name, 5);
+        series.addAll({"x.rar", "x.r00"}, 5);
         const Outcome run = RunHere({"--crc", series.path("x.rar")}, true);
         QCOMPARE(run.status, 0);
         const QString clear = "\r\x1b[K";
@@ -513,8 +507,7 @@ private slots:
         if (!outputFile.isEmpty() && !QFileInfo(outputFile).isWritable())
             QSKIP("no /dev/full here");
         TempSeries series;
-        series.add("x.rar", 5);
-        series.add("x.r00", 5);
+        series.addAll({"x.rar", "x.r00"}, 5);
         series.write("x.sfv", (SfvLine("x.rar", 5) + SfvLine("x.r00", 5)).toUtf8());
         const QStringList before = series.snapshot();
         const Outcome run = Run(arguments, series.folder(), {}, outputFile);
@@ -590,8 +583,7 @@ private slots:
     {
         TempSeries series;
         TempSeries elsewhere;
-        series.add("x.rar", 50);
-        series.add("X.R00", 50);
+        series.addAll({"x.rar", "X.R00"}, 50);
         series.add("x.r01", 20);
         series.write("x.sfv", (SfvLine("x.rar", 50) + SfvLine("X.R00", 50) + "x.r01 00000000\r\n").toUtf8());
         QCOMPARE(::mkfifo(QFile::encodeName(series.path("x.r02")).constData(), 0600), 0);
@@ -637,11 +629,9 @@ private slots:
         TempSeries tree;
         for (const char* folder : {"sub/deeper", ".hidden"})
             QVERIFY(QDir(tree.folder()).mkpath(folder));
-        for (const char* name : {"a.rar", "a.r00", "b.z01", "lone.arj", "sub/c.part1.rar", "sub/C.PART2.RAR",
-                                 "sub/deeper/d.7z.001", ".hidden/e.rar", ".hidden/e.r00"})
-            tree.add(name, 10);
-        for (const char* name : {"b.zip", "sub/deeper/d.7z.003"})
-            tree.add(name, 4);
+        tree.addAll({"a.rar", "a.r00", "b.z01", "lone.arj", "sub/c.part1.rar", "sub/C.PART2.RAR",
+                    "sub/deeper/d.7z.001", ".hidden/e.rar", ".hidden/e.r00"}, 10);
+        tree.addAll({"b.zip", "sub/deeper/d.7z.003"}, 4);
         const Outcome run = Run(arguments, tree.folder());
         QCOMPARE(run.status, status);
         QCOMPARE(run.output.split('\n').mid(run.output.count('\n') - summary.size()), summary + QStringList{""});
@@ -660,8 +650,7 @@ private slots:
     void jsonReadsBackFieldByField()
     {
         TempSeries series;
-        for (const char* name : {"j.z01", "j.z03"})
-            series.add(name, 10);
+        series.addAll({"j.z01", "j.z03"}, 10);
         series.add("J.ZIP", 4);
         series.write("j.sfv", ("; made by hand\r\n" + SfvLine("j.z01", 10) + "j.z03 00000000\r\n"
                                + SfvLine("J.ZIP", 4, "j.zip") + "j.z04 11111111\r\ngarbage\r\n")

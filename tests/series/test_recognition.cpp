@@ -26,11 +26,10 @@ private slots:
     void startFilesListEachSeriesOnceInCaseBlindOrder()
     {
         test::TempSeries dir;
-        for (const char* name : {"d.arj", "b.001", "a.RAR", "c.ace", "e.r00", "f.zip", ".g.rar", "m.ZIP", "M.z01",
-                                 "m.z02", "Movie.part03.rar", "movie.PART02.RAR", "s.part1.rar", "s.part2.rar",
-                                 "s.part10.rar", "w.part1.rar", "w.part01.rar", "x.7z.001", "x.7z.002",
-                                 "v.part1.rar", "v.part1.r00", "s.part1.r00"})
-            dir.add(name, 1);
+        dir.addAll({"d.arj", "b.001", "a.RAR", "c.ace", "e.r00", "f.zip", ".g.rar", "m.ZIP", "M.z01",
+                   "m.z02", "Movie.part03.rar", "movie.PART02.RAR", "s.part1.rar", "s.part2.rar",
+                   "s.part10.rar", "w.part1.rar", "w.part01.rar", "x.7z.001", "x.7z.002",
+                   "v.part1.rar", "v.part1.r00", "s.part1.r00"}, 1);
         QVERIFY(QDir(dir.folder()).mkdir("h.rar"));
         QCOMPARE(::mkfifo(QFile::encodeName(dir.path("i.rar")).constData(), 0600), 0);
         QVERIFY(QFile::link(dir.path("absent"), dir.path("j.rar")));
@@ -101,8 +100,7 @@ private slots:
     void otherExtensionsAndShortListsAreRefused()
     {
         test::TempSeries dir;
-        dir.add("x.z01", 1);
-        dir.add("x.002", 1);
+        dir.addAll({"x.z01", "x.002"}, 1);
         QVERIFY(!RecognizeSeries(dir.folder(), "x.z01"));
         QVERIFY(!RecognizeSeries(dir.folder(), "x.0001"));
         QCOMPARE(SeqListRefusal({}), std::optional<QString>("Select an Archive File First!"));

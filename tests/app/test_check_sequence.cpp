@@ -168,6 +168,8 @@ private slots:
 
     void cleanup() { window.reset(); }
 
+    // The folder remembered at close and its start files; volumes written since a start file was taken
+    // count once it is clicked again, already taken or not.
     void startFilesAndTheFolderRememberedAtClose()
     {
         test::TempSeries dir;
@@ -175,11 +177,13 @@ private slots:
         Open();
         QCOMPARE(Find<FolderTree>("FTV")->selectedFolder(), QString("/"));  // a vanished folder falls back
 
-        for (const char* name : {"d.arj", "a.RAR", "a.r00", "c.part2.rar", "c.part1.rar"})
-            dir.add(name, 5);
+        dir.addAll({"d.arj", "a.RAR", "a.r00", "c.part2.rar", "c.part1.rar"}, 5);
         Select(dir.folder());
-        auto* list = Find<QListWidget>("FileList");
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        const auto click = [this](int row) {
+            auto* list = Find<QListWidget>("FileList");
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        };
+        click(1);
         QVERIFY(window->SelectedSeries());
         QCOMPARE(window->SelectedSeries()->Kind, SeriesKind::RarParts);
         window->close();
@@ -194,27 +198,13 @@ private slots:
         QVERIFY(window->SelectedSeries());
         QCOMPARE(window->SelectedSeries()->SeqList, QStringList({"a.rar", "a.r00"}));
         QCOMPARE(Status(), QString("Ready"));
-    }
-
-    // Volumes written since the start file was taken count once it is clicked again, already taken or not.
-    void clickingAStartFileRecognisesItsSeriesAfresh()
-    {
-        test::TempSeries dir;
-        for (const char* name : {"a.rar", "a.r00", "b.arj", "b.a01"})
-            dir.add(name, 5);
-        Open(dir.folder());
-        auto* list = Find<QListWidget>("FileList");
-        const auto click = [list](int row) {
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-        };
-        QCOMPARE(window->SelectedSeries()->SeqList, QStringList({"a.rar", "a.r00"}));
         dir.add("a.r01", 5);
         click(0);
         QCOMPARE(window->SelectedSeries()->SeqList, QStringList({"a.rar", "a.r00", "a.r01"}));
         click(1);
-        dir.add("b.a02", 5);
+        dir.add("c.part3.rar", 5);
         click(1);
-        QCOMPARE(window->SelectedSeries()->SeqList, QStringList({"b.arj", "b.a01", "b.a02"}));
+        QCOMPARE(window->SelectedSeries()->SeqList, QStringList({"c.part1.rar", "c.part2.rar", "c.part3.rar"}));
     }
 
     void opensAPathGivenAtStartOrDropped_data()
@@ -237,8 +227,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(QStringList, seqList);
         test::TempSeries dir, remembered;
-        for (const char* member : {"a.rar", "a.r00", "b.arj", "b.a01"})
-            dir.add(member, 5);
+        dir.addAll({"a.rar", "a.r00", "b.arj", "b.a01"}, 5);
         remembered.add("z.rar", 5);
         WriteLastDir(remembered.folder());
         const QString path = name.isEmpty() ? dir.folder() : dir.path(name);
@@ -481,8 +470,7 @@ private slots:
                  QStringList({"Test generation Complete", "Creating " + dir.folder() + "/quiltest.u53"}));
     }
 
-    // The scripted prompts stand in for the real ones, which must find the help the build places beside the program.
-    void helpAndBannerAreWiredAndTheRealHelpIsFound()
+    void helpAndBannerAreWired()
     {
         Open();
         QTest::mouseClick(Find<QPushButton>("HelpButton"), Qt::LeftButton);
@@ -491,29 +479,23 @@ private slots:
         QTest::mouseDClick(Find("Banner"), Qt::LeftButton);
         QTest::mouseDClick(Find("Stretcher"), Qt::LeftButton, {}, QPoint(2, 2));
         QCOMPARE(prompts.webPages, QStringList({ProductWebPage(), ProductWebPage()}));
+    }
 
+    // The scripted prompts stand in for the real ones, which must find the help the build places beside the
+    // program. The help belongs to the main window: Esc closes it, and it keeps no program running without
+    // the main window.
+    void theRealHelpIsFoundAndGoesWithTheMainWindow()
+    {
+        Open();
         const QString builtFolder = QStringLiteral(QUILLANE_BUILT_APP_FOLDER);
         QTemporaryDir empty;
         WidgetPrompts real({empty.path(), builtFolder});  // the first folder has no help: the next is looked in
-        real.showHelp();
-        HelpViewer* viewer = nullptr;
-        for (QWidget* shown : QApplication::topLevelWidgets())
-            viewer = viewer ? viewer : qobject_cast<HelpViewer*>(shown);
-        QVERIFY(viewer);
-        QVERIFY(viewer->isVisible());
-        QCOMPARE(viewer->source(), QUrl::fromLocalFile(builtFolder + "/quil.html"));
-    }
-
-    // The help belongs to the main window: Esc closes it, and it keeps no program running without the main window.
-    void theHelpWindowGoesWithTheMainWindow()
-    {
-        Open();
-        WidgetPrompts real({QStringLiteral(QUILLANE_BUILT_APP_FOLDER)});
         real.SetHelpOwner(window.get());
         real.showHelp();
         auto* viewer = window->findChild<HelpViewer*>();
         QVERIFY(viewer);
         QVERIFY(viewer->isWindow());
+        QCOMPARE(viewer->source(), QUrl::fromLocalFile(builtFolder + "/quil.html"));
         QVERIFY(QTest::qWaitForWindowActive(viewer));
         QTest::keyClick(viewer, Qt::Key_Escape);
         QVERIFY(!viewer->isVisible());

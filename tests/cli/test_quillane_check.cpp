@@ -133,11 +133,11 @@ QString SfvLine(const QString& name, qint64 size, const QString& written = {})
     return (written.isEmpty() ? name : written) + ' ' + TempSeries::crcTextFor(name, size) + "\r\n";
 }
 
-// A JSON row as "status|name|size|crc|expectedCrc", null as "null", an absent field as "-".
+// A JSON row as "status|code|name|size|crc|expectedCrc", null as "null", an absent field as "-".
 QString RowText(const QJsonValue& row)
 {
     QStringList fields;
-    for (const char* key : {"status", "name", "size", "crc", "expectedCrc"}) {
+    for (const char* key : {"status", "code", "name", "size", "crc", "expectedCrc"}) {
         const QJsonValue value = row.toObject().value(key);
         fields << (value.isUndefined() ? "-" : value.isNull() ? "null" : value.toVariant().toString());
     }
@@ -208,8 +208,7 @@ private slots:
         QFETCH(QJsonValue, value);
         QFETCH(QString, breaks);
         TempSeries series;
-        series.add("x.rar", 5);
-        series.add("x.r00", 5);
+        series.addAll({"x.rar", "x.r00"}, 5);
         QJsonObject document =
             QJsonDocument::fromJson(Run({"--json", "x.rar"}, series.folder()).output.toUtf8()).object();
         const QJsonObject schema = Schema();
@@ -235,8 +234,7 @@ private slots:
     void sizeOnlyPrintsRowsThenTheReport()
     {
         TempSeries series;
-        for (const char* name : {"test.rar", "test.r00", "test.r02"})
-            series.add(name, 1000);
+        series.addAll({"test.rar", "test.r00", "test.r02"}, 1000);
         const Outcome run = Run({"test.rar"}, series.folder());
         QCOMPARE(run.status, 1);
         QCOMPARE(run.errors, QString());  // not a terminal: no progress
@@ -247,19 +245,6 @@ private slots:
         const Outcome errorsOnly = Run({"--errors-only", "test.rar"}, series.folder());
         QCOMPARE(errorsOnly.status, 1);
         QCOMPARE(errorsOnly.output, "Missing\ttest.r01\t?\t?\n\n" + ReportPart(run.output));
-    }
-
-    void crcReportShowsEachCrcAndComparesSizes()
-    {
-        TempSeries series;
-        series.add("m.ace", 50);
-        series.add("m.c00", 40);
-        const Outcome run = Run({"--crc", "m.ace"}, series.folder());
-        QCOMPARE(run.status, 1);
-        QCOMPARE(run.output.split('\n').mid(0, 2),
-                 QStringList({"OK\tm.ace\t0,050\t" + TempSeries::crcTextFor("m.ace", 50),
-                              "Bad Size\tm.c00\t0,040\t" + TempSeries::crcTextFor("m.c00", 40)}));
-        QVERIFY(run.output.contains("\nm.c00 Has A Different Byte Size Than m.ace\n"));
     }
 
     void cleanSfvCheckExitsZeroAndSavesTheReport()
@@ -281,116 +266,84 @@ private slots:
         QCOMPARE(QString::fromUtf8(bytes).replace("\r\n", "\n"), run.output.mid(run.output.indexOf("\n\n") + 2));
     }
 
-    // The demonstration series, written where no key can reach the window, shows its faults when checked.
-    void demoSeriesIsWrittenAndChecksWithItsFaults()
+    // The demonstration series, written where no key can reach the window (its files are its own test).
+    void demoSeriesIsWritten()
     {
         TempSeries dir;
         const Outcome written = Run({"--demo-series", dir.folder()}, dir.folder());
         QCOMPARE(QStringList({QString::number(written.status), written.output, written.errors}),
                  QStringList({"0", "Test generation Complete\n", ""}));
-        const Outcome checked = Run({"quiltest.rar"}, dir.folder());
-        QCOMPARE(checked.status, 1);
-        QVERIFY(checked.output.contains("Missing\tquiltest.r10\t?\t?\n"));
-        QVERIFY(checked.output.contains("Bad Size\tquiltest.u54\t1,702\tSkipped\n"));
-        QVERIFY(checked.output.contains("Total Errors/Differences Found: 9\n"));  // four missing, five short
+        QVERIFY(QFileInfo::exists(dir.path("quiltest.u54")));
     }
 
+    // Refusals, help and version. A refused command line gets the problem and a pointer to --help, never
+    // the whole usage; a path that opens no series gets the product's message, then what the path is and
+    // why it starts nothing.
     void refusalsHelpAndVersion_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("says");  // on standard error when refused, else on standard output
-        QTest::newRow("one member") << QStringList{"lone.arj"} << 2 << "List Contains Only 1 File!\n";
+        QTest::addColumn<bool>("whole");    // all that standard error says; else a part of it
+        const auto usage = [](const char* row, const QStringList& arguments, const QString& problem) {
+            QTest::newRow(row) << arguments << 2 << "quillane-check: " + problem + "\nTry 'quillane-check --help'.\n"
+                               << true;
+        };
+        const auto notStart = [](const char* row, const QString& start, const QString& why) {
+            QTest::newRow(row) << QStringList{start} << 2
+                               << "Select an Archive File First!\nquillane-check: " + start + ": " + why + "\n" << true;
+        };
+        QTest::newRow("one member") << QStringList{"lone.arj"} << 2 << "List Contains Only 1 File!\n" << false;
         QTest::newRow("report not writable") << QStringList{"--save", "/proc/none/r.txt", "x.rar"} << 2
-                                             << "Error While Saving Report File!\nCannot write /proc/none/r.txt: ";
+                                             << "Error While Saving Report File!\nCannot write /proc/none/r.txt: " << false;
         QTest::newRow("sfv file absent") << QStringList{"--sfv", "none.sfv", "x.rar"} << 2
-                                         << "Error While Opening SFV File!\nCannot read ";
+                                         << "Error While Opening SFV File!\nCannot read " << false;
         QTest::newRow("demo series not written") << QStringList{"--demo-series", "/proc/none"} << 2
-                                                 << "Error While Creating Test Series!\n\n/proc/none/quiltest.r00: ";
-        QTest::newRow("--all folder absent") << QStringList{"--all", "none"} << 2
-                                             << "Cannot read none: no such folder\n";
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: quillane-check [--sfv SFV_FILE | --crc]";
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "quillane-check (Quillane) ";
+                                                 << "Error While Creating Test Series!\n\n/proc/none/quiltest.r00: " << false;
+        QTest::newRow("--all folder absent") << QStringList{"--all", "none"} << 2 << "Cannot read none: no such folder\n"
+                                             << false;
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: quillane-check [--sfv SFV_FILE | --crc]" << false;
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "quillane-check (Quillane) " << false;
+        notStart("absent", "nonexist.rar", "no such file");
+        notStart("a folder", "d.rar", "is a folder");
+        notStart("an SFV file", "x.SFV", "is an SFV file, not a start file");
+        notStart("a later volume", "x.r00", "is not a start file of any series kind");
+        notStart("zip without .z01", "y.zip", "is not a start file of any series kind");
+        notStart("not an archive", "notes.txt", "is not a start file of any series kind");
+        usage("both modes", {"--sfv", "a.sfv", "--crc", "x.rar"}, "--sfv and --crc cannot be used together");
+        usage("unknown option", {"x.rar", "--fast"}, "unknown option --fast");
+        usage("unknown short option", {"-rx", "--all", "."}, "unknown option -x");
+        usage("no start file", {"--crc"}, "no START_FILE given");
+        usage("two start files", {"x.rar", "x.r00"}, "only one START_FILE may be given");
+        usage("value missing", {"x.rar", "--save"}, "option --save needs a file name");
+        usage("value empty", {"--sfv=", "x.rar"}, "option --sfv needs a file name");
+        usage("demo series folder missing", {"--demo-series"}, "option --demo-series needs a folder name");
+        usage("value on a flag", {"--crc=yes", "x.rar"}, "Unexpected value after '--crc'.");
+        usage("demo series and a start file", {"--demo-series", ".", "x.rar"},
+              "--demo-series takes no other option and no START_FILE");
+        usage("demo series and --json", {"--json", "--demo-series", "."},
+              "--demo-series takes no other option and no START_FILE");
+        usage("-r alone", {"-r", "x.rar"}, "-r goes with --all");
+        usage("--all without a folder", {"-r", "--all"}, "option --all needs a folder name");
+        usage("--all= without a folder", {"--all="}, "option --all needs a folder name");
+        usage("--all and a start file", {"--all", ".", "x.rar"}, "START_FILE cannot be given with --all");
+        usage("--all and --save", {"--all", ".", "--save", "r.txt"}, "--save cannot be used with --all");
     }
     void refusalsHelpAndVersion()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QString, says);
+        QFETCH(bool, whole);
         TempSeries series;
-        for (const char* name : {"x.rar", "x.r00", "lone.arj", "y.zip"})
-            series.add(name, 5);
+        series.addAll({"x.rar", "x.r00", "lone.arj", "y.zip", "x.SFV", "notes.txt"}, 5);
+        QVERIFY(QDir(series.folder()).mkdir("d.rar"));
         const Outcome run = Run(arguments, series.folder());
         QCOMPARE(run.status, status);
-        QVERIFY2((status == 2 ? run.errors : run.output).contains(says), qPrintable(run.output + run.errors));
-    }
-
-    // A path that opens no series gets the product's message, then what the path is and why it
-    // starts nothing, with the status of every refusal.
-    void refusedStartFilesSayWhy_data()
-    {
-        QTest::addColumn<QString>("startFile");
-        QTest::addColumn<QString>("why");
-        QTest::newRow("absent") << "nonexist.rar" << "no such file";
-        QTest::newRow("a folder") << "d.rar" << "is a folder";
-        QTest::newRow("an SFV file") << "x.SFV" << "is an SFV file, not a start file";
-        QTest::newRow("a later volume") << "x.r00" << "is not a start file of any series kind";
-        QTest::newRow("zip without .z01") << "y.zip" << "is not a start file of any series kind";
-        QTest::newRow("not an archive") << "notes.txt" << "is not a start file of any series kind";
-    }
-    void refusedStartFilesSayWhy()
-    {
-        QFETCH(QString, startFile);
-        QFETCH(QString, why);
-        TempSeries series;
-        for (const char* name : {"x.rar", "x.r00", "x.SFV", "y.zip", "notes.txt"})
-            series.add(name, 5);
-        QVERIFY(QDir(series.folder()).mkdir("d.rar"));
-        const Outcome run = Run({startFile}, series.folder());
-        QCOMPARE(QStringList({QString::number(run.status), run.output, run.errors}),
-                 QStringList({"2", "",
-                              "Select an Archive File First!\nquillane-check: " + startFile + ": " + why + "\n"}));
-    }
-
-    // A refused command line gets the problem and a pointer to --help, never the whole usage.
-    void usageErrorsAreTwoLines_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("problem");
-        QTest::newRow("both modes") << QStringList{"--sfv", "a.sfv", "--crc", "x.rar"}
-                                    << "--sfv and --crc cannot be used together";
-        QTest::newRow("unknown option") << QStringList{"x.rar", "--fast"} << "unknown option --fast";
-        QTest::newRow("unknown short option") << QStringList{"-rx", "--all", "."} << "unknown option -x";
-        QTest::newRow("no start file") << QStringList{"--crc"} << "no START_FILE given";
-        QTest::newRow("two start files") << QStringList{"x.rar", "x.r00"} << "only one START_FILE may be given";
-        QTest::newRow("value missing") << QStringList{"x.rar", "--save"} << "option --save needs a file name";
-        QTest::newRow("value empty") << QStringList{"--sfv=", "x.rar"} << "option --sfv needs a file name";
-        QTest::newRow("demo series folder missing") << QStringList{"--demo-series"}
-                                                    << "option --demo-series needs a folder name";
-        QTest::newRow("value on a flag") << QStringList{"--crc=yes", "x.rar"} << "Unexpected value after '--crc'.";
-        QTest::newRow("demo series and a start file") << QStringList{"--demo-series", ".", "x.rar"}
-                                                      << "--demo-series takes no other option and no START_FILE";
-        QTest::newRow("demo series and --json") << QStringList{"--json", "--demo-series", "."}
-                                                << "--demo-series takes no other option and no START_FILE";
-        QTest::newRow("-r alone") << QStringList{"-r", "x.rar"} << "-r goes with --all";
-        QTest::newRow("--all without a folder") << QStringList{"-r", "--all"} << "option --all needs a folder name";
-        QTest::newRow("--all= without a folder") << QStringList{"--all="} << "option --all needs a folder name";
-        QTest::newRow("--all and a start file") << QStringList{"--all", ".", "x.rar"}
-                                                << "START_FILE cannot be given with --all";
-        QTest::newRow("--all and --save") << QStringList{"--all", ".", "--save", "r.txt"}
-                                          << "--save cannot be used with --all";
-    }
-    void usageErrorsAreTwoLines()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, problem);
-        TempSeries series;
-        series.add("x.rar", 5);
-        series.add("x.r00", 5);
-        const Outcome run = Run(arguments, series.folder());
-        QCOMPARE(run.status, 2);
-        QCOMPARE(run.output, QString());
-        QCOMPARE(run.errors, "quillane-check: " + problem + "\nTry 'quillane-check --help'.\n");
+        if (whole)
+            QCOMPARE(QStringList({run.output, run.errors}), QStringList({"", says}));
+        else
+            QVERIFY2((status == 2 ? run.errors : run.output).contains(says), qPrintable(run.output + run.errors));
     }
 
     // Options, START_FILE and FOLDER in any order, and each value in either form, ask for one check.
@@ -401,9 +354,9 @@ private slots:
         QTest::newRow("--all and -r") << QList<QStringList>{{"--all", "-r", "."}, {"--all", ".", "-r"},
                                                            {"-r", "--all", "."}, {"--recursive", "--all=."}}
                                       << 0;
-        QTest::newRow("--sfv FILE") << QList<QStringList>{{"--sfv", "x.sfv", "x.rar"}, {"x.rar", "--sfv=x.sfv"}}
+        QTest::newRow("--sfv FILE") << QList<QStringList>{{"--sfv", "X.SFV", "x.rar"}, {"x.rar", "--sfv=X.SFV"}}
                                     << 0;
-        // auto finds x.sfv; the file named auto lists wrong values.
+        // auto takes X.SFV, the one .sfv file listing x.rar (in capitals); the file named auto lists wrong values.
         QTest::newRow("--sfv auto") << QList<QStringList>{{"--sfv", "auto", "x.rar"}, {"x.rar", "--sfv=auto"}} << 0;
         QTest::newRow("the file auto") << QList<QStringList>{{"--sfv", "./auto", "x.rar"}, {"x.rar", "--sfv=./auto"}}
                                        << 1;
@@ -419,9 +372,9 @@ private slots:
         QFETCH(int, status);
         TempSeries tree;
         QVERIFY(QDir(tree.folder()).mkpath("sub"));
-        for (const char* name : {"x.rar", "x.r00", "-x.rar", "-x.r00", "sub/c.part1.rar", "sub/c.part2.rar"})
-            tree.add(name, 5);
-        tree.write("x.sfv", (SfvLine("x.rar", 5) + SfvLine("x.r00", 5)).toUtf8());
+        tree.addAll({"x.rar", "x.r00", "-x.rar", "-x.r00", "sub/c.part1.rar", "sub/c.part2.rar"}, 5);
+        tree.write("X.SFV", (SfvLine("x.rar", 5, "X.RAR") + SfvLine("x.r00", 5)).toUtf8());
+        tree.write("other.sfv", SfvLine("q.rar", 1).toUtf8());
         tree.write("auto", "x.rar 00000000\r\nx.r00 00000000\r\n");
         const Outcome first = Run(orders.front(), tree.folder());
         QCOMPARE(first.status, status);
@@ -440,13 +393,9 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("folder");  // x.r00 is a folder; else a file nobody may open
         QTest::addColumn<QString>("reason");
-        for (const bool json : {false, true}) {
-            const QStringList format = json ? QStringList{"--json"} : QStringList{};
-            const QString name = json ? "json, " : "row lines, ";
-            QTest::newRow(qPrintable(name + "no access")) << format + QStringList{"--crc"} << false
-                                                          << "Permission denied";
-            QTest::newRow(qPrintable(name + "a folder")) << format << true << "not a regular file";
-        }
+        // Which reason a volume gets is the check run's test; here each form of output prints one.
+        QTest::newRow("row lines, no access") << QStringList{"--crc"} << false << "Permission denied";
+        QTest::newRow("json, a folder") << QStringList{"--json"} << true << "not a regular file";
     }
     void unreadableVolumeGivesItsReason()
     {
@@ -454,8 +403,7 @@ private slots:
         QFETCH(bool, folder);
         QFETCH(QString, reason);
         TempSeries series;
-        for (const char* name : {"x.rar", "x.r01"})
-            series.add(name, 5);
+        series.addAll({"x.rar", "x.r01"}, 5);
         if (folder)
             QVERIFY(QDir(series.folder()).mkdir("x.r00"));
         else
@@ -481,8 +429,7 @@ private slots:
     void progressLineIsClearedBeforeEachRow()
     {
         TempSeries series;
-        for (const char* name : {"x.rar", "x.r00"})
-            series.add(name, 5);
+        series.addAll({"x.rar", "x.r00"}, 5);
         const Outcome run = RunHere({"--crc", series.path("x.rar")}, true);
         QCOMPARE(run.status, 0);
         const QString clear = "\r\x1b[K";
@@ -544,56 +491,34 @@ private slots:
         QVERIFY(transcript.section("Checking c...", -1).contains("50%"));
     }
 
-    // Where the report must not go, and standard output that takes nothing: refused with the reason,
-    // never a hang, and every file of the folder left as it was, with nothing half written beside it.
+    // Where the report must not go (the rest is the report file's own test), and standard output that
+    // takes nothing: refused with the reason, and every file of the folder left as it was.
     void refusedTargetsLeaveTheFolderAsItWas_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("wrapper");
         QTest::addColumn<QString>("outputFile");
         QTest::addColumn<QString>("says");
-        QTest::newRow("save onto a FIFO") << QStringList{"--save", "fifo.txt", "x.rar"} << QStringList{} << ""
-                                          << "Error While Saving Report File!\nCannot write fifo.txt: not a regular file\n";
-        QTest::newRow("save over the SFV file") << QStringList{"--sfv", "x.sfv", "--save", "x.sfv", "x.rar"}
-                                                << QStringList{} << ""
+        QTest::newRow("save over the SFV file") << QStringList{"--sfv", "x.sfv", "--save", "x.sfv", "x.rar"} << ""
                                                 << "Cannot write x.sfv: it is the SFV file of the check\n";
-        QTest::newRow("save over a volume") << QStringList{"--crc", "--save", "./x.r00", "x.rar"} << QStringList{}
-                                            << "" << "Cannot write ./x.r00: it is a volume of the series\n";
-        QTest::newRow("save beyond the file size limit")
-            << QStringList{"--save", "report.txt", "x.rar"} << QStringList{"prlimit", "--fsize=10"} << ""
-            << "Cannot write report.txt: File too large\n";
-        // The SFV file's second read fails: the bad entry at its end must not go unread.
-        QTest::newRow("sfv file unreadable halfway")
-            << QStringList{"--sfv", "x.sfv", "x.rar"}
-            << QStringList{"strace", "-f", "-o", "/dev/null", "-P", "x.sfv", "-e", "trace=pread64", "-e",
-                           "inject=pread64:error=EIO:when=2"}
-            << "" << "Error While Opening SFV File!\nCannot read %1/x.sfv: Input/output error\n";
-        QTest::newRow("standard output full") << QStringList{"x.rar"} << QStringList{} << "/dev/full"
+        QTest::newRow("save over a volume") << QStringList{"--crc", "--save", "./x.r00", "x.rar"} << ""
+                                            << "Cannot write ./x.r00: it is a volume of the series\n";
+        QTest::newRow("standard output full") << QStringList{"x.rar"} << "/dev/full"
                                               << "cannot write standard output: No space left on device\n";
     }
     void refusedTargetsLeaveTheFolderAsItWas()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(QStringList, wrapper);
         QFETCH(QString, outputFile);
         QFETCH(QString, says);
-        if (!wrapper.isEmpty() && QStandardPaths::findExecutable(wrapper.first()).isEmpty())
-            QSKIP(qPrintable("no " + wrapper.first() + " here"));
         if (!outputFile.isEmpty() && !QFileInfo(outputFile).isWritable())
             QSKIP("no /dev/full here");
         TempSeries series;
-        series.add("x.rar", 5);
-        series.add("x.r00", 5);
-        // Past the first read's 64 KiB, a wrong value for x.r00.
-        QString sfv = SfvLine("x.rar", 5);
-        for (int i = 0; i < 5000; ++i)
-            sfv += QStringLiteral("pad%1.r99 00000000\r\n").arg(i);
-        series.write("x.sfv", (sfv + "x.r00 00000000\r\n").toUtf8());
-        QCOMPARE(::mkfifo(QFile::encodeName(series.path("fifo.txt")).constData(), 0600), 0);
+        series.addAll({"x.rar", "x.r00"}, 5);
+        series.write("x.sfv", (SfvLine("x.rar", 5) + SfvLine("x.r00", 5)).toUtf8());
         const QStringList before = series.snapshot();
-        const Outcome run = Run(arguments, series.folder(), wrapper, outputFile);
+        const Outcome run = Run(arguments, series.folder(), {}, outputFile);
         QCOMPARE(run.status, 2);
-        QVERIFY2(run.errors.endsWith(says.arg(series.folder())), qPrintable(run.errors));
+        QVERIFY2(run.errors.endsWith(says), qPrintable(run.errors));
         QCOMPARE(series.snapshot(), before);
     }
 
@@ -664,8 +589,7 @@ private slots:
     {
         TempSeries series;
         TempSeries elsewhere;
-        series.add("x.rar", 50);
-        series.add("X.R00", 50);
+        series.addAll({"x.rar", "X.R00"}, 50);
         series.add("x.r01", 20);
         series.write("x.sfv", (SfvLine("x.rar", 50) + SfvLine("X.R00", 50) + "x.r01 00000000\r\n").toUtf8());
         QCOMPARE(::mkfifo(QFile::encodeName(series.path("x.r02")).constData(), 0600), 0);
@@ -682,35 +606,6 @@ private slots:
         }
         QVERIFY(QFileInfo(report).size() > 0);
         QCOMPARE(series.snapshot(true), before);
-    }
-
-    void sfvAutoTakesTheOneSfvFileListingTheStartFile_data()
-    {
-        QTest::addColumn<QStringList>("sfvFiles");  // names of .sfv files that list p.part1.rar, or "other.sfv"
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("says");  // %1 stands for the folder
-        QTest::newRow("no .sfv file") << QStringList{} << 2 << "No SFV File Lists p.part1.rar!\nNo .sfv file in %1\n";
-        QTest::newRow("none lists it") << QStringList{"other.sfv"} << 2
-                                       << "No SFV File Lists p.part1.rar!\nLooked at: %1/other.sfv\n";
-        QTest::newRow("one lists it") << QStringList{"other.sfv", "P.SFV"} << 0 << "OK\tp.part1.rar\t0,010\t";
-        QTest::newRow("two list it") << QStringList{"a.sfv", "other.sfv", "b.SFV"} << 2
-                                     << "Several SFV Files List p.part1.rar!\n%1/a.sfv, %1/b.SFV\n";
-    }
-    void sfvAutoTakesTheOneSfvFileListingTheStartFile()
-    {
-        QFETCH(QStringList, sfvFiles);
-        QFETCH(int, status);
-        QFETCH(QString, says);
-        TempSeries series;
-        series.add("p.part1.rar", 10);
-        series.add("p.part2.rar", 10);
-        const QString listing = SfvLine("p.part1.rar", 10, "P.PART1.RAR") + SfvLine("p.part2.rar", 10);
-        for (const QString& name : sfvFiles)
-            series.write(name, (name == "other.sfv" ? SfvLine("q.rar", 1) : listing).toUtf8());
-        const Outcome run = Run({"--sfv", "auto", "p.part1.rar"}, series.folder());
-        QCOMPARE(run.status, status);
-        QVERIFY2((status == 2 ? run.errors : run.output).contains(says.arg(series.folder())),
-                 qPrintable(run.output + run.errors));
     }
 
     void allChecksEachSeriesOnceAndExitsAsTheWorst_data()
@@ -740,11 +635,9 @@ private slots:
         TempSeries tree;
         for (const char* folder : {"sub/deeper", ".hidden"})
             QVERIFY(QDir(tree.folder()).mkpath(folder));
-        for (const char* name : {"a.rar", "a.r00", "b.z01", "lone.arj", "sub/c.part1.rar", "sub/C.PART2.RAR",
-                                 "sub/deeper/d.7z.001", ".hidden/e.rar", ".hidden/e.r00"})
-            tree.add(name, 10);
-        for (const char* name : {"b.zip", "sub/deeper/d.7z.003"})
-            tree.add(name, 4);
+        tree.addAll({"a.rar", "a.r00", "b.z01", "lone.arj", "sub/c.part1.rar", "sub/C.PART2.RAR",
+                    "sub/deeper/d.7z.001", ".hidden/e.rar", ".hidden/e.r00"}, 10);
+        tree.addAll({"b.zip", "sub/deeper/d.7z.003"}, 4);
         const Outcome run = Run(arguments, tree.folder());
         QCOMPARE(run.status, status);
         QCOMPARE(run.output.split('\n').mid(run.output.count('\n') - summary.size()), summary + QStringList{""});
@@ -759,70 +652,11 @@ private slots:
         }
     }
 
-    // Named as a part, with older volumes beside it and no other part: checked, listed and counted as an older
-    // RAR series, never refused as a one-part set.
-    void aLonePartWithOlderVolumesIsAnOlderRarSeries()
-    {
-        TempSeries series;
-        for (const char* name : {"v.part1.rar", "v.part1.r00", "v.part1.r02"})
-            series.add(name, 10);
-        const Outcome run = Run({"v.part1.rar"}, series.folder());
-        QCOMPARE(run.status, 1);
-        QCOMPARE(run.output.split('\n').mid(0, 5),
-                 QStringList({"OK\tv.part1.rar\t0,010\tSkipped", "OK\tv.part1.r00\t0,010\tSkipped",
-                              "Missing\tv.part1.r01\t?\t?", "OK\tv.part1.r02\t0,010\tSkipped", ""}));
-        const Outcome all = Run({"--all", "."}, series.folder());
-        QVERIFY(all.output.endsWith("Problems\t./v.part1.rar\t1\n"));
-    }
-
-    // Every document says its layout version, every display text has its machine code beside it:
-    // "status=code" per row, or the refusal's first line and its code.
-    void jsonGivesACodeBesideEachText_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("codes");
-        QTest::newRow("sizes and CRC-32") << QStringList{"--crc", "x.rar"}
-                                          << QStringList{"OK=ok", "OK=ok", "Missing=missing", "Bad Size=bad_size"};
-        QTest::newRow("SFV check") << QStringList{"--sfv", "x.sfv", "x.rar"}
-                                   << QStringList{"OK=ok", "Bad CRC=bad_crc", "Missing=missing", "OK=ok"};
-        QTest::newRow("no start file") << QStringList{"nonexist.rar"}
-                                       << QStringList{"Select an Archive File First!=no_start_file"};
-        QTest::newRow("one volume") << QStringList{"lone.arj"}
-                                    << QStringList{"List Contains Only 1 File!=single_volume"};
-        QTest::newRow("SFV file unreadable") << QStringList{"--sfv", "none.sfv", "x.rar"}
-                                             << QStringList{"Error While Opening SFV File!=sfv_unreadable"};
-        QTest::newRow("no SFV file lists it") << QStringList{"--sfv", "auto", "y.rar"}
-                                              << QStringList{"No SFV File Lists y.rar!=sfv_not_found"};
-        QTest::newRow("several list it") << QStringList{"--sfv", "auto", "z.rar"}
-                                         << QStringList{"Several SFV Files List z.rar!=sfv_ambiguous"};
-    }
-    void jsonGivesACodeBesideEachText()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, codes);
-        TempSeries series;
-        for (const char* name : {"x.rar", "x.r00", "y.rar", "y.r00", "z.rar", "z.r00", "lone.arj"})
-            series.add(name, 10);
-        series.add("x.r02", 4);
-        series.write("x.sfv", (SfvLine("x.rar", 10) + "x.r00 00000000\r\n" + SfvLine("x.r02", 4)
-                               + SfvLine("z.rar", 10)).toUtf8());
-        series.write("z.sfv", SfvLine("z.rar", 10).toUtf8());
-        const Outcome run = Run(QStringList{"--json"} + arguments, series.folder());
-        const QJsonObject document = QJsonDocument::fromJson(run.output.toUtf8()).object();
-        QCOMPARE(document["version"], QJsonValue(1));
-        QStringList found;
-        for (const QJsonValue& row : document["rows"].toArray())
-            found << row["status"].toString() + '=' + row["code"].toString();
-        if (document.contains("refusal"))
-            found << document["refusal"].toString().section('\n', 0, 0) + '=' + document["code"].toString();
-        QCOMPARE(found, codes);
-    }
-
+    // Every display text has its machine code beside it: "status|code" in each row, the refusal and its code.
     void jsonReadsBackFieldByField()
     {
         TempSeries series;
-        for (const char* name : {"j.z01", "j.z03"})
-            series.add(name, 10);
+        series.addAll({"j.z01", "j.z03"}, 10);
         series.add("J.ZIP", 4);
         series.write("j.sfv", ("; made by hand\r\n" + SfvLine("j.z01", 10) + "j.z03 00000000\r\n"
                                + SfvLine("J.ZIP", 4, "j.zip") + "j.z04 11111111\r\ngarbage\r\n")
@@ -846,8 +680,8 @@ private slots:
         const QString z01 = TempSeries::crcTextFor("j.z01", 10);
         const QString z03 = TempSeries::crcTextFor("j.z03", 10);
         const QString zip = TempSeries::crcTextFor("J.ZIP", 4);
-        QCOMPARE(rows, QStringList({"OK|j.z01|10|" + z01 + '|' + z01, "Missing|j.z02|null|null|null",
-                                    "Bad CRC|j.z03|10|" + z03 + "|00000000", "OK|j.zip|4|" + zip + '|' + zip}));
+        QCOMPARE(rows, QStringList({"OK|ok|j.z01|10|" + z01 + '|' + z01, "Missing|missing|j.z02|null|null|null",
+                                    "Bad CRC|bad_crc|j.z03|10|" + z03 + "|00000000", "OK|ok|j.zip|4|" + zip + '|' + zip}));
         const QJsonObject counts = document.value("counts").toObject();
         QCOMPARE(QList<int>({counts.value("missing").toInt(), counts.value("badCrc").toInt(),
                              counts.value("differingSizes").toInt(), counts.value("files").toInt(),
@@ -869,7 +703,7 @@ private slots:
         QCOMPARE(documents.size(), 2);
         QCOMPARE(documents.at(0)["startPath"].toString(), QString("./J.ZIP"));
         QCOMPARE(documents.at(0)["sfv"], QJsonValue());
-        QCOMPARE(RowText(documents.at(0)["rows"].toArray().last()), "Bad Size|j.zip|4|null|-");
+        QCOMPARE(RowText(documents.at(0)["rows"].toArray().last()), "Bad Size|bad_size|j.zip|4|null|-");
         QCOMPARE(documents.at(0)["rows"].toArray().size(), 2);
         QCOMPARE(documents.at(1)["refusal"].toString(), QString("List Contains Only 1 File!"));
         QCOMPARE(documents.at(1)["code"].toString(), QString("single_volume"));

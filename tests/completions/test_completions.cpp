@@ -64,9 +64,8 @@ private slots:
         TempSeries folder;
         for (const char* sub : {"sub", "my folder"})
             QVERIFY(QDir(folder.folder()).mkpath(sub));
-        for (const char* name : {"a.rar", "a.r00", "B.ZIP", "b.z01", "c.7z.001", "c.7z.002", "d.arj", "e.ace",
-                                 "X.SFV", "notes.txt", "sub/f.rar", "my folder/g.rar"})
-            folder.add(name, 1);
+        folder.addAll({"a.rar", "a.r00", "B.ZIP", "b.z01", "c.7z.001", "c.7z.002", "d.arj", "e.ace",
+                      "X.SFV", "notes.txt", "sub/f.rar", "my folder/g.rar"}, 1);
         QCOMPARE(Offered(folder.folder(), program, words), offered);
     }
 };

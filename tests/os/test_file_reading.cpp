@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "os/SystemCalls.h"
 #include "crc/clsCRC.h"
+#include "tests/support/FailingCalls.h"
 #include "tests/support/TempSeries.h"
 
 #include <QFile>
@@ -11,8 +12,6 @@
 #include <cerrno>
 #include <csignal>
 #include <thread>
-
-#include <sys/mman.h>
 
 using namespace quil;
 using crc::kPieceSize;
@@ -27,13 +26,9 @@ std::span<const std::uint8_t> Bytes(const QByteArray& bytes)
     return {reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())};
 }
 
-// The real system, but for what a row of the table asks to go wrong.
-struct Faults : crc::SystemCalls {
-    int openError = 0;
-    int fstatError = 0;
-    int fstatCallToFail = 0;  // 0: the one at the open, 1: the one at the end
-    int memoryError = 0;
-    int mapFileError = 0;  // ENODEV: the file system cannot map files, so windows are read
+// The failing calls of a row of the table, and what only reading goes through: threads refused, reads
+// at an offset failing, interrupted or short, the file resized once its length was taken, slow first calls.
+struct Faults : test::FailingCalls {
     int threadsStarted = -1;  // how many threads the system starts before it refuses; -1: all
     int secondPieceError = 0;  // errno for reads at kPieceSize
     int endProbeError = 0;     // errno for the read past the end
@@ -42,7 +37,6 @@ struct Faults : crc::SystemCalls {
     qint64 resizeAfterFstatTo = -1;  // the file's new length once its length was taken
     std::chrono::milliseconds slowFirstTwoCalls{0};  // of reads and maps
     QString path;
-    std::atomic<int> fstats{0};
     std::atomic<int> calls{0};  // reads and maps
     std::atomic<bool> interrupted{false};
 
@@ -52,27 +46,17 @@ struct Faults : crc::SystemCalls {
             std::this_thread::sleep_for(slowFirstTwoCalls);
     }
 
-    int open(const char* file, int flags, mode_t mode) override
-    {
-        return openError ? (errno = openError, -1) : SystemCalls::open(file, flags, mode);
-    }
     int fstat(int fd, struct stat* info) override
     {
-        if (fstatError && fstats++ == fstatCallToFail)
-            return errno = fstatError, -1;
-        const int result = SystemCalls::fstat(fd, info);
+        const int result = FailingCalls::fstat(fd, info);
         if (resizeAfterFstatTo >= 0)
             QFile::resize(path, std::exchange(resizeAfterFstatTo, -1));
         return result;
     }
-    void* mapMemory(std::size_t size) override
-    {
-        return memoryError ? (errno = memoryError, MAP_FAILED) : SystemCalls::mapMemory(size);
-    }
     void* mapFile(int fd, off_t offset, std::size_t size) override
     {
         Slow();
-        return mapFileError ? (errno = mapFileError, MAP_FAILED) : SystemCalls::mapFile(fd, offset, size);
+        return FailingCalls::mapFile(fd, offset, size);
     }
     std::jthread startThread(std::function<void()> body) override
     {
@@ -92,10 +76,11 @@ struct Faults : crc::SystemCalls {
             return errno = secondPieceError, -1;
         if (endProbeError && offset == kLength)
             return errno = endProbeError, -1;
-        return SystemCalls::pread(fd, buffer, mostPerRead ? std::min(size, mostPerRead) : size, offset);
+        return FailingCalls::pread(fd, buffer, mostPerRead ? std::min(size, mostPerRead) : size, offset);
     }
 };
 
+using Call = test::FailingCalls::Call;
 using Arrange = std::function<void(Faults&)>;
 
 volatile std::sig_atomic_t gForeignBusErrors = 0;
@@ -121,11 +106,11 @@ private slots:
             QTest::newRow(name) << arrange << QString(reason);
         };
         const char* shorter = "the file got shorter while it was read";
-        row("open: no access", [](Faults& f) { f.openError = EACCES; }, "Permission denied");
-        row("open: no memory", [](Faults& f) { f.openError = ENOMEM; }, "Cannot allocate memory");
-        row("fstat at the open: I/O error", [](Faults& f) { f.fstatError = EIO; }, "Input/output error");
-        row("fstat at the end: I/O error", [](Faults& f) { f.fstatError = EIO, f.fstatCallToFail = 1; }, "Input/output error");
-        row("no memory for the pieces", [](Faults& f) { f.memoryError = ENOMEM; }, "Cannot allocate memory");
+        row("open: no access", [](Faults& f) { f.fail(Call::Open, EACCES); }, "Permission denied");
+        row("open: no memory", [](Faults& f) { f.fail(Call::Open, ENOMEM); }, "Cannot allocate memory");
+        row("fstat at the open: I/O error", [](Faults& f) { f.fail(Call::Fstat, EIO, 1, 1); }, "Input/output error");
+        row("fstat at the end: I/O error", [](Faults& f) { f.fail(Call::Fstat, EIO, 2, 1); }, "Input/output error");
+        row("no memory for the pieces", [](Faults& f) { f.fail(Call::MapMemory, ENOMEM); }, "Cannot allocate memory");
         row("no thread starts", [](Faults& f) { f.threadsStarted = 0; }, "Resource temporarily unavailable");
         row("one thread starts", [](Faults& f) { f.threadsStarted = 1; }, "");
         row("shrinks under a mapping", [](Faults& f) { f.resizeAfterFstatTo = kLength / 2; }, shorter);
@@ -134,7 +119,7 @@ private slots:
         row("read past the end: I/O error", [](Faults& f) { f.endProbeError = EIO; }, "Input/output error");
         // Where the file system cannot map files, the same file is read piece by piece.
         auto unmappable = [&](const char* name, Arrange arrange, const char* reason) {
-            row(name, [arrange](Faults& f) { f.mapFileError = ENODEV, arrange(f); }, reason);
+            row(name, [arrange](Faults& f) { f.fail(Call::MapFile, ENODEV); arrange(f); }, reason);
         };
         unmappable("unmappable", [](Faults&) {}, "");
         unmappable("unmappable, read: I/O error", [](Faults& f) { f.secondPieceError = EIO; }, "Input/output error");
@@ -182,76 +167,59 @@ private slots:
     {
         QTest::addColumn<int>("readers");
         QTest::addColumn<bool>("mapped");
-        QTest::addColumn<bool>("stop");
-        for (int readers : {1, 2}) {
-            for (bool mapped : {true, false}) {
-                const char* how = mapped ? "mapped" : "read";
-                QTest::addRow("%d reader(s), %s, go on", readers, how) << readers << mapped << false;
-                QTest::addRow("%d reader(s), %s, stop", readers, how) << readers << mapped << true;
-            }
-        }
+        QTest::addColumn<QString>("answer");  // the callback's: "go on", "stop" or "throw"
+        for (int readers : {1, 2})
+            for (bool mapped : {true, false})
+                for (const char* answer : {"go on", "stop", "throw"})
+                    QTest::addRow("%d reader(s), %s, %s", readers, mapped ? "mapped" : "read", answer)
+                        << readers << mapped << QString(answer);
     }
 
-    // The first calls are slower than the poll interval, so that the callback surely comes meanwhile.
+    // The first calls stall for many poll intervals: the callback keeps coming meanwhile. A callback
+    // that throws stops the readers first, so the next file reads as ever.
     void callbackRunsOnTheCallersThreadAndCanStop()
     {
         QFETCH(int, readers);
         QFETCH(bool, mapped);
-        QFETCH(bool, stop);
+        QFETCH(QString, answer);
         test::TempSeries dir;
         const QByteArray content = test::TempSeries::contentFor("v.r00", kLength);
         const QString path = dir.write("v.r00", content);
+        const std::optional<qint32> expected = clsCRC().CalculateBytes(Bytes(content));
         Faults faults;
-        faults.slowFirstTwoCalls = 5 * crc::kPollInterval;
-        faults.mapFileError = mapped ? 0 : ENODEV;
+        faults.slowFirstTwoCalls = 30 * crc::kPollInterval;
+        if (!mapped)
+            faults.fail(Call::MapFile, ENODEV);
         const crc::SystemCallsOverride installed(faults);
         clsCRC crc;
         crc.setReaderThreads(readers);
         const qint32 before = crc.CalculateBytes(Bytes("before"));
         int calls = 0;
         bool onCaller = true;
-        const FileCrc result = crc.CalculateFile(path, [&] {
+        const auto callback = [&]() -> bool {
             ++calls;
             onCaller = onCaller && QThread::currentThread() == thread();
-            return !stop;
-        });
-        QVERIFY(calls > 0);
+            if (answer == "throw")
+                throw std::runtime_error("x");
+            return answer == "go on";
+        };
+        if (answer == "throw") {
+            QVERIFY_THROWS_EXCEPTION(std::runtime_error, crc.CalculateFile(path, callback));
+            QCOMPARE(crc.CalculateFile(path).value, expected);
+            return;
+        }
+        const FileCrc result = crc.CalculateFile(path, callback);
         QVERIFY(onCaller);
         QVERIFY2(!result.failed(), qPrintable(result.error));
-        QCOMPARE(result.cancelled, stop);
-        if (stop) {
+        QCOMPARE(result.cancelled, answer == "stop");
+        if (answer == "stop") {
             QVERIFY(!result.value);
             QCOMPARE(crc.Value(), before);
             QVERIFY2(faults.calls <= readers, "the file was read on after the stop");
         } else {
-            QCOMPARE(result.value, std::optional<qint32>(clsCRC().CalculateBytes(Bytes(content))));
+            QCOMPARE(result.value, expected);
+            QVERIFY2(calls >= 10, qPrintable(QStringLiteral("%1 calls in a stall of 300 ms").arg(calls)));
         }
-    }
-
-    void callbackThrowingStopsTheReadersFirst()
-    {
-        test::TempSeries dir;
-        const QByteArray content = test::TempSeries::contentFor("v.r00", kLength);
-        const QString path = dir.write("v.r00", content);
-        Faults faults;
-        faults.slowFirstTwoCalls = 5 * crc::kPollInterval;
-        const crc::SystemCallsOverride installed(faults);
-        clsCRC crc;
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, crc.CalculateFile(path, []() -> bool { throw std::runtime_error("x"); }));
-        QCOMPARE(crc.CalculateFile(path).value, std::optional<qint32>(clsCRC().CalculateBytes(Bytes(content))));
-    }
-
-    void callbackKeepsComingWhileAReadStalls()
-    {
-        test::TempSeries dir;
-        const QString path = dir.add("v.r00", kLength);
-        Faults faults;
-        faults.slowFirstTwoCalls = std::chrono::milliseconds(300);
-        const crc::SystemCallsOverride installed(faults);
-        int calls = 0;
-        const FileCrc result = clsCRC().CalculateFile(path, [&] { return ++calls > 0; });
-        QVERIFY2(!result.failed(), qPrintable(result.error));
-        QVERIFY2(calls >= 10, qPrintable(QStringLiteral("%1 calls in 300 ms").arg(calls)));
     }
 
     // The guard against a file cut short under a mapping takes only the SIGBUS of its own reads.

@@ -35,17 +35,11 @@ class CheckRunTest : public QObject {
         return *series;
     }
 
-    // Adds each of `files`, written "name:size".
-    static void addSized(test::TempSeries& series, const QStringList& files)
+    // Adds each of `files`, written "name" (10 bytes) or "name:size".
+    static void add(test::TempSeries& series, const QStringList& files)
     {
         for (const QString& file : files)
-            series.add(file.section(':', 0, 0), file.section(':', 1).toLongLong());
-    }
-
-    static void add(test::TempSeries& series, std::initializer_list<const char*> names)
-    {
-        for (const char* name : names)
-            series.add(name, 10);
+            series.add(file.section(':', 0, 0), file.contains(':') ? file.section(':', 1).toLongLong() : 10);
     }
 
     // A sparse volume of 4 GiB: no disk, yet reading it takes far longer than a Stop takes to act.
@@ -80,9 +74,7 @@ private slots:
         QFETCH(CheckMode, mode);
         QFETCH(MemberStatus, faultyVerdict);
         test::TempSeries dir;
-        for (const char* name : {"X.RAR", "X.R00", "X.R04"})
-            dir.add(name, 100);
-        dir.add("X.R01", 60);
+        add(dir, {"X.RAR:100", "X.R00:100", "X.R04:100", "X.R01:60"});
         QVERIFY(QDir(dir.folder()).mkdir("X.R02"));
         QCOMPARE(::mkfifo(QFile::encodeName(dir.path("X.R03")).constData(), 0600), 0);
         const SfvTable sfv = SfvTable::Parse(("; made by hand\r\nX.RAR " + crcOf("X.RAR", 100).toLower() + "\nx.r00 "
@@ -97,10 +89,8 @@ private slots:
                                              faultyVerdict, "", 60}));
         // Only an SFV check's rows carry what the SFV file lists for them.
         QCOMPARE(view.rows.at(0).expectedCrc, mode == CheckMode::SfvCheck ? crcOf("X.RAR", 100) : QString());
-        QCOMPARE(view.rows.at(3).sizeText, QString("?"));
-        QCOMPARE(view.rows.at(3).bytes, std::nullopt);
-        QCOMPARE(view.rows.at(3).crcText, QString("?"));
-        QVERIFY(view.rows.at(3).reason.endsWith("X.R02: not a regular file"));
+        const QString folderReason = "Cannot read " + dir.path("X.R02") + ": not a regular file";
+        QCOMPARE(view.rows.at(3), (MemberRow{"x.r02", "?", "?", MemberStatus::Missing, folderReason}));
         QCOMPARE(result.Rows, view.rows);
         QCOMPARE(result.MissingList, QStringList({"x.r02", "x.r03"}));
         QCOMPARE(mode == CheckMode::SfvCheck ? result.CRCList : result.SizeList, QStringList({"x.r01"}));
@@ -128,12 +118,6 @@ private slots:
             << QStringList{"m.part2.rar:60", "m.part3.rar:100"} << "m.part2.rar" << 3
             << QStringList{"m.part1.rar Missing", "m.part3.rar Bad Size"} << qint64(60)
             << QStringList{"m.part1.rar", "m.part3.rar"};
-        QStringList rollover{"m.part10.rar:100"};
-        for (int part = 1; part <= 8; ++part)
-            rollover << QStringLiteral("m.part%1.rar:100").arg(part);
-        QTest::newRow("rar parts: part9 rolls over to part10") << rollover << "m.part1.rar" << 10
-                                                               << QStringList{"m.part9.rar Missing"} << qint64(100)
-                                                               << QStringList{"m.part1.rar", "m.part10.rar"};
         QStringList zip{"S.ZIP:4"};
         for (int part = 1; part <= 100; ++part)
             if (part != 50)
@@ -151,7 +135,7 @@ private slots:
         QFETCH(qint64, referenceSize);
         QFETCH(QStringList, firstAndLast);
         test::TempSeries dir;
-        addSized(dir, files);
+        add(dir, files);
         CheckRun run(view, crc);
         const RunResult result = run.Run(recognised(dir, startFile), CheckMode::SizeOnly);
         QCOMPARE(result.Rows.size(), rowCount);
@@ -191,7 +175,7 @@ private slots:
         QFETCH(QString, shortMember);
         QFETCH(QString, reference);
         test::TempSeries dir;
-        addSized(dir, files);
+        add(dir, files);
         CheckRun run(view, crc);
         const RunResult result = run.Run(recognised(dir, files.first().section(':', 0, 0)), CheckMode::SizeOnly);
         QCOMPARE(result.SizeList, QStringList{shortMember});
@@ -213,8 +197,7 @@ private slots:
         const QByteArray start = test::TempSeries::contentFor("d.rar", 10);
         dir.write("d.rar", start);
         dir.write("d.RAR", start);
-        add(dir, {"d.r00", "d.r01"});
-        dir.add("D.R01", 9);
+        add(dir, {"d.r00", "d.r01", "D.R01:9"});
         const SfvTable sfv = SfvTable::Parse(("d.rar " + crcOf("d.rar", 10) + "\nd.r00 " + crcOf("d.r00", 10)
                                               + "\nd.r01 " + crcOf("d.r01", 10) + "\n").toUtf8());
         CheckRun run(view, crc);
@@ -320,38 +303,21 @@ private slots:
         QVERIFY(!run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport).Cancelled);
     }
 
-    // A large volume is abandoned midway: no verdict for it, and the run ends at once.
-    void stopInsideALargeVolumeAbandonsIt()
+    // While a large volume is read, the view hears how far the read has come, so a progress line
+    // can move inside one volume; a Stop then abandons the volume midway, with no verdict for it.
+    void aLargeVolumeReportsItsBytesAsItIsRead()
     {
         test::TempSeries dir;
         add(dir, {"x.rar"});
         addLarge(dir, "x.r00");
         add(dir, {"x.r01"});
         CheckRun run(view, crc);
-        // Stopped as the volume's read begins: only the read itself can still see the Stop.
-        view.onShown = [&] {
-            if (view.statusTexts.last() == "Checking x.r00...")
-                run.Stop();
-        };
-        const RunResult result = run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport);
-        QVERIFY(result.Cancelled);
-        QCOMPARE(view.rows.size(), 1);
-    }
-
-    // While a large volume is read, the view hears how far the read has come, so a progress line
-    // can move inside one volume.
-    void aLargeVolumeReportsItsBytesAsItIsRead()
-    {
-        test::TempSeries dir;
-        add(dir, {"x.rar"});
-        addLarge(dir, "x.r00");
-        CheckRun run(view, crc);
         view.onBytesRead = [&](qint64 bytes) {
             if (bytes > 0)
                 run.Stop();
         };
         QVERIFY(run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport).Cancelled);
-        QVERIFY(!view.bytesRead.isEmpty());
+        QCOMPARE(view.rows.size(), 1);
         QVERIFY(std::is_sorted(view.bytesRead.cbegin(), view.bytesRead.cend()));
         QVERIFY(view.bytesRead.last() > 0);
         QVERIFY(view.bytesRead.last() < qint64{4} << 30);
@@ -364,8 +330,7 @@ private slots:
     {
         QFETCH(CheckMode, mode);
         test::TempSeries dir;
-        add(dir, {"x.rar", "x.r00", "x.r02"});
-        dir.add("x.r03", 4);
+        add(dir, {"x.rar", "x.r00", "x.r02", "x.r03:4"});
         const SfvTable sfv = SfvTable::Parse(("x.rar " + crcOf("x.rar", 10) + "\nx.r02 00000000\n").toUtf8());
         const Series series = recognised(dir, "x.rar");
         CheckRun run(view, crc);
@@ -397,8 +362,9 @@ private slots:
         QVERIFY(finished.wait());
     }
 
-    // Stop from the owner's thread reaches a volume being read on the worker's; destroying the worker
-    // mid-run stops it and waits for its thread, so the run never reads through freed memory.
+    // Stop from the owner's thread reaches a volume being read on the worker's and abandons it, with no
+    // verdict; destroying the worker mid-run stops it and waits for its thread, so the run never reads
+    // through freed memory.
     void workerStopsMidVolume_data()
     {
         QTest::addColumn<bool>("destroy");
@@ -434,8 +400,7 @@ private slots:
     void firstMemberGoneSinceListedKeepsTheListedSize()
     {
         test::TempSeries dir;
-        add(dir, {"x.rar", "x.r00"});
-        dir.add("x.r01", 7);
+        add(dir, {"x.rar", "x.r00", "x.r01:7"});
         const Series series = recognised(dir, "x.rar");
         QVERIFY(QFile::remove(dir.path("x.rar")));
         CheckRun run(view, crc);

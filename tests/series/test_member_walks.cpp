@@ -42,37 +42,26 @@ private slots:
         QCOMPARE(ace.size(), 1000);
     }
 
-    void walkGoesPastGapsAndStopsAtTheLastFoundMember()
-    {
-        const QStringList names = walked(SeriesKind::Rar, {"x.rar", "x.r00", "x.r07"});
-        QCOMPARE(names.size(), 8);
-        QCOMPARE(names.last(), QString("x.r07"));
-        // The very last name a RAR walk has is still reached.
-        QCOMPARE(walked(SeriesKind::Rar, {"x.rar", "x.z99"}).size(), 900);
-    }
-
-    void walkThatNeverMeetsTheLastNameRunsToItsEnd()
-    {
-        const QStringList names = walked(SeriesKind::Arj, {"x.arj", "x.a01", "x.a02", "x.050"});
-        QCOMPARE(names.size(), 999);
-        QCOMPARE(names.last(), QString("x.999"));
-    }
-
-    void numberedSeriesStartingAtZeroChecksItsFirstVolume()
-    {
-        QCOMPARE(walked(SeriesKind::Num, {"x.000", "x.001", "x.002"}), QStringList({"x.001", "x.002"}));
-        // The usual start is checked once only.
-        QCOMPARE(walked(SeriesKind::Num, {"x.001", "x.002", "x.003"}), QStringList({"x.002", "x.003"}));
-    }
-
-    // Past gaps to the highest part found, widening the number where the set outgrows its width.
-    void newerKindsWalkTheirPartsInOrder_data()
+    // Past gaps to the last member found, or to the walk's end when it is never met; the newer kinds
+    // widen the number where the set outgrows its width. A numbered series checks its usual start once.
+    void walksGoPastGapsToTheLastFound_data()
     {
         QTest::addColumn<SeriesKind>("kind");
         QTest::addColumn<QString>("firstMember");
         QTest::addColumn<QStringList>("found");
         QTest::addColumn<int>("count");
-        QTest::addColumn<QStringList>("lastThree");
+        QTest::addColumn<QStringList>("lastNames");
+        QTest::newRow("rar past a gap") << SeriesKind::Rar << "" << QStringList{"x.rar", "x.r00", "x.r07"} << 8
+                                        << QStringList{"x.r06", "x.r07"};
+        QTest::newRow("rar to its very last name") << SeriesKind::Rar << "" << QStringList{"x.rar", "x.z99"} << 900
+                                                   << QStringList{"x.z99"};
+        QTest::newRow("arj never meeting the last found") << SeriesKind::Arj << ""
+                                                          << QStringList{"x.arj", "x.a01", "x.a02", "x.050"} << 999
+                                                          << QStringList{"x.999"};
+        QTest::newRow("numbered from .000") << SeriesKind::Num << "" << QStringList{"x.000", "x.001", "x.002"} << 2
+                                            << QStringList{"x.001", "x.002"};
+        QTest::newRow("numbered from .001") << SeriesKind::Num << "" << QStringList{"x.001", "x.002", "x.003"} << 2
+                                            << QStringList{"x.002", "x.003"};
         QTest::newRow("rar parts, part 1 absent") << SeriesKind::RarParts << "x.part01.rar"
                                                   << QStringList{"x.part02.rar", "x.part04.rar"} << 3
                                                   << QStringList{"x.part02.rar", "x.part03.rar", "x.part04.rar"};
@@ -85,16 +74,16 @@ private slots:
         QTest::newRow("zip of two") << SeriesKind::Zip << "x.z01" << QStringList{"x.z01", "x.zip"} << 1
                                     << QStringList{"x.zip"};
     }
-    void newerKindsWalkTheirPartsInOrder()
+    void walksGoPastGapsToTheLastFound()
     {
         QFETCH(SeriesKind, kind);
         QFETCH(QString, firstMember);
         QFETCH(QStringList, found);
         QFETCH(int, count);
-        QFETCH(QStringList, lastThree);
+        QFETCH(QStringList, lastNames);
         const QStringList names = walked(kind, found, firstMember);
         QCOMPARE(names.size(), count);
-        QCOMPARE(names.mid(count - lastThree.size()), lastThree);
+        QCOMPARE(names.mid(count - lastNames.size()), lastNames);
     }
 };
 

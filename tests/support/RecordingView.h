@@ -18,11 +18,7 @@ public:
         rows.append(row);
         Shown(QStringLiteral("row %1 %2 %3").arg(row.name, row.sizeText, row.crcText));
     }
-    void ShowStatus(const QString& text) override
-    {
-        statusTexts.append(text);
-        Shown(QStringLiteral("status ") + text);
-    }
+    void ShowStatus(const QString& text) override { Shown(QStringLiteral("status ") + text); }
     void SetProgress(int value, int max) override
     {
         progress.append(value);
@@ -51,7 +47,6 @@ public:
     }
 
     QList<MemberRow> rows;
-    QStringList statusTexts;
     QList<int> progress;
     int maximum = 0;
     QString progressTip;

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace quil::test {
@@ -17,6 +18,11 @@ public:
 
     // Writes `name` with `size` bytes of a pattern that differs per file; returns its path.
     QString add(const QString& name, qint64 size) { return write(name, contentFor(name, size)); }
+    void addAll(const QStringList& names, qint64 size)
+    {
+        for (const QString& name : names)
+            add(name, size);
+    }
     // Writes `name` with exactly these bytes.
     QString write(const QString& name, const QByteArray& bytes);
 

@@ -271,7 +271,7 @@ bool CheckSequence::RefuseShortSeqList()
 {
     const auto refusal = ShortListRefusal(series_);
     if (refusal)
-        prompts_.message(ProductName(), *refusal, MessageIcon::Exclamation);
+        prompts_.message(ProductName(), refusal->text, MessageIcon::Exclamation);
     return refusal.has_value();
 }
 

@@ -46,9 +46,13 @@ QString NoStartFileReason(const QString& startPath)
     return NoSeriesKindReason();
 }
 
-std::optional<QString> ShortListRefusal(const std::optional<Series>& series)
+std::optional<Refusal> ShortListRefusal(const std::optional<Series>& series)
 {
-    return SeqListRefusal(series ? series->SeqList : QStringList());
+    const QStringList seqList = series ? series->SeqList : QStringList();
+    const std::optional<QString> text = SeqListRefusal(seqList);
+    if (!text)
+        return std::nullopt;
+    return Refusal{seqList.isEmpty() ? RefusalCode::NoStartFile : RefusalCode::SingleVolume, *text};
 }
 
 std::variant<SfvTable, QString> ReadSfvFile(const QString& path)
@@ -75,9 +79,8 @@ SeriesOutcome CheckSeries(const QString& startPath, const std::optional<Series>&
     SeriesOutcome outcome;
     outcome.startPath = startPath;
     outcome.series = series;
-    if (const auto refusal = ShortListRefusal(series)) {
-        const bool single = series && series->SeqList.size() == 1;
-        outcome.refusal = Refusal{single ? RefusalCode::SingleVolume : RefusalCode::NoStartFile, *refusal};
+    if (std::optional<Refusal> refusal = ShortListRefusal(series)) {
+        outcome.refusal = std::move(refusal);
         return outcome;
     }
     if (request.mode == CheckMode::SfvCheck) {

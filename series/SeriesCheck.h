@@ -50,7 +50,7 @@ QString NoStartFileReason(const QString& startPath);
 
 // Why `series` cannot be checked or listed: no start file picked, or a found list of one member (see
 // SeqListRefusal); no value when it can.
-std::optional<QString> ShortListRefusal(const std::optional<Series>& series);
+std::optional<Refusal> ShortListRefusal(const std::optional<Series>& series);
 
 // The table of the SFV file at `path`; or "Error While Opening SFV File!" and, on the next line, why
 // it could not be read.

@@ -36,6 +36,8 @@ public:
     // The bytes of the series' members present, which the progress line counts towards; the run's
     // speed is measured from here.
     void SetSeriesBytes(qint64 total);
+    // Whether a progress line is drawn at all.
+    bool ShowsProgress() const { return showProgress_; }
 
     // Takes the progress line off the terminal once the run is over.
     void ClearProgressLine();

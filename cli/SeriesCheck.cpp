@@ -29,7 +29,8 @@ SeriesOutcome CheckSeries(const QString& startPath, const std::optional<Series>&
 {
     const bool sfvNamed = options.mode == CheckMode::SfvCheck && !options.sfvAuto;
     const CheckRequest request{options.mode, sfvNamed ? AbsolutePath(options.sfvFile) : QString(), options.sfvAuto};
-    if (series)
+    // Only a drawn progress line needs the series' size; scripts and --all are spared a stat per volume.
+    if (series && view.ShowsProgress())
         view.SetSeriesBytes(PresentBytes(*series));
     SeriesOutcome outcome = quil::CheckSeries(startPath, series, request, view);
     view.ClearProgressLine();

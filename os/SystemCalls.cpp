@@ -65,6 +65,16 @@ int SystemCalls::unlink(const char* path)
     return ::unlink(path);
 }
 
+int SystemCalls::fchown(int fd, uid_t owner, gid_t group)
+{
+    return ::fchown(fd, owner, group);
+}
+
+int SystemCalls::allocate(int fd, off_t length)
+{
+    return ::fallocate(fd, 0, 0, length);
+}
+
 void* SystemCalls::mapMemory(std::size_t size)
 {
     return ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);

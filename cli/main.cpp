@@ -8,12 +8,16 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstdio>
 
 #include <unistd.h>
 
 int main(int argc, char** argv)
 {
+    // A reader that has gone (`| head -1`) makes a write fail with EPIPE, which is said below once
+    // the run and the report file are done, instead of ending the program unsaid.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QFile standardOutput;
     standardOutput.open(stdout, QIODevice::WriteOnly);

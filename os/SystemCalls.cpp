@@ -3,6 +3,7 @@
 #include "os/SystemCalls.h"
 
 #include <atomic>
+#include <cerrno>
 
 #include <fcntl.h>
 #include <stdio.h>
@@ -98,6 +99,20 @@ std::jthread SystemCalls::startThread(std::function<void()> body)
 SystemCalls& System()
 {
     return *gInForce.load(std::memory_order_acquire);
+}
+
+int WriteAll(int fd, const char* bytes, std::size_t size)
+{
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t written = System().write(fd, bytes + done, size - done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 ? errno : EIO;
+        done += std::size_t(written);
+    }
+    return 0;
 }
 
 SystemCallsOverride::SystemCallsOverride(SystemCalls& calls) : previous_(gInForce.exchange(&calls))

@@ -46,6 +46,10 @@ public:
     virtual std::jthread startThread(std::function<void()> body);
 };
 
+// Writes all `size` bytes of `bytes` to `fd` through System(), over short writes and interruptions;
+// 0, or the errno of the write that failed.
+int WriteAll(int fd, const char* bytes, std::size_t size);
+
 // The calls in force: the real ones unless a test installed others.
 SystemCalls& System();
 

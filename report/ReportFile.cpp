@@ -28,23 +28,8 @@ constexpr int kInPlace = -2;     // the file cannot be replaced whole, so it is 
 
 QString WriteFailure(const QString& path, int error)
 {
-    const QString reason = error == kNotRegular ? QStringLiteral("not a regular file") : SystemReason(error);
+    const QString reason = error == kNotRegular ? NotRegularReason() : SystemReason(error);
     return QStringLiteral("Cannot write %1: %2").arg(path, reason);
-}
-
-// 0 once every byte is written; otherwise the errno of the write that failed.
-int WriteAll(int fd, const QByteArray& bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = crc::System().write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return written < 0 ? errno : EIO;
-        done += written;
-    }
-    return 0;
 }
 
 // Where a plain write to `path` lands: its links followed, relative ones from their own folder, to
@@ -122,7 +107,7 @@ int FillAndRename(int& fd, const QByteArray& temporary, const QByteArray& target
     if (existing)
         if (const int kept = KeepOwnerAndMode(fd, *existing))
             return kept;
-    if (const int error = WriteAll(fd, bytes))
+    if (const int error = crc::WriteAll(fd, bytes.constData(), std::size_t(bytes.size())))
         return error;
     // Renamed before it is on the disk, a crash could leave an empty report under the name.
     if (crc::System().fsync(fd) != 0)
@@ -171,7 +156,7 @@ int WriteInPlace(const QByteArray& target, const struct stat& existing, const QB
     if (!error && crc::System().allocate(fd, off_t(bytes.size())) != 0 && errno != EOPNOTSUPP && errno != ENOSYS)
         error = errno;
     if (!error)
-        error = WriteAll(fd, bytes);
+        error = crc::WriteAll(fd, bytes.constData(), std::size_t(bytes.size()));
     if (!error && crc::System().fsync(fd) != 0)
         error = errno;
     if (!error && ::ftruncate(fd, off_t(bytes.size())) != 0)

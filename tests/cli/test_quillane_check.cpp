@@ -524,10 +524,19 @@ private slots:
         QCOMPARE(series.snapshot(), before);
     }
 
-    // With standard output a pipe its reader has closed (`| head -1`), the run says so and exits 2,
-    // and the report file asked for is saved all the same.
-    void aClosedPipeIsSaidAndTheReportStillSaved()
+    // With standard output a pipe its reader has closed (`| head -1`) or closed itself (`>&-`), the
+    // run says so and exits 2, and the report file asked for is saved all the same.
+    void aClosedStandardOutputIsSaidAndTheReportStillSaved_data()
     {
+        QTest::addColumn<bool>("pipe");
+        QTest::addColumn<QByteArray>("reason");
+        QTest::newRow("a pipe nobody reads") << true << QByteArray("Broken pipe");
+        QTest::newRow("closed") << false << QByteArray("Bad file descriptor");
+    }
+    void aClosedStandardOutputIsSaidAndTheReportStillSaved()
+    {
+        QFETCH(bool, pipe);
+        QFETCH(QByteArray, reason);
         TempSeries series;
         series.addAll({"x.rar", "x.r00"}, 5);
         int output[2];
@@ -539,8 +548,11 @@ private slots:
         if (child == 0) {
             // As a shell starts a program: SIGPIPE not ignored.
             std::signal(SIGPIPE, SIG_DFL);
-            ::dup2(output[1], STDOUT_FILENO);
             ::dup2(::open(errorsPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+            if (pipe)
+                ::dup2(output[1], STDOUT_FILENO);
+            else
+                ::close(STDOUT_FILENO);
             if (::chdir(QFile::encodeName(series.folder()).constData()) == 0)
                 ::execl(QUILLANE_CHECK_PATH, QUILLANE_CHECK_PATH, "--save", "report.txt", "x.rar", nullptr);
             ::_exit(127);
@@ -552,7 +564,7 @@ private slots:
         QCOMPARE(WEXITSTATUS(status), 2);
         QFile errors(series.path("errors.txt"));
         QVERIFY(errors.open(QIODevice::ReadOnly));
-        QCOMPARE(errors.readAll(), QByteArray("quillane-check: cannot write standard output: Broken pipe\n"));
+        QCOMPARE(errors.readAll(), "quillane-check: cannot write standard output: " + reason + '\n');
         QVERIFY(QFileInfo(series.path("report.txt")).size() > 0);
     }
 

@@ -31,8 +31,9 @@ public:
     virtual int rename(const char* from, const char* to);
     virtual int unlink(const char* path);
     virtual int fchown(int fd, uid_t owner, gid_t group);
-    // Reserves the first `length` bytes of the file on the disk (fallocate, mode 0), never emulated
-    // by writing: -1 with errno EOPNOTSUPP where the file system cannot.
+    // Reserves room on the disk for the first `length` bytes of the file, making it at least that
+    // long (zeros after its old end), as fallocate with mode 0 does: never emulated by writing, so -1
+    // with errno EOPNOTSUPP where the file system cannot.
     virtual int allocate(int fd, off_t length);
 
     // Anonymous read-write memory of `size` bytes; MAP_FAILED, with errno set, when there is none.

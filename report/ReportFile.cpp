@@ -143,7 +143,8 @@ int ReplaceWhole(const QByteArray& target, const struct stat* existing, const QB
 }
 
 // Writes `bytes` over the file `target` that `existing` describes, then cuts it to their length.
-// The room is reserved first, so a full disk fails before a byte of the old file is changed.
+// The room is reserved first, so a full disk or a size limit fails before a byte of the old file is
+// changed; a later failure leaves the old length.
 int WriteInPlace(const QByteArray& target, const struct stat& existing, const QByteArray& bytes)
 {
     const int fd = crc::System().open(target.constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
@@ -154,13 +155,14 @@ int WriteInPlace(const QByteArray& target, const struct stat& existing, const QB
     if (!error && (!S_ISREG(opened.st_mode) || opened.st_dev != existing.st_dev || opened.st_ino != existing.st_ino))
         error = kNotRegular;
     if (!error && crc::System().allocate(fd, off_t(bytes.size())) != 0 && errno != EOPNOTSUPP && errno != ENOSYS)
-        error = errno;
-    if (!error)
+        error = errno;  // nothing changed yet
+    else if (!error) {
         error = crc::WriteAll(fd, bytes.constData(), std::size_t(bytes.size()));
-    if (!error && crc::System().fsync(fd) != 0)
-        error = errno;
-    if (!error && ::ftruncate(fd, off_t(bytes.size())) != 0)
-        error = errno;
+        if (!error && crc::System().fsync(fd) != 0)
+            error = errno;
+        if (::ftruncate(fd, error ? existing.st_size : off_t(bytes.size())) != 0 && !error)
+            error = errno;
+    }
     const int closed = crc::System().close(fd);
     return error ? error : closed == 0 ? 0 : errno;
 }

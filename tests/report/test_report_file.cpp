@@ -52,6 +52,7 @@ private slots:
         row("a dangling link into a missing folder", "dangling", 0, -1, 0, "No such file or directory");
         row("in place: disk full before a byte", "old.txt", 0, int(Call::Allocate), ENOSPC, "No space left on device", true);
         row("in place: file size limit", "old.txt", 10, -1, 0, "File too large", true);
+        row("in place: write: I/O error", "old.txt", 0, int(Call::Write), EIO, "Input/output error", true);
     }
     void failuresLeaveTheFolderAsItWas()
     {

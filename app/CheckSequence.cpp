@@ -16,6 +16,7 @@
 #include "layout/MemberColumns.h"
 #include "layout/TwipUnits.h"
 #include "layout/WindowGeometry.h"
+#include "os/NativeNames.h"
 #include "report/Product.h"
 #include "series/CheckRun.h"
 #include "series/DemoSeries.h"
@@ -27,7 +28,7 @@
 #include "prompts/StatusPopup.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
+#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -222,9 +223,21 @@ void CheckSequence::RebuildColumns()
         ErrorGrid->setColumnWidth(i, TwipsToPixels(columns[i].Width));
 }
 
+void CheckSequence::OpenFolder(const QString& folder)
+{
+    FTV->setSelectedFolder(folder);
+    if (QDir::cleanPath(QDir::fromNativeSeparators(fileListFolder_)) != folder)
+        ListFolder(folder);
+}
+
 void CheckSequence::FTV_FolderSelected()
 {
-    SetFileListFolder(FTV->selectedFolder());
+    ListFolder(FTV->selectedFolder());
+}
+
+void CheckSequence::ListFolder(const QString& folder)
+{
+    SetFileListFolder(folder);
     series_.reset();
     if (FileList->count() == 0)
         return;
@@ -238,7 +251,7 @@ void CheckSequence::FTV_FolderSelected()
 void CheckSequence::SetFileListFolder(const QString& folder)
 {
     // A folder that cannot be listed leaves the list as it was.
-    if (!QFileInfo(folder).isDir())
+    if (const std::optional<struct stat> info = StatPath(folder); !info || !S_ISDIR(info->st_mode))
         return;
     fileListFolder_ = folder;
     const QSignalBlocker quiet(FileList);

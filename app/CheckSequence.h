@@ -40,6 +40,9 @@ public:
 
     // The folder the start-file list shows.
     QString FileListFolder() const { return fileListFolder_; }
+    // Selects `folder` in the tree, as a click would; one the tree cannot name (its name is not
+    // UTF-8) is listed in the start-file list all the same.
+    void OpenFolder(const QString& folder);
     // The series of the start file picked; null when none is.
     const Series* SelectedSeries() const { return series_ ? &*series_ : nullptr; }
 
@@ -63,6 +66,8 @@ private:
     void Form_Load();
     void Form_Unload();
     void FTV_FolderSelected();
+    // Lists `folder`'s start files and takes the first.
+    void ListFolder(const QString& folder);
     void SetFileListFolder(const QString& folder);
     void FileList_Click(int row);
     // A press on the start file already taken, which changes no row, recognises its series afresh.

@@ -8,8 +8,19 @@
 
 namespace quil {
 
+QIcon KindOnlyIcons::icon(const QFileInfo& info) const
+{
+    return icon(info.isDir() ? Folder : File);
+}
+
+QString KindOnlyIcons::type(const QFileInfo& info) const
+{
+    return info.isDir() ? QStringLiteral("Folder") : QStringLiteral("File");
+}
+
 FolderTree::FolderTree(QWidget* parent) : QTreeView(parent), model_(new QFileSystemModel(this))
 {
+    model_->setIconProvider(&icons_);
     model_->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
     model_->setRootPath(QDir::rootPath());
     setModel(model_);
@@ -23,6 +34,12 @@ FolderTree::FolderTree(QWidget* parent) : QTreeView(parent), model_(new QFileSys
     connect(model_, &QFileSystemModel::directoryLoaded, this, &FolderTree::FollowSelection);
     connect(model_, &QAbstractItemModel::layoutChanged, this, &FolderTree::FollowSelection);
     connect(model_, &QAbstractItemModel::rowsInserted, this, &FolderTree::FollowSelection);
+}
+
+FolderTree::~FolderTree()
+{
+    // Before the icons it uses go: its reading thread may be asking for one.
+    delete model_;
 }
 
 QString FolderTree::selectedFolder() const

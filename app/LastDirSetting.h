@@ -7,7 +7,8 @@
 namespace quil {
 
 // "LastDir" of section "Settings" of the application "Quillane" in the per-user settings store;
-// "" when it was never written.
+// "" when it was never written. Read and written only where the store's file is a regular file
+// (or not there yet).
 QString ReadLastDir();
 void WriteLastDir(const QString& folder);
 

@@ -4,9 +4,9 @@
 
 #include "app/CheckSequence.h"
 #include "app/FolderTree.h"
+#include "os/NativeNames.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QListWidget>
 
 namespace quil {
@@ -17,12 +17,16 @@ void OpenStartPath(CheckSequence& window, const QString& path)
     auto* list = window.findChild<QListWidget*>(QStringLiteral("FileList"));
     if (!tree || !list || !tree->isEnabled())
         return;
-    const QFileInfo target(path);
-    const QString folder = QDir::cleanPath(target.isDir() ? target.absoluteFilePath() : target.absolutePath());
-    tree->setSelectedFolder(folder);
-    if (target.isDir() || QDir::cleanPath(QDir::fromNativeSeparators(window.FileListFolder())) != folder)
+    // By the path's bytes: QFileInfo would read a name that is not UTF-8 as another.
+    const QString target = AbsolutePath(path);
+    const std::optional<struct stat> info = StatPath(target);
+    const bool isFolder = info && S_ISDIR(info->st_mode);
+    const qsizetype slash = target.lastIndexOf(u'/');
+    const QString folder = isFolder ? target : slash == 0 ? QStringLiteral("/") : target.left(slash);
+    window.OpenFolder(folder);
+    if (isFolder || QDir::cleanPath(QDir::fromNativeSeparators(window.FileListFolder())) != folder)
         return;
-    const QList<QListWidgetItem*> shown = list->findItems(target.fileName(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    const QList<QListWidgetItem*> shown = list->findItems(target.mid(slash + 1), Qt::MatchFixedString | Qt::MatchCaseSensitive);
     list->setCurrentRow(shown.isEmpty() ? -1 : list->row(shown.front()));
 }
 

@@ -14,6 +14,12 @@ inline QString ReadFailure(const QString& path, const QString& reason)
     return QStringLiteral("Cannot read %1: %2").arg(path, reason);
 }
 
+// Why a name taken by a folder, a FIFO, a device or a link is not read or written as a file.
+inline QString NotRegularReason()
+{
+    return QStringLiteral("not a regular file");
+}
+
 // The system's own short message for an errno value.
 inline QString SystemReason(int error)
 {

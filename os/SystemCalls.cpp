@@ -3,6 +3,7 @@
 #include "os/SystemCalls.h"
 
 #include <atomic>
+#include <cerrno>
 
 #include <fcntl.h>
 #include <stdio.h>
@@ -65,6 +66,16 @@ int SystemCalls::unlink(const char* path)
     return ::unlink(path);
 }
 
+int SystemCalls::fchown(int fd, uid_t owner, gid_t group)
+{
+    return ::fchown(fd, owner, group);
+}
+
+int SystemCalls::allocate(int fd, off_t length)
+{
+    return ::fallocate(fd, 0, 0, length);
+}
+
 void* SystemCalls::mapMemory(std::size_t size)
 {
     return ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -88,6 +99,20 @@ std::jthread SystemCalls::startThread(std::function<void()> body)
 SystemCalls& System()
 {
     return *gInForce.load(std::memory_order_acquire);
+}
+
+int WriteAll(int fd, const char* bytes, std::size_t size)
+{
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t written = System().write(fd, bytes + done, size - done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 ? errno : EIO;
+        done += std::size_t(written);
+    }
+    return 0;
 }
 
 SystemCallsOverride::SystemCallsOverride(SystemCalls& calls) : previous_(gInForce.exchange(&calls))

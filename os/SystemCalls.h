@@ -30,6 +30,11 @@ public:
     virtual int fsync(int fd);
     virtual int rename(const char* from, const char* to);
     virtual int unlink(const char* path);
+    virtual int fchown(int fd, uid_t owner, gid_t group);
+    // Reserves room on the disk for the first `length` bytes of the file, making it at least that
+    // long (zeros after its old end), as fallocate with mode 0 does: never emulated by writing, so -1
+    // with errno EOPNOTSUPP where the file system cannot.
+    virtual int allocate(int fd, off_t length);
 
     // Anonymous read-write memory of `size` bytes; MAP_FAILED, with errno set, when there is none.
     virtual void* mapMemory(std::size_t size);
@@ -41,6 +46,10 @@ public:
     // A thread running `body`; throws std::system_error, as std::jthread does, when none can start.
     virtual std::jthread startThread(std::function<void()> body);
 };
+
+// Writes all `size` bytes of `bytes` to `fd` through System(), over short writes and interruptions;
+// 0, or the errno of the write that failed.
+int WriteAll(int fd, const char* bytes, std::size_t size);
 
 // The calls in force: the real ones unless a test installed others.
 SystemCalls& System();

@@ -2,10 +2,18 @@
 // SPDX-License-Identifier: MIT
 #include "series/DemoSeries.h"
 
+#include "os/NativeNames.h"
+#include "os/ReadFailure.h"
+#include "os/SystemCalls.h"
 #include "prompts/Prompts.h"
 
 #include <QDir>
-#include <QFile>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quil {
 
@@ -20,23 +28,38 @@ QString DemoTitle()
     return QStringLiteral("Brenvale - Test");
 }
 
-// "" when the file now holds `bangs` exclamation marks and CR LF; otherwise why not.
+// "" when the file `path` now holds `bangs` exclamation marks and CR LF; otherwise why not. A name
+// taken by anything but a regular file (a link, a FIFO, a folder) is refused: a link is never
+// followed out of the folder, a FIFO never waited on.
 QString WriteDemoFile(const QString& path, int bangs)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return file.errorString();
+    const QByteArray native = NativePath(path);
+    struct stat info {};
+    if (::lstat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode))
+        return NotRegularReason();
+    // The same again for whatever takes the name between the look and the open.
+    const int fd = crc::System().open(native.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return errno == ELOOP || errno == ENXIO ? NotRegularReason() : SystemReason(errno);
     const QByteArray content = QByteArray(bangs, '!') + "\r\n";
-    if (file.write(content) != content.size() || !file.flush())
-        return file.errorString();
-    file.close();
-    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+    int error = crc::System().fstat(fd, &info) != 0 ? errno : 0;
+    if (!error && !S_ISREG(info.st_mode)) {
+        crc::System().close(fd);
+        return NotRegularReason();
+    }
+    if (!error && ::ftruncate(fd, 0) != 0)
+        error = errno;
+    if (!error)
+        error = crc::WriteAll(fd, content.constData(), std::size_t(content.size()));
+    const int closed = crc::System().close(fd);
+    if (!error && closed != 0)
+        error = errno;
+    return error ? SystemReason(error) : QString();
 }
 
 QString RemoveDemoFile(const QString& path)
 {
-    QFile file(path);
-    return file.remove() ? QString() : file.errorString();
+    return crc::System().unlink(NativePath(path).constData()) == 0 ? QString() : SystemReason(errno);
 }
 
 QString TwoDigits(int number)

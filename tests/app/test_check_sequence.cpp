@@ -9,12 +9,15 @@
 #include "app/StartUp.h"
 #include "app/WidgetPrompts.h"
 #include "layout/TwipUnits.h"
+#include "os/NativeNames.h"
 #include "report/Product.h"
 #include "tests/app/ModalDriver.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempSeries.h"
 
+#include <QAbstractFileIconProvider>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QListWidget>
 #include <QMimeData>
 #include <QProgressBar>
@@ -25,6 +28,10 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace quil;
 
@@ -156,7 +163,8 @@ class CheckSequenceTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+        // Before the first use of the settings, which fixes their folder for the process.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsFolder.path()));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
@@ -205,6 +213,42 @@ private slots:
         dir.add("c.part3.rar", 5);
         click(1);
         QCOMPARE(window->SelectedSeries()->SeqList, QStringList({"c.part1.rar", "c.part2.rar", "c.part3.rar"}));
+    }
+
+    // A start file whose path is not UTF-8 opens by its bytes, though the tree cannot name its folder.
+    void aStartFileNamedInOtherBytesOpens()
+    {
+        test::TempSeries dir;
+        const QByteArray folder = QFile::encodeName(dir.folder()) + "/d\xe9";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        for (const char* name : {"/\xe9t\xe9.rar", "/\xe9t\xe9.r00"}) {
+            const int fd = ::open(folder + name, O_WRONLY | O_CREAT, 0600);
+            QCOMPARE(::write(fd, "12345", 5), ssize_t(5));
+            ::close(fd);
+        }
+        Open({}, NameFromNative(folder + "/\xe9t\xe9.rar"));
+        QCOMPARE(window->FileListFolder(), NameFromNative(folder));
+        QCOMPARE(Find<QListWidget>("FileList")->currentRow(), 0);
+        QVERIFY(window->SelectedSeries());
+        QCOMPARE(window->SelectedSeries()->SeqList.size(), 2);
+    }
+
+    // Nothing the window lists is read when reading could wait for ever: a settings file that is a
+    // FIFO is neither read nor written, and the folder tree types its entries without reading them.
+    void neverReadsWhatCouldBlock()
+    {
+        const QString settings = settingsFolder.path() + "/Quillane/Quillane.conf";
+        QVERIFY(QDir().mkpath(settingsFolder.path() + "/Quillane"));
+        QFile::remove(settings);
+        QCOMPARE(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+        test::TempSeries dir;
+        Open(dir.folder());
+        window->close();
+        QVERIFY(QFileInfo(settings).exists() && !QFileInfo(settings).isFile());
+        QVERIFY(QFile::remove(settings));
+        dir.write("kmsg", "%PDF-1.4\n");
+        const auto* model = qobject_cast<const QFileSystemModel*>(Find<FolderTree>("FTV")->model());
+        QCOMPARE(model->iconProvider()->type(QFileInfo(dir.path("kmsg"))), QString("File"));
     }
 
     void opensAPathGivenAtStartOrDropped_data()

@@ -18,9 +18,11 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <csignal>
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace quil;
@@ -520,6 +522,50 @@ private slots:
         QCOMPARE(run.status, 2);
         QVERIFY2(run.errors.endsWith(says), qPrintable(run.errors));
         QCOMPARE(series.snapshot(), before);
+    }
+
+    // With standard output a pipe its reader has closed (`| head -1`) or closed itself (`>&-`), the
+    // run says so and exits 2, and the report file asked for is saved all the same.
+    void aClosedStandardOutputIsSaidAndTheReportStillSaved_data()
+    {
+        QTest::addColumn<bool>("pipe");
+        QTest::addColumn<QByteArray>("reason");
+        QTest::newRow("a pipe nobody reads") << true << QByteArray("Broken pipe");
+        QTest::newRow("closed") << false << QByteArray("Bad file descriptor");
+    }
+    void aClosedStandardOutputIsSaidAndTheReportStillSaved()
+    {
+        QFETCH(bool, pipe);
+        QFETCH(QByteArray, reason);
+        TempSeries series;
+        series.addAll({"x.rar", "x.r00"}, 5);
+        int output[2];
+        QCOMPARE(::pipe(output), 0);
+        ::close(output[0]);
+        const QByteArray errorsPath = QFile::encodeName(series.path("errors.txt"));
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            // As a shell starts a program: SIGPIPE not ignored.
+            std::signal(SIGPIPE, SIG_DFL);
+            ::dup2(::open(errorsPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+            if (pipe)
+                ::dup2(output[1], STDOUT_FILENO);
+            else
+                ::close(STDOUT_FILENO);
+            if (::chdir(QFile::encodeName(series.folder()).constData()) == 0)
+                ::execl(QUILLANE_CHECK_PATH, QUILLANE_CHECK_PATH, "--save", "report.txt", "x.rar", nullptr);
+            ::_exit(127);
+        }
+        ::close(output[1]);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status), "ended by a signal");
+        QCOMPARE(WEXITSTATUS(status), 2);
+        QFile errors(series.path("errors.txt"));
+        QVERIFY(errors.open(QIODevice::ReadOnly));
+        QCOMPARE(errors.readAll(), "quillane-check: cannot write standard output: " + reason + '\n');
+        QVERIFY(QFileInfo(series.path("report.txt")).size() > 0);
     }
 
     // A name holding a backslash, newline, CR or tab is escaped alike in every line of text output

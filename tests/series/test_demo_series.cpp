@@ -1,5 +1,6 @@
 // test_demo_series.cpp - the demonstration series: its files, its questions, and a folder it cannot fill.
 // SPDX-License-Identifier: MIT
+#include "os/NativeNames.h"
 #include "series/DemoSeries.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempSeries.h"
@@ -8,6 +9,9 @@
 #include <QFileInfo>
 #include <QtTest>
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 using namespace quil;
 
 class DemoSeriesTest : public QObject {
@@ -15,7 +19,7 @@ class DemoSeriesTest : public QObject {
 
     static QStringList QuiltestFiles(const QString& folder)
     {
-        return QDir(folder).entryList({QStringLiteral("quiltest.*")}, QDir::Files, QDir::Name);
+        return QDir(folder).entryList({QStringLiteral("quiltest.*")}, QDir::Files | QDir::NoSymLinks, QDir::Name);
     }
 
 private slots:
@@ -54,17 +58,55 @@ private slots:
         }
     }
 
-    void aFileThatCannotBeWrittenEndsTheCommandAndSaysWhich()
+    // A name taken by anything but a regular file ends the command, saying which and why, before it
+    // is opened: nothing is written through a link, a FIFO is never waited on.
+    void aNameTakenByNoRegularFileEndsTheCommand_data()
     {
+        QTest::addColumn<QString>("taken");  // what quiltest.r05 is
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a link to a file outside") << "link";
+        QTest::newRow("a dangling link") << "dangling";
+        QTest::newRow("a FIFO") << "fifo";
+    }
+    void aNameTakenByNoRegularFileEndsTheCommand()
+    {
+        QFETCH(QString, taken);
         test::TempSeries dir;
-        QVERIFY(QDir(dir.folder()).mkdir("quiltest.r05"));
+        test::TempSeries outside;
+        const QString outsideFile = outside.write("kept.txt", "kept");
+        const QString r05 = dir.path("quiltest.r05");
+        if (taken == "folder")
+            QVERIFY(QDir().mkdir(r05));
+        if (taken == "link" || taken == "dangling")
+            QVERIFY(QFile::link(taken == "link" ? outsideFile : outside.path("made.txt"), r05));
+        if (taken == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(r05).constData(), 0600), 0);
+        const QStringList outsideBefore = outside.snapshot();
         test::ScriptedPrompts prompts;
         prompts.queueAnswer(Answer::Yes);
         QCOMPARE(WriteDemoSeries(dir.folder(), prompts, {}), DemoSeriesEnd::Failed);
-        QCOMPARE(prompts.messages.size(), 2);
-        QVERIFY(prompts.messages[1].text.startsWith("Error While Creating Test Series!\r\n\r\n" + dir.folder()
-                                                    + "/quiltest.r05: "));
+        QCOMPARE(prompts.messageTexts().value(1),
+                 "Error While Creating Test Series!\r\n\r\n" + r05 + ": not a regular file");
         QCOMPARE(QuiltestFiles(dir.folder()).size(), 5);  // r00 to r04
+        QCOMPARE(outside.snapshot(), outsideBefore);
+    }
+
+    // A folder whose name is not UTF-8 is written to by its bytes.
+    void aFolderNamedInOtherBytesIsFilled()
+    {
+        test::TempSeries dir;
+        const QByteArray folder = QFile::encodeName(dir.folder()) + "/d\xe9";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        test::ScriptedPrompts prompts;
+        prompts.queueAnswer(Answer::Yes);
+        QCOMPARE(WriteDemoSeries(NameFromNative(folder), prompts, {}), DemoSeriesEnd::Written);
+        int files = 0;
+        DIR* listing = ::opendir(folder.constData());
+        QVERIFY(listing);
+        while (const dirent* entry = ::readdir(listing))
+            files += QByteArray(entry->d_name).startsWith("quiltest.");
+        ::closedir(listing);
+        QCOMPARE(files, 352);
     }
 };
 

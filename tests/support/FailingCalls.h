@@ -18,7 +18,7 @@ namespace quil::test {
 // `from`-th use on (counted from 1), `times` times (0: ever after); `beforeOpen` runs before each
 // real open. Safe to use from the reader threads.
 struct FailingCalls : crc::SystemCalls {
-    enum class Call { Open, Fstat, Pread, Write, Fsync, Close, Rename, MapMemory, MapFile };
+    enum class Call { Open, Fstat, Pread, Write, Fsync, Close, Rename, Fchown, Allocate, MapMemory, MapFile };
     struct Failure {
         int error = 0;
         int from = 1;
@@ -61,6 +61,11 @@ struct FailingCalls : crc::SystemCalls {
     {
         return Fails(Call::Rename) ? -1 : SystemCalls::rename(from, to);
     }
+    int fchown(int fd, uid_t owner, gid_t group) override
+    {
+        return Fails(Call::Fchown) ? -1 : SystemCalls::fchown(fd, owner, group);
+    }
+    int allocate(int fd, off_t length) override { return Fails(Call::Allocate) ? -1 : SystemCalls::allocate(fd, length); }
     void* mapMemory(std::size_t size) override
     {
         return Fails(Call::MapMemory) ? MAP_FAILED : SystemCalls::mapMemory(size);

@@ -54,7 +54,8 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     finder_.emplace(series.Folder);
     CheckFirstMember();
     view_.ShowStatus(KindRow(series.Kind).walkStatus);
-    for (const QString& name : WalkNames(series)) {
+    // An SFV check also looks for the volumes the SFV file lists after the last one found.
+    for (const QString& name : WalkNames(series, ListedNames())) {
         if (stopRequested_)
             break;
         CheckMember(name);
@@ -111,6 +112,7 @@ void CheckRun::AddVerdicts(const QString& name, const QList<MemberFile>& files, 
 void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool reference)
 {
     result_.ExaminedPaths.append(file.path);
+    const QString fileName = TextAfterLast(file.path, QStringLiteral("/"));
     // The reference file sets the size the others are compared with.
     const auto sizeVerdict = [this, reference](qint64 size) {
         if (reference)
@@ -127,11 +129,11 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
         if (crc.cancelled)
             return;  // stopped midway: the member has no verdict
         AddRow(name, crc.readFailed() ? file.size : crc.bytes, crc.readFailed() ? kUnknown : crc.text,
-               crc.ok ? MemberStatus::OK : MemberStatus::BadCrc, crc.error);
+               crc.ok ? MemberStatus::OK : MemberStatus::BadCrc, crc.error, fileName);
         break;
     }
     case CheckMode::SizeOnly:
-        AddRow(name, file.size, kSkipped, sizeVerdict(file.size));
+        AddRow(name, file.size, kSkipped, sizeVerdict(file.size), {}, fileName);
         break;
     case CheckMode::CrcReport: {
         // A volume that cannot be read has no CRC to report: it counts as missing.
@@ -141,7 +143,7 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
         if (crc.readFailed())
             AddMissing(name, crc.error);
         else
-            AddRow(name, crc.bytes, crc.text, sizeVerdict(crc.bytes));  // size and CRC of one open file
+            AddRow(name, crc.bytes, crc.text, sizeVerdict(crc.bytes), {}, fileName);  // size and CRC of one open file
         break;
     }
     }
@@ -156,6 +158,15 @@ void CheckRun::CountPresentMember()
     view_.SetProgressTip(QStringLiteral("Checking File Number %1 Of %2").arg(shown).arg(progressMaximum_));
 }
 
+QStringList CheckRun::ListedNames() const
+{
+    QStringList names;
+    if (sfv_)
+        for (const SfvEntry& entry : sfv_->entries())
+            names.append(entry.name);
+    return names;
+}
+
 QString CheckRun::ExpectedCrc(const QString& name) const
 {
     return sfv_ ? sfv_->Lookup(name) : QString();
@@ -167,7 +178,7 @@ void CheckRun::AddMissing(const QString& name, const QString& reason)
 }
 
 void CheckRun::AddRow(const QString& name, std::optional<qint64> bytes, const QString& crcText, MemberStatus status,
-                      const QString& reason)
+                      const QString& reason, const QString& fileName)
 {
     switch (status) {
     case MemberStatus::Missing: result_.MissingList.append(name); break;
@@ -175,7 +186,8 @@ void CheckRun::AddRow(const QString& name, std::optional<qint64> bytes, const QS
     case MemberStatus::BadCrc: result_.CRCList.append(name); break;
     case MemberStatus::OK: break;
     }
-    const MemberRow row{name, bytes ? SizeText(*bytes) : kUnknown, crcText, status, reason, bytes, ExpectedCrc(name)};
+    const MemberRow row{name, bytes ? SizeText(*bytes) : kUnknown, crcText, status, reason, bytes, ExpectedCrc(name),
+                        fileName};
     result_.Rows.append(row);
     view_.AddMemberRow(row);
 }

@@ -41,9 +41,11 @@ private:
     void AddVerdicts(const QString& name, const QList<MemberFile>& files, bool firstMember);
     void AddVerdictFor(const QString& name, const MemberFile& file, bool reference);
     void AddRow(const QString& name, std::optional<qint64> bytes, const QString& crcText, MemberStatus status,
-                const QString& reason = {});
+                const QString& reason = {}, const QString& fileName = {});
     void AddMissing(const QString& name, const QString& reason = {});
     void CountPresentMember();
+    // The names the SFV file lists; none outside SFV checks.
+    QStringList ListedNames() const;
     // What the SFV file lists for `name`; "" outside SFV checks.
     QString ExpectedCrc(const QString& name) const;
 

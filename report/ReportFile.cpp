@@ -1,4 +1,4 @@
-// ReportFile.cpp - writes a scan report to a text file.
+// ReportFile.cpp - writes a scan report, or another file a run made, to a text file.
 // SPDX-License-Identifier: MIT
 #include "report/ReportFile.h"
 
@@ -95,7 +95,7 @@ QByteArray ReplacedFile(const QByteArray& path)
     return target;
 }
 
-// Why the report must not be written to `path`: it is a file `run` read; "" when it is none (or is not there).
+// Why nothing may be written to `path`: it is a file `run` read; "" when it is none (or is not there).
 QString TargetClash(const QString& path, const RunResult& run)
 {
     const std::optional<struct stat> target = StatPath(path);
@@ -111,9 +111,9 @@ QString TargetClash(const QString& path, const RunResult& run)
 
 }  // namespace
 
-QString SaveReportFile(const QString& path, const QString& reportText, const RunResult& run)
+QString SaveFileBesideRun(const QString& path, const QByteArray& bytes, const RunResult& run)
 {
-    // The report never replaces a file the check read.
+    // Nothing is written over a file the check read.
     if (const QString clash = TargetClash(path, run); !clash.isEmpty())
         return clash;
     // A file size limit must fail the write with EFBIG, not end the program by its signal.
@@ -127,7 +127,6 @@ QString SaveReportFile(const QString& path, const QString& reportText, const Run
     int fd = CreateBeside(target, temporary);
     if (fd < 0)
         return WriteFailure(path, SystemReason(errno));
-    const QByteArray bytes = (reportText + QStringLiteral("\r\n")).toLocal8Bit();
     if (const int error = FillAndRename(fd, temporary, target, existing ? &*existing : nullptr, bytes)) {
         if (fd >= 0)
             crc::System().close(fd);
@@ -135,6 +134,11 @@ QString SaveReportFile(const QString& path, const QString& reportText, const Run
         return WriteFailure(path, SystemReason(error));
     }
     return {};
+}
+
+QString SaveReportFile(const QString& path, const QString& reportText, const RunResult& run)
+{
+    return SaveFileBesideRun(path, (reportText + QStringLiteral("\r\n")).toLocal8Bit(), run);
 }
 
 }  // namespace quil

@@ -1,7 +1,8 @@
-// ReportFile.h - writes a scan report to a text file.
+// ReportFile.h - writes a scan report, or another file a run made, to a text file.
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace quil {
@@ -16,5 +17,8 @@ struct RunResult;
 // a device), the SFV file `run` read and any volume it read. A link is followed and the file it names
 // replaced. Nothing half written is left behind.
 QString SaveReportFile(const QString& path, const QString& reportText, const RunResult& run);
+
+// Writes `bytes`, made from `run`, to `path` as SaveReportFile writes a report, with its refusals.
+QString SaveFileBesideRun(const QString& path, const QByteArray& bytes, const RunResult& run);
 
 }  // namespace quil

@@ -4,6 +4,7 @@
 
 #include "app/CheckSequence.h"
 #include "app/FolderTree.h"
+#include "series/NameCase.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,6 +19,11 @@ void OpenStartPath(CheckSequence& window, const QString& path)
     if (!tree || !list || !tree->isEnabled())
         return;
     const QFileInfo target(path);
+    // An SFV file opens the series it lists, checked against it.
+    if (target.isFile() && NameEndsWith(path, u".sfv")) {
+        window.CheckWithSfvFile(path);
+        return;
+    }
     const QString folder = QDir::cleanPath(target.isDir() ? target.absoluteFilePath() : target.absolutePath());
     tree->setSelectedFolder(folder);
     if (target.isDir() || QDir::cleanPath(QDir::fromNativeSeparators(window.FileListFolder())) != folder)

@@ -4,7 +4,7 @@
 
 #include "app/CheckSequence.h"
 #include "app/FolderTree.h"
-#include "series/NameCase.h"
+#include "series/HashKind.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,8 +19,8 @@ void OpenStartPath(CheckSequence& window, const QString& path)
     if (!tree || !list || !tree->isEnabled())
         return;
     const QFileInfo target(path);
-    // An SFV file opens the series it lists, checked against it.
-    if (target.isFile() && NameEndsWith(path, u".sfv")) {
+    // An SFV file or digest list opens the series it lists, checked against it.
+    if (target.isFile() && HashKindOfName(path)) {
         window.CheckWithSfvFile(path);
         return;
     }

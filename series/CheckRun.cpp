@@ -4,6 +4,7 @@
 
 #include "crc/clsCRC.h"
 #include "series/MemberCrc.h"
+#include "series/MemberDigest.h"
 #include "series/MemberWalks.h"
 #include "series/FunctionModule.h"
 #include "series/RunView.h"
@@ -34,6 +35,8 @@ CheckRun::CheckRun(RunView& view, clsCRC& crc) : view_(view), crc_(crc)
 {
 }
 
+CheckRun::~CheckRun() = default;
+
 int CheckRun::ProgressMaximum(const Series& series)
 {
     return static_cast<int>(std::min<qsizetype>(series.SeqList.size(), INT_MAX));
@@ -46,24 +49,44 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     result_.Mode = mode;
     result_.LastMemberName = series.SeqList.last().toLower();
     sfv_ = mode == CheckMode::SfvCheck ? sfv : nullptr;
-    if (sfv_)
+    if (sfv_) {
         result_.SfvPath = sfv_->path();
+        result_.SfvKind = sfv_->kind();
+    }
     progressMaximum_ = ProgressMaximum(series);
     result_.FileCounter = 1;
 
     finder_.emplace(series.Folder);
+    // An SFV check also looks for the volumes the SFV file lists after the last one found.
+    const QStringList walk = WalkNames(series, ListedNames());
+    if (sfv_ && sfv_->kind() != HashKind::Crc32)
+        digests_ = std::make_unique<DigestQueue>(sfv_->kind(), FilesToRead(walk));
     CheckFirstMember();
     view_.ShowStatus(KindRow(series.Kind).walkStatus);
-    // An SFV check also looks for the volumes the SFV file lists after the last one found.
-    for (const QString& name : WalkNames(series, ListedNames())) {
+    for (const QString& name : walk) {
         if (stopRequested_)
             break;
         CheckMember(name);
     }
+    digests_.reset();
     finder_.reset();
     crc_.ReleaseBuffer();  // the reader threads and their memory go back to the system between runs
     result_.Cancelled = stopRequested_.exchange(false);  // the next run starts afresh
     return std::move(result_);
+}
+
+QStringList CheckRun::FilesToRead(const QStringList& walk)
+{
+    QStringList paths;
+    const auto add = [&paths](const QList<MemberFile>& files) {
+        for (const MemberFile& file : files)
+            if (file.isRegularFile())
+                paths.append(file.path);
+    };
+    add(finder_->Members(result_.CheckedSeries.FirstMember, result_.CheckedSeries.StartFile));
+    for (const QString& name : walk)
+        add(finder_->Members(name));
+    return paths;
 }
 
 void CheckRun::CheckFirstMember()
@@ -120,12 +143,13 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
         return size != result_.ReferenceSize ? MemberStatus::BadSize : MemberStatus::OK;
     };
     const auto keepReading = [this] {
-        view_.ShowBytesRead(crc_.BytesHashed());
+        view_.ShowBytesRead(digests_ ? digests_->BytesPastTaken() : crc_.BytesHashed());
         return !stopRequested_;
     };
     switch (result_.Mode) {
     case CheckMode::SfvCheck: {
-        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, ExpectedCrc(name), keepReading);
+        const MemberCrc crc = digests_ ? digests_->Take(file.path, ExpectedCrc(name), keepReading)
+                                       : ComputeMemberCrc(crc_, file.path, ExpectedCrc(name), keepReading);
         if (crc.cancelled)
             return;  // stopped midway: the member has no verdict
         AddRow(name, crc.readFailed() ? file.size : crc.bytes, crc.readFailed() ? kUnknown : crc.text,

@@ -13,6 +13,7 @@
 #include "tests/support/TempSeries.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -624,6 +625,48 @@ private slots:
             QVERIFY2(run.output.startsWith(says), qPrintable(run.output));
         else
             QCOMPARE(run.errors, says.replace("FOLDER", series.folder()));
+    }
+
+    // A digest list checks as an SFV file does, in its own hash: a good, a bad and a missing volume,
+    // judged as the GNU tool of that list judges them where it is installed.
+    void digestListsCheckAsTheGnuToolsDo_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("algorithm");  // a QCryptographicHash::Algorithm
+        QTest::addColumn<QString>("tool");
+        QTest::newRow("md5") << "d.md5" << int(QCryptographicHash::Md5) << "md5sum";
+        QTest::newRow("sha256") << "d.sha256" << int(QCryptographicHash::Sha256) << "sha256sum";
+        QTest::newRow("sha512, known by its length") << "d.txt" << int(QCryptographicHash::Sha512) << "sha512sum";
+    }
+    void digestListsCheckAsTheGnuToolsDo()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, algorithm);
+        QFETCH(QString, tool);
+        TempSeries series;
+        series.addAll({"d.rar", "d.r00", "d.r01"}, 3000);
+        const auto digest = [&](const QString& name) {
+            return QCryptographicHash::hash(TempSeries::contentFor(name, 3000), QCryptographicHash::Algorithm(algorithm))
+                .toHex();
+        };
+        series.write(list, "# made by hand\n" + digest("d.rar") + "  d.rar\n" + digest("x") + " *d.r00\n"
+                               + digest("d.r01") + "  d.r01\n" + digest("d.r02") + "  d.r02\n");
+        const Outcome run = Run({"--sfv", list, "d.rar"}, series.folder());
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.output.section("\n\n", 0, 0),
+                 QStringList({"OK\td.rar\t3,000\t" + digest("d.rar"), "Bad CRC\td.r00\t3,000\t" + digest("d.r00"),
+                              "OK\td.r01\t3,000\t" + digest("d.r01"), "Missing\td.r02\t?\t?"})
+                     .join('\n'));
+        const QString program = QStandardPaths::findExecutable(tool);
+        if (program.isEmpty())
+            QSKIP(qPrintable(tool + " is not installed here: the verdicts are not compared with it"));
+        QProcess gnu;
+        gnu.setWorkingDirectory(series.folder());
+        gnu.start(program, {"-c", list});
+        QVERIFY(gnu.waitForFinished(60000));
+        QCOMPARE(gnu.exitCode(), 1);
+        const QString said = QString::fromUtf8(gnu.readAllStandardOutput());
+        QVERIFY2(said.startsWith("d.rar: OK\nd.r00: FAILED\nd.r01: OK\nd.r02: FAILED open or read\n"), qPrintable(said));
     }
 
     // A name holding a backslash, newline, CR or tab is escaped alike in every line of text output

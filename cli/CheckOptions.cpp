@@ -4,6 +4,7 @@
 
 #include "prompts/Messages.h"
 #include "series/SeriesKinds.h"
+#include "series/SfvLookup.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -87,7 +88,9 @@ QString UsageText()
         "Checks the archive series that START_FILE (") + StartFileKindsPhrase(u"\nor ") + QStringLiteral(
         ") opens, or every series in FOLDER.\n"
         "\n"
-        "  --sfv SFV_FILE      compare each volume's CRC-32 with SFV_FILE\n"
+        "  --sfv SFV_FILE      compare each volume's CRC-32 with SFV_FILE (or its MD5, SHA-1,\n"
+        "                      SHA-256 or SHA-512 with a .md5, .sha1, .sha256 or .sha512 list)\n"
+        "  --sfv -             the same with the list read from standard input\n"
         "  --sfv auto          the same with the one .sfv file beside the series that lists\n"
         "                      its start file\n"
         "                      (--sfv SFV_FILE without START_FILE: the series whose start\n"
@@ -170,10 +173,12 @@ CheckOptions ParseCheckOptions(const QStringList& arguments)
             return Refuse(QStringLiteral("--save cannot be used with --all"));
         if (!options.sfvWriteFile.isEmpty())
             return Refuse(QStringLiteral("--write-sfv cannot be used with --all"));
+        if (NamesStandardInput(options.sfvFile))
+            return Refuse(QStringLiteral("--sfv - cannot be used with --all"));
         options.allFolder = positional.front();
     } else if (options.recursive) {
         return Refuse(QStringLiteral("-r goes with --all"));
-    } else if (positional.isEmpty() && sfvGiven && options.sfvFile != u"auto") {
+    } else if (positional.isEmpty() && sfvGiven && options.sfvFile != u"auto" && !NamesStandardInput(options.sfvFile)) {
         // No START_FILE: the check takes the series the SFV file lists.
     } else if (positional.size() != 1) {
         return Refuse(positional.isEmpty() ? QStringLiteral("no START_FILE given")

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <unistd.h>
 
 namespace quil {
 
@@ -107,6 +108,8 @@ HashKind KindByFirstEntry(const QList<SfvTable::Line>& lines)
 
 std::variant<SfvTable, QString> SfvTable::Read(const QString& path)
 {
+    if (NamesStandardInput(path))
+        return ReadStandardInput();
     const std::optional<struct stat> info = StatPath(path);
     if (!info || !S_ISREG(info->st_mode))
         return ReadFailure(path, info ? QStringLiteral("not a regular file") : QStringLiteral("no such file"));
@@ -143,6 +146,25 @@ std::variant<SfvTable, QString> SfvTable::Read(const QString& path)
         return ReadFailure(path, SystemReason(error));
     SfvTable table = FromLines(lines, path);
     table.path_ = path;
+    return table;
+}
+
+std::variant<SfvTable, QString> SfvTable::ReadStandardInput()
+{
+    const QString name = QStringLiteral("standard input");
+    int error = 0;
+    const auto read = [&error](char* buffer, qint64 size) -> qint64 {
+        ssize_t got;
+        while ((got = crc::System().read(STDIN_FILENO, buffer, size_t(size))) < 0 && errno == EINTR) {
+        }
+        error = got < 0 ? errno : 0;
+        return got;
+    };
+    QList<Line> lines;
+    if (!ForEachLine(read, [&lines](const QByteArray& line, bool overlong) { lines.append({line, overlong}); }))
+        return ReadFailure(name, SystemReason(error));
+    SfvTable table = FromLines(lines, {});
+    table.path_ = name;
     return table;
 }
 

@@ -41,7 +41,8 @@ public:
     using Line = std::pair<QByteArray, bool>;
 
     // The entries of the SFV file at `path`, or why it could not be read to its end (the sentence
-    // names the path). Only a regular file is opened, so a FIFO never blocks.
+    // names the path). Only a regular file is opened, so a FIFO never blocks. The path "-" reads
+    // standard input to its end instead, and the table and its failures name it "standard input".
     static std::variant<SfvTable, QString> Read(const QString& path);
     // The entries of `content`, read as a list called `name` would be.
     static SfvTable Parse(const QByteArray& content, const QString& name = {});
@@ -64,6 +65,7 @@ public:
     QList<SfvEntry> EntriesNamingNone(const QStringList& names) const;
 
 private:
+    static std::variant<SfvTable, QString> ReadStandardInput();
     static SfvTable FromLines(const QList<Line>& lines, const QString& name);
     void AddLine(const QByteArray& line, bool overlong);
     void AddDigestLine(const QByteArray& line, bool overlong);
@@ -75,6 +77,12 @@ private:
     QList<int> unreadableLines_;
     int lineCount_ = 0;
 };
+
+// True for "-", the SFV file read from standard input.
+inline bool NamesStandardInput(const QString& path)
+{
+    return path == u"-";
+}
 
 // Eight hexadecimal digits, upper case, zero-padded; no value (an empty file) counts as 0.
 QString CrcText(std::optional<qint32> value);

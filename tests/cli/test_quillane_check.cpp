@@ -335,6 +335,8 @@ private slots:
         usage("--sfv and --write-sfv", {"--sfv", "a.sfv", "--write-sfv", "w.sfv", "x.rar"},
               "--sfv and --write-sfv cannot be used together");
         usage("--write-sfv without a file", {"x.rar", "--write-sfv"}, "option --write-sfv needs a file name");
+        usage("--sfv - and --all", {"--sfv", "-", "--all", "."}, "--sfv - cannot be used with --all");
+        usage("--sfv - without a start file", {"--sfv", "-"}, "no START_FILE given");
     }
     void refusalsHelpAndVersion()
     {
@@ -667,6 +669,37 @@ private slots:
         QCOMPARE(gnu.exitCode(), 1);
         const QString said = QString::fromUtf8(gnu.readAllStandardOutput());
         QVERIFY2(said.startsWith("d.rar: OK\nd.r00: FAILED\nd.r01: OK\nd.r02: FAILED open or read\n"), qPrintable(said));
+    }
+
+    // "--sfv -" reads the list from standard input, an SFV file or a digest list known by its values'
+    // length, and names it "standard input" in the JSON and in a failure.
+    void listReadFromStandardInput_data()
+    {
+        QTest::addColumn<QString>("input");  // what standard input is, in the series folder
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");  // the JSON's "sfv", or the end of standard error
+        QTest::newRow("an SFV file") << "x.sfv" << 0 << "standard input";
+        QTest::newRow("an MD5 list") << "x.list" << 0 << "standard input";
+        QTest::newRow("a folder") << "." << 2 << "Error While Opening SFV File!\nCannot read standard input: Is a directory\n";
+    }
+    void listReadFromStandardInput()
+    {
+        QFETCH(QString, input);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        TempSeries series;
+        series.addAll({"x.rar", "x.r00"}, 5);
+        series.write("x.sfv", (SfvLine("x.rar", 5) + SfvLine("x.r00", 5)).toUtf8());
+        QByteArray md5;
+        for (const char* name : {"x.rar", "x.r00"})
+            md5 += QCryptographicHash::hash(TempSeries::contentFor(name, 5), QCryptographicHash::Md5).toHex() + "  " + name + '\n';
+        series.write("x.list", md5);
+        const Outcome run = Run({"--json", "--sfv", "-", "x.rar"}, series.folder(), {"sh", "-c", "exec \"$0\" \"$@\" < " + input});
+        QCOMPARE(run.status, status);
+        if (status == 0)
+            QCOMPARE(QJsonDocument::fromJson(run.output.toUtf8())["sfv"].toString(), says);
+        else
+            QVERIFY2(run.errors.endsWith(says), qPrintable(run.errors));
     }
 
     // A name holding a backslash, newline, CR or tab is escaped alike in every line of text output

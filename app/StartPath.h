@@ -9,9 +9,10 @@ namespace quil {
 class CheckSequence;
 
 // Selects the folder `path` names (for a file, its folder) in the tree, as a click would; for a
-// start file the list shows, then selects it there as a click would. Any other file leaves no start
-// file taken, so Check Sequence asks for one; an .sfv file is checked as CheckWithSfvFile checks it. Does nothing while a check runs, when nothing could
-// be clicked either, or when the tree cannot show the folder.
+// start file the list shows, then selects it there as a click would. An SFV file or digest list is
+// checked as CheckWithSfvFile checks it. Any other file leaves no start file taken, so Check
+// Sequence asks for one. Does nothing while a check runs, when nothing could be clicked either, or
+// when the tree cannot show the folder.
 void OpenStartPath(CheckSequence& window, const QString& path);
 
 }  // namespace quil

@@ -90,6 +90,15 @@ bool ForEachLine(ReadFn read, LineFn onLine)
     return got == 0;
 }
 
+// Every line of what `read` gives, as ForEachLine splits it; `whole` tells whether it was read to its end.
+template <typename ReadFn>
+QList<SfvTable::Line> CollectLines(ReadFn read, bool& whole)
+{
+    QList<SfvTable::Line> lines;
+    whole = ForEachLine(read, [&lines](const QByteArray& line, bool overlong) { lines.append({line, overlong}); });
+    return lines;
+}
+
 // The kind of a list whose name says nothing, by its first entry: a digest when the entry starts with
 // a digest's hexadecimal text and a space, otherwise an SFV file's CRC-32.
 HashKind KindByFirstEntry(const QList<SfvTable::Line>& lines)
@@ -124,7 +133,6 @@ std::variant<SfvTable, QString> SfvTable::Read(const QString& path)
         refusal = SystemReason(errno);
     else if (!S_ISREG(opened.st_mode))
         refusal = QStringLiteral("not a regular file");
-    QList<Line> lines;
     off_t offset = 0;
     int error = 0;
     const auto read = [&](char* buffer, qint64 size) -> qint64 {
@@ -137,8 +145,8 @@ std::variant<SfvTable, QString> SfvTable::Read(const QString& path)
     };
     // A read that fails halfway must not pass for the end of the file: the entries after it would
     // be lost and their members judged against nothing.
-    const bool whole = refusal.isEmpty()
-                    && ForEachLine(read, [&lines](const QByteArray& line, bool overlong) { lines.append({line, overlong}); });
+    bool whole = false;
+    const QList<Line> lines = refusal.isEmpty() ? CollectLines(read, whole) : QList<Line>();
     system.close(fd);
     if (!refusal.isEmpty())
         return ReadFailure(path, refusal);
@@ -160,8 +168,9 @@ std::variant<SfvTable, QString> SfvTable::ReadStandardInput()
         error = got < 0 ? errno : 0;
         return got;
     };
-    QList<Line> lines;
-    if (!ForEachLine(read, [&lines](const QByteArray& line, bool overlong) { lines.append({line, overlong}); }))
+    bool whole = false;
+    const QList<Line> lines = CollectLines(read, whole);
+    if (!whole)
         return ReadFailure(name, SystemReason(error));
     SfvTable table = FromLines(lines, {});
     table.path_ = name;
@@ -177,9 +186,8 @@ SfvTable SfvTable::Parse(const QByteArray& content, const QString& name)
         offset += got;
         return got;
     };
-    QList<Line> lines;
-    ForEachLine(read, [&lines](const QByteArray& line, bool overlong) { lines.append({line, overlong}); });
-    return FromLines(lines, name);
+    bool whole = false;
+    return FromLines(CollectLines(read, whole), name);
 }
 
 SfvTable SfvTable::FromLines(const QList<Line>& lines, const QString& name)

@@ -54,7 +54,9 @@ private slots:
         QTest::newRow("--demo-series folder") << "quillane-check" << QStringList{"--demo-series", "s"}
                                               << QStringList{"sub"};
         QTest::newRow("the window's options") << "quillane" << QStringList{"--"} << QStringList{"--help", "--version"};
-        QTest::newRow("the window's start files") << "quillane" << QStringList{""} << startFiles;
+        QTest::newRow("the window's start and SFV files")
+            << "quillane" << QStringList{""}
+            << QStringList{"B.ZIP", "X.SFV", "a.rar", "c.7z.001", "d.arj", "e.ace", "my folder", "sub", "y.sha256"};
     }
     void offersWhatTheWordTakes()
     {

@@ -12,18 +12,22 @@
 #include "app/QUILResultsForm.h"
 #include "app/QUILSeqList.h"
 #include "app/RunQuestions.h"
+#include "app/StartPath.h"
 #include "layout/MainWindowLayout.h"
 #include "layout/MemberColumns.h"
 #include "layout/TwipUnits.h"
 #include "layout/WindowGeometry.h"
 #include "os/NativeNames.h"
 #include "report/Product.h"
+#include "report/SaveReportCommand.h"
+#include "report/SfvFile.h"
 #include "series/CheckRun.h"
 #include "series/DemoSeries.h"
 #include "prompts/Messages.h"
 #include "series/NameEscapes.h"
 #include "series/Recognition.h"
 #include "series/SeriesCheck.h"
+#include "series/SfvStartFile.h"
 #include "series/StartFiles.h"
 #include "prompts/StatusPopup.h"
 
@@ -33,6 +37,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -140,6 +145,8 @@ void CheckSequence::ConnectControls()
     connect(StopButton, &QPushButton::clicked, this, &CheckSequence::StopButton_Click);
     connect(ShowSequence, &QPushButton::clicked, this, &CheckSequence::ShowSequence_Click);
     connect(ErrorGrid, &QTreeWidget::itemDoubleClicked, this, &CheckSequence::ErrorGrid_DblClick);
+    ErrorGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ErrorGrid, &QTreeWidget::customContextMenuRequested, this, &CheckSequence::ErrorGrid_ContextMenu);
     connect(HelpButton, &QPushButton::clicked, this, [this] { prompts_.showHelp(); });
     connect(About, &QPushButton::clicked, this, &CheckSequence::About_Click);
     connect(Exit_Button, &QPushButton::clicked, this, &QWidget::close);
@@ -292,17 +299,46 @@ void CheckSequence::CheckSeq_Click()
 {
     if (RefuseShortSeqList())
         return;
-    SetProgress(0, CheckRun::ProgressMaximum(*series_));
-    ResetMemberList();
-    lastRun_.reset();
+    ClearLastRun();
     std::optional<RunChoice> choice = AskRunChoice(prompts_, sfvDialog_, fileListFolder_);
     // The window may have been closed while a question was open.
     if (!choice || unloaded_)
         return;
+    StartRun(choice->mode, std::move(choice->sfv));
+}
 
+void CheckSequence::CheckWithSfvFile(const QString& sfvPath)
+{
+    const ListedStart listed = StartFileListedBy(sfvPath);
+    if (!listed.failure.isEmpty()) {
+        prompts_.message(ProductName(), listed.failure, MessageIcon::Exclamation);
+        return;
+    }
+    OpenStartPath(*this, listed.startPath);
+    FileList_Click(FileList->currentRow());  // afresh, also when the row was taken already
+    if (RefuseShortSeqList())
+        return;
+    auto read = ReadSfvFile(sfvPath);
+    if (const QString* failure = std::get_if<QString>(&read)) {
+        prompts_.message(ProductName(), *failure, MessageIcon::Critical);
+        return;
+    }
+    ClearLastRun();
+    StartRun(CheckMode::SfvCheck, std::move(std::get<SfvTable>(read)));
+}
+
+void CheckSequence::ClearLastRun()
+{
+    SetProgress(0, CheckRun::ProgressMaximum(*series_));
+    ResetMemberList();
+    lastRun_.reset();
+}
+
+void CheckSequence::StartRun(CheckMode mode, std::optional<SfvTable> sfv)
+{
     EnableControls(false);
     SetBusy(true);
-    check_.Start(*series_, choice->mode, std::move(choice->sfv));
+    check_.Start(*series_, mode, std::move(sfv));
 }
 
 void CheckSequence::CheckSeq_Finished(const RunResult& run)
@@ -336,9 +372,23 @@ void CheckSequence::ErrorGrid_DblClick()
     const MemberRow row{item->data(0, kNameRole).toString(), item->text(1), item->text(2),
                         static_cast<MemberStatus>(item->data(0, kStatusRole).toInt()),
                         item->data(0, kReasonRole).toString(), std::nullopt,
-                        item->data(0, kExpectedCrcRole).toString()};
+                        item->data(0, kExpectedCrcRole).toString(), {}};
     const StatusExplanation explanation = ExplainMemberStatus(row, *lastRun_);
     prompts_.message(ProductName(), explanation.text, explanation.icon);
+}
+
+void CheckSequence::ErrorGrid_ContextMenu(const QPoint& place)
+{
+    // Only a finished CRC report has values to save; a check under way leaves lastRun_ empty.
+    if (!lastRun_ || !HasCrcValues(*lastRun_))
+        return;
+    auto* menu = Named(new QMenu(ErrorGrid), "MemberListMenu");
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(QStringLiteral("Save CRC-32 Values As SFV File..."), this, [this] {
+        if (lastRun_)
+            SaveSfvFile_Click(sfvDialog_, prompts_, fileListFolder_, *lastRun_, [this](bool on) { SetBusy(on); });
+    });
+    menu->popup(ErrorGrid->viewport()->mapToGlobal(place));
 }
 
 void CheckSequence::ShowSequence_Click()

@@ -5,6 +5,7 @@
 #include "app/TwipLayout.h"
 #include "prompts/clsOpenSave.h"
 #include "series/CheckWorker.h"
+#include "series/CheckMode.h"
 #include "series/RunResult.h"
 #include "series/Series.h"
 
@@ -50,6 +51,9 @@ public:
     void ResetMemberList();
     // Enables the start controls; the Stop button shows exactly while they are disabled.
     void EnableControls(bool enable);
+    // Takes the start file of the series the SFV file at `sfvPath` lists (see StartFileListedBy) and
+    // checks it against that file, asking nothing; a message says why when it cannot.
+    void CheckWithSfvFile(const QString& sfvPath);
 
 signals:
     // A check has ended: its statuses are shown, and its report window, if it had one, has closed.
@@ -75,9 +79,14 @@ private:
     // Shows why the picked series cannot be checked or listed; true when it cannot.
     bool RefuseShortSeqList();
     void CheckSeq_Click();
+    // Empties the member list and the progress bar for a run about to start.
+    void ClearLastRun();
+    void StartRun(CheckMode mode, std::optional<SfvTable> sfv);
     void CheckSeq_Finished(const RunResult& run);
     void StopButton_Click();
     void ErrorGrid_DblClick();
+    // The member list's menu: "Save CRC-32 Values As SFV File..." once a CRC report has ended.
+    void ErrorGrid_ContextMenu(const QPoint& place);
     void ShowSequence_Click();
     void About_Click();
     void Banner_DblClick();

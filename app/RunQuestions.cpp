@@ -17,7 +17,8 @@ namespace {
 std::optional<RunChoice> ChooseSfvFile(Prompts& prompts, clsOpenSave& dialog, const QString& folder)
 {
     PrepareFileDialog(dialog, {QStringLiteral("sfv"), QStringLiteral("Find The SFV File To Use..."),
-                               QStringLiteral("SFV Files (*.sfv)|*.sfv"), clsOpenSave::FileMustExist, folder});
+                               QStringLiteral("SFV Files (*.sfv)|*.sfv|Digest Lists (*.md5 *.sha1 *.sha256 *.sha512)|"
+                                              "*.md5;*.sha1;*.sha256;*.sha512"), clsOpenSave::FileMustExist, folder});
     const QString failure = dialog.ShowOpen(prompts);
     const QString chosen = TrimSpaces(dialog.FileName());
     if (failure.isEmpty() && chosen.isEmpty())

@@ -5,6 +5,7 @@
 #include "app/CheckSequence.h"
 #include "app/FolderTree.h"
 #include "os/NativeNames.h"
+#include "series/HashKind.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -20,6 +21,11 @@ void OpenStartPath(CheckSequence& window, const QString& path)
     // By the path's bytes: QFileInfo would read a name that is not UTF-8 as another.
     const QString target = AbsolutePath(path);
     const std::optional<struct stat> info = StatPath(target);
+    // An SFV file or digest list opens the series it lists, checked against it.
+    if (info && S_ISREG(info->st_mode) && HashKindOfName(target)) {
+        window.CheckWithSfvFile(target);
+        return;
+    }
     const bool isFolder = info && S_ISDIR(info->st_mode);
     const qsizetype slash = target.lastIndexOf(u'/');
     const QString folder = isFolder ? target : slash == 0 ? QStringLiteral("/") : target.left(slash);

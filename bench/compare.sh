@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# compare.sh - times quillane-check --sfv against the SFV checkers users pick instead and against cat, warm and cold.
+# compare.sh - times quillane-check --sfv against the SFV checkers users pick instead and against cat, warm and cold;
+# and with an .md5 or .sha256 list, against md5sum -c and sha256sum -c.
 #
 # Usage: bench/compare.sh [ROUNDS]   (default 5; series folder: $QUILLANE_BENCH_SERIES)
 # Makes (once) two series of random data with an SFV file each, 20 volumes of 100 MiB and 3 of
@@ -78,6 +79,18 @@ time_commands() {
   echo
 }
 
+# A checker that is fast but wrong says nothing: commands 0 to $2 must accept the series $1 first.
+# Then sets the description of the series, with $3 after it, and the load average before timing.
+accept_all() {
+  local name=$1 last=$2 i
+  for ((i = 0; i <= last; i++)); do
+    declare -n command="command$i"
+    "${command[@]}" >/dev/null 2>&1 || { echo "compare: '${names[$i]}' did not accept $name" >&2; exit 1; }
+  done
+  description="${#volumes[@]} volumes, $(du -cm "${volumes[@]}" | tail -1 | cut -f1) MiB$3"
+  load=$(cut -d' ' -f1 /proc/loadavg)
+}
+
 # Checks one series warm, then cold when the page cache can be dropped.
 compare_series() {
   local name=$1
@@ -87,13 +100,7 @@ compare_series() {
   command2=(rhash -c "$name.sfv")
   command3=(7zz h -scrcCRC32 "${volumes[@]}")
   command4=(cat "${volumes[@]}")
-  # A checker that is fast but wrong says nothing: every one must accept the series first.
-  for i in 0 1 2 3; do
-    declare -n command="command$i"
-    "${command[@]}" >/dev/null 2>&1 || { echo "compare: '${names[$i]}' did not accept $name" >&2; exit 1; }
-  done
-  description="${#volumes[@]} volumes, $(du -cm "${volumes[@]}" | tail -1 | cut -f1) MiB"
-  load=$(cut -d' ' -f1 /proc/loadavg)
+  accept_all "$name" 3 ""
   time_commands warm
   if can_drop_caches; then
     load=$(cut -d' ' -f1 /proc/loadavg)
@@ -104,9 +111,25 @@ compare_series() {
   fi
 }
 
+# Checks one series with a digest list of each GNU tool, beside that tool ("x quil" of the tool: how
+# many times longer it takes).
+compare_digests() {
+  local name=$1 tool
+  for tool in md5 sha256; do
+    [ -s "$name.$tool" ] || "${tool}sum" "${volumes[@]}" >"$name.$tool"
+    names=("quillane-check --sfv .$tool" "${tool}sum -c" "cat (the floor)")
+    command0=("$check" --sfv "$name.$tool" "$name.rar")
+    command1=("${tool}sum" --quiet -c "$name.$tool")
+    command2=(cat "${volumes[@]}")
+    accept_all "$name" 1 ", .$tool list"
+    time_commands warm
+  done
+}
+
 usage=$(mktemp)
 trap 'rm -f "$usage"' EXIT
 make_series "$series_root/20x100MiB" bench 20 100
 compare_series bench
+compare_digests bench
 make_series "$series_root/3x1536MiB" big 3 1536
 compare_series big

@@ -11,7 +11,9 @@
 #include "os/NativeNames.h"
 #include "report/Product.h"
 #include "report/ReportFile.h"
+#include "report/SfvFile.h"
 #include "prompts/Messages.h"
+#include "series/SfvStartFile.h"
 
 #include <QJsonDocument>
 
@@ -19,7 +21,7 @@ namespace quil::cli {
 
 int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStream& errors, bool showProgress)
 {
-    const CheckOptions options = ParseCheckOptions(arguments);
+    CheckOptions options = ParseCheckOptions(arguments);
     switch (options.action) {
     case CheckOptions::Action::Help:
         output << UsageText();
@@ -39,6 +41,14 @@ int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStre
     if (!options.allFolder.isEmpty())
         return RunFolderBatch(options, output, errors, showProgress);
 
+    if (options.startFile.isEmpty()) {
+        const ListedStart listed = StartFileListedBy(options.sfvFile);
+        if (!listed.failure.isEmpty()) {
+            errors << listed.failure << Qt::endl;
+            return kRefused;
+        }
+        options.startFile = listed.startPath;
+    }
     ConsoleView view(output, errors, showProgress, RowLinesFor(options));
     const SeriesOutcome outcome =
         CheckSeries(options.startFile, RecognizeListedStartFile(options.startFile), options, view);
@@ -59,6 +69,12 @@ int RunCheckCommand(const QStringList& arguments, QTextStream& output, QTextStre
         if (const QString failure = SaveReportFile(options.reportFile, outcome.reportText, *outcome.run);
             !failure.isEmpty()) {
             errors << WithReason(SaveErrorMessage(), failure) << Qt::endl;
+            return kRefused;
+        }
+    }
+    if (!options.sfvWriteFile.isEmpty()) {
+        if (const QString failure = SaveSfvFile(options.sfvWriteFile, *outcome.run); !failure.isEmpty()) {
+            errors << WithReason(SfvSaveErrorMessage(), failure) << Qt::endl;
             return kRefused;
         }
     }

@@ -4,6 +4,7 @@
 
 #include "prompts/Messages.h"
 #include "series/SeriesKinds.h"
+#include "series/SfvLookup.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -28,6 +29,7 @@ struct DeclaredOptions {
     QCommandLineOption sfv{QStringLiteral("sfv"), {}, QStringLiteral("SFV_FILE")};
     QCommandLineOption crc{QStringLiteral("crc")};
     QCommandLineOption save{QStringLiteral("save"), {}, QStringLiteral("REPORT_FILE")};
+    QCommandLineOption writeSfv{QStringLiteral("write-sfv"), {}, QStringLiteral("SFV_FILE")};
     QCommandLineOption folder{QStringLiteral("all")};
     QCommandLineOption recursive{{QStringLiteral("r"), QStringLiteral("recursive")}};
     QCommandLineOption errorsOnly{QStringLiteral("errors-only")};
@@ -38,7 +40,7 @@ struct DeclaredOptions {
 
     QList<QCommandLineOption> all() const
     {
-        return {sfv, crc, save, folder, recursive, errorsOnly, json, demoSeries, help, version};
+        return {sfv, crc, save, writeSfv, folder, recursive, errorsOnly, json, demoSeries, help, version};
     }
 };
 
@@ -78,17 +80,27 @@ QString UsageText()
 {
     return QStringLiteral(
         "Usage: quillane-check [--sfv SFV_FILE | --crc] [--save REPORT_FILE] [--errors-only] [--json] START_FILE\n"
+        "       quillane-check --sfv SFV_FILE [--save REPORT_FILE] [--errors-only] [--json]\n"
+        "       quillane-check --write-sfv SFV_FILE [--save REPORT_FILE] [--errors-only] [--json]\n"
+        "                      START_FILE\n"
         "       quillane-check [--sfv SFV_FILE | --crc] [--errors-only] [--json] --all FOLDER [-r]\n"
         "       quillane-check --demo-series FOLDER\n"
         "Checks the archive series that START_FILE (") + StartFileKindsPhrase(u"\nor ") + QStringLiteral(
         ") opens, or every series in FOLDER.\n"
         "\n"
-        "  --sfv SFV_FILE      compare each volume's CRC-32 with SFV_FILE\n"
+        "  --sfv SFV_FILE      compare each volume's CRC-32 with SFV_FILE (or its MD5, SHA-1,\n"
+        "                      SHA-256 or SHA-512 with a .md5, .sha1, .sha256 or .sha512 list)\n"
+        "  --sfv -             the same with the list read from standard input\n"
         "  --sfv auto          the same with the one .sfv file beside the series that lists\n"
         "                      its start file\n"
+        "                      (--sfv SFV_FILE without START_FILE: the series whose start\n"
+        "                      file SFV_FILE lists beside it)\n"
         "  --crc               report each volume's CRC-32 and compare sizes\n"
         "                      (neither: compare sizes only)\n"
         "  --save REPORT_FILE  also write the scan report to REPORT_FILE\n"
+        "  --write-sfv SFV_FILE\n"
+        "                      report each volume's CRC-32 as --crc does and write the\n"
+        "                      values of the volumes read to SFV_FILE\n"
         "  --all FOLDER        check every series whose start file is in FOLDER, then print\n"
         "                      one summary line per series\n"
         "  -r, --recursive     with --all: in the folders below FOLDER too\n"
@@ -121,7 +133,7 @@ CheckOptions ParseCheckOptions(const QStringList& arguments)
     if (!parser.unknownOptionNames().isEmpty())
         return Refuse(UnknownOptionMessage(parser.unknownOptionNames().front()));
     // A value option last on the line gets no value at all; one written "--sfv=" an empty one.
-    for (const QCommandLineOption& option : {declared.sfv, declared.save, declared.demoSeries}) {
+    for (const QCommandLineOption& option : {declared.sfv, declared.save, declared.writeSfv, declared.demoSeries}) {
         const QString name = option.names().front();
         const QStringList values = parser.values(option);
         const QString what = option.valueName() == u"FOLDER" ? QStringLiteral("folder") : QStringLiteral("file");
@@ -136,6 +148,7 @@ CheckOptions ParseCheckOptions(const QStringList& arguments)
     const bool crcGiven = parser.isSet(declared.crc);
     options.sfvFile = parser.value(declared.sfv);
     options.reportFile = parser.value(declared.save);
+    options.sfvWriteFile = parser.value(declared.writeSfv);
     options.recursive = parser.isSet(declared.recursive);
     options.json = parser.isSet(declared.json);
     options.errorsOnly = parser.isSet(declared.errorsOnly);
@@ -149,6 +162,8 @@ CheckOptions ParseCheckOptions(const QStringList& arguments)
     }
     if (sfvGiven && crcGiven)
         return Refuse(QStringLiteral("--sfv and --crc cannot be used together"));
+    if (sfvGiven && !options.sfvWriteFile.isEmpty())
+        return Refuse(QStringLiteral("--sfv and --write-sfv cannot be used together"));
     if (parser.isSet(declared.folder)) {
         if (positional.size() > 1)
             return Refuse(QStringLiteral("START_FILE cannot be given with --all"));
@@ -156,9 +171,15 @@ CheckOptions ParseCheckOptions(const QStringList& arguments)
             return Refuse(QStringLiteral("option --all needs a folder name"));
         if (!options.reportFile.isEmpty())
             return Refuse(QStringLiteral("--save cannot be used with --all"));
+        if (!options.sfvWriteFile.isEmpty())
+            return Refuse(QStringLiteral("--write-sfv cannot be used with --all"));
+        if (NamesStandardInput(options.sfvFile))
+            return Refuse(QStringLiteral("--sfv - cannot be used with --all"));
         options.allFolder = positional.front();
     } else if (options.recursive) {
         return Refuse(QStringLiteral("-r goes with --all"));
+    } else if (positional.isEmpty() && sfvGiven && options.sfvFile != u"auto" && !NamesStandardInput(options.sfvFile)) {
+        // No START_FILE: the check takes the series the SFV file lists.
     } else if (positional.size() != 1) {
         return Refuse(positional.isEmpty() ? QStringLiteral("no START_FILE given")
                                            : QStringLiteral("only one START_FILE may be given"));
@@ -166,7 +187,9 @@ CheckOptions ParseCheckOptions(const QStringList& arguments)
         options.startFile = positional.front();
     }
     options.sfvAuto = sfvGiven && options.sfvFile == u"auto";
-    options.mode = sfvGiven ? CheckMode::SfvCheck : crcGiven ? CheckMode::CrcReport : CheckMode::SizeOnly;
+    // Writing an SFV file is a CRC report whose values are kept.
+    const bool crcReport = crcGiven || !options.sfvWriteFile.isEmpty();
+    options.mode = sfvGiven ? CheckMode::SfvCheck : crcReport ? CheckMode::CrcReport : CheckMode::SizeOnly;
     return options;
 }
 

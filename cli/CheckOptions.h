@@ -16,7 +16,8 @@ struct CheckOptions {
     QString sfvFile;
     bool sfvAuto = false;  // --sfv auto: the one .sfv file beside each series that lists its start file
     QString reportFile;  // "" unless --save was given
-    QString startFile;
+    QString sfvWriteFile;  // --write-sfv: where the CRC report's values go as an SFV file; "" otherwise
+    QString startFile;  // "" with --sfv SFV_FILE alone: the start file SFV_FILE lists
     QString demoFolder;  // where --demo-series writes
     QString allFolder;       // --all: every series in this folder instead of one START_FILE
     bool recursive = false;  // -r: with --all, its subfolders too

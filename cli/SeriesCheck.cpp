@@ -7,6 +7,7 @@
 #include "report/ScanReport.h"
 #include "series/FunctionModule.h"
 #include "series/NameEscapes.h"
+#include "series/SfvLookup.h"
 
 namespace quil::cli {
 
@@ -28,7 +29,8 @@ SeriesOutcome CheckSeries(const QString& startPath, const std::optional<Series>&
                           ConsoleView& view)
 {
     const bool sfvNamed = options.mode == CheckMode::SfvCheck && !options.sfvAuto;
-    const CheckRequest request{options.mode, sfvNamed ? AbsolutePath(options.sfvFile) : QString(), options.sfvAuto};
+    const QString sfvPath = NamesStandardInput(options.sfvFile) ? options.sfvFile : AbsolutePath(options.sfvFile);
+    const CheckRequest request{options.mode, sfvNamed ? sfvPath : QString(), options.sfvAuto};
     // Only a drawn progress line needs the series' size; scripts and --all are spared a stat per volume.
     if (series && view.ShowsProgress())
         view.SetSeriesBytes(PresentBytes(*series));

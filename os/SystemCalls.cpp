@@ -36,6 +36,11 @@ ssize_t SystemCalls::pread(int fd, void* buffer, std::size_t size, off_t offset)
     return ::pread(fd, buffer, size, offset);
 }
 
+ssize_t SystemCalls::read(int fd, void* buffer, std::size_t size)
+{
+    return ::read(fd, buffer, size);
+}
+
 int SystemCalls::close(int fd)
 {
     return ::close(fd);

@@ -22,6 +22,7 @@ public:
     virtual int open(const char* path, int flags, mode_t mode);
     virtual int fstat(int fd, struct stat* info);
     virtual ssize_t pread(int fd, void* buffer, std::size_t size, off_t offset);
+    virtual ssize_t read(int fd, void* buffer, std::size_t size);  // for a list on standard input
     virtual int close(int fd);
     virtual int fadvise(int fd, off_t offset, off_t length, int advice);  // returns the error, as posix_fadvise does
 

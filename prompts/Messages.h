@@ -10,6 +10,7 @@ inline QString SelectArchiveFirstMessage() { return QStringLiteral("Select an Ar
 inline QString OnlyOneFileMessage() { return QStringLiteral("List Contains Only 1 File!"); }
 inline QString SfvOpenErrorMessage() { return QStringLiteral("Error While Opening SFV File!"); }
 inline QString SaveErrorMessage() { return QStringLiteral("Error While Saving Report File!"); }
+inline QString SfvSaveErrorMessage() { return QStringLiteral("Error While Saving SFV File!"); }
 inline QString NoSfvListsMessage(const QString& startFile)
 {
     return QStringLiteral("No SFV File Lists %1!").arg(startFile);
@@ -17,6 +18,14 @@ inline QString NoSfvListsMessage(const QString& startFile)
 inline QString SeveralSfvListMessage(const QString& startFile)
 {
     return QStringLiteral("Several SFV Files List %1!").arg(startFile);
+}
+inline QString NoListedStartFileMessage(const QString& sfvFile)
+{
+    return QStringLiteral("%1 Lists No Start File Beside It!").arg(sfvFile);
+}
+inline QString SeveralListedSeriesMessage(const QString& sfvFile)
+{
+    return QStringLiteral("%1 Lists Several Archive Series!").arg(sfvFile);
 }
 inline QString NoSeriesFoundMessage(const QString& folder)
 {

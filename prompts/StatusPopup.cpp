@@ -23,7 +23,9 @@ StatusExplanation ExplainMemberStatus(const MemberRow& row, const RunResult& run
         shown.text += QStringLiteral("File Is Missing");
         break;
     case MemberStatus::BadCrc:
-        shown.text += QStringLiteral("File Has A Bad CRC Value.") + lineBreak + QStringLiteral("Has ") + row.crcText
+        shown.text += QStringLiteral("File Has A Bad %1 Value.")
+                          .arg(run.SfvKind == HashKind::Crc32 ? QStringLiteral("CRC") : HashName(run.SfvKind))
+                    + lineBreak + QStringLiteral("Has ") + row.crcText
                     + QStringLiteral(", Should Be ") + row.expectedCrc;
         break;
     case MemberStatus::BadSize:

@@ -1,4 +1,4 @@
-// ReportFile.cpp - writes a scan report to a text file.
+// ReportFile.cpp - writes a scan report, or another file a run made, to a text file.
 // SPDX-License-Identifier: MIT
 #include "report/ReportFile.h"
 
@@ -173,7 +173,7 @@ bool SameFile(const struct stat& a, const QString& path)
     return b && a.st_dev == b->st_dev && a.st_ino == b->st_ino;
 }
 
-// Why the report must not be written to `path`: it is a file `run` read; "" when it is none (or is not there).
+// Why nothing may be written to `path`: it is a file `run` read; "" when it is none (or is not there).
 QString TargetClash(const QString& path, const RunResult& run)
 {
     const std::optional<struct stat> target = StatPath(path);
@@ -189,9 +189,9 @@ QString TargetClash(const QString& path, const RunResult& run)
 
 }  // namespace
 
-QString SaveReportFile(const QString& path, const QString& reportText, const RunResult& run)
+QString SaveFileBesideRun(const QString& path, const QByteArray& bytes, const RunResult& run)
 {
-    // The report never replaces a file the check read.
+    // Nothing is written over a file the check read.
     if (const QString clash = TargetClash(path, run); !clash.isEmpty())
         return clash;
     // A file size limit must fail the write with EFBIG, not end the program by its signal.
@@ -204,11 +204,15 @@ QString SaveReportFile(const QString& path, const QString& reportText, const Run
     // Opening a FIFO for writing would wait for a reader.
     if (exists && !S_ISREG(existing.st_mode))
         return WriteFailure(path, kNotRegular);
-    const QByteArray bytes = (reportText + QStringLiteral("\r\n")).toLocal8Bit();
     int error = ReplaceWhole(target, exists ? &existing : nullptr, bytes);
     if (error == kInPlace)
         error = WriteInPlace(target, existing, bytes);
     return error ? WriteFailure(path, error) : QString();
+}
+
+QString SaveReportFile(const QString& path, const QString& reportText, const RunResult& run)
+{
+    return SaveFileBesideRun(path, (reportText + QStringLiteral("\r\n")).toLocal8Bit(), run);
 }
 
 }  // namespace quil

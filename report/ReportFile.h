@@ -1,7 +1,8 @@
-// ReportFile.h - writes a scan report to a text file.
+// ReportFile.h - writes a scan report, or another file a run made, to a text file.
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace quil {
@@ -20,5 +21,8 @@ struct RunResult;
 // would, to the file written (or made, for a dangling link). Nothing half written is left behind,
 // not even when SIGINT or SIGTERM ends the program during the save.
 QString SaveReportFile(const QString& path, const QString& reportText, const RunResult& run);
+
+// Writes `bytes`, made from `run`, to `path` as SaveReportFile writes a report, with its refusals.
+QString SaveFileBesideRun(const QString& path, const QByteArray& bytes, const RunResult& run);
 
 }  // namespace quil

@@ -1,4 +1,4 @@
-// SaveReportCommand.h - the report window's save command: asks for a .txt name and writes the report there.
+// SaveReportCommand.h - the save commands: asks for a file name and writes the report, or an SFV file, there.
 // SPDX-License-Identifier: MIT
 #pragma once
 
@@ -22,5 +22,10 @@ enum class SaveEnd { Cancelled, Saved, Failed };
 // product name.
 SaveEnd SaveFile_Click(clsOpenSave& dialog, Prompts& prompts, const QString& folder, const QString& reportText,
                        const RunResult& run, const std::function<void(bool)>& setBusy);
+
+// The same for the CRC-32 values of the CRC report `run` as an SFV file (see SaveSfvFile): a .sfv
+// name, and "Error While Saving SFV File!" for a failure.
+SaveEnd SaveSfvFile_Click(clsOpenSave& dialog, Prompts& prompts, const QString& folder, const RunResult& run,
+                          const std::function<void(bool)>& setBusy);
 
 }  // namespace quil

@@ -4,6 +4,7 @@
 
 #include "crc/clsCRC.h"
 #include "series/MemberCrc.h"
+#include "series/MemberDigest.h"
 #include "series/MemberWalks.h"
 #include "series/FunctionModule.h"
 #include "series/RunView.h"
@@ -34,6 +35,8 @@ CheckRun::CheckRun(RunView& view, clsCRC& crc) : view_(view), crc_(crc)
 {
 }
 
+CheckRun::~CheckRun() = default;
+
 int CheckRun::ProgressMaximum(const Series& series)
 {
     return static_cast<int>(std::min<qsizetype>(series.SeqList.size(), INT_MAX));
@@ -46,23 +49,44 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     result_.Mode = mode;
     result_.LastMemberName = series.SeqList.last().toLower();
     sfv_ = mode == CheckMode::SfvCheck ? sfv : nullptr;
-    if (sfv_)
+    if (sfv_) {
         result_.SfvPath = sfv_->path();
+        result_.SfvKind = sfv_->kind();
+    }
     progressMaximum_ = ProgressMaximum(series);
     result_.FileCounter = 1;
 
     finder_.emplace(series.Folder);
+    // An SFV check also looks for the volumes the SFV file lists after the last one found.
+    const QStringList walk = WalkNames(series, ListedNames());
+    if (sfv_ && sfv_->kind() != HashKind::Crc32)
+        digests_ = std::make_unique<DigestQueue>(sfv_->kind(), FilesToRead(walk));
     CheckFirstMember();
     view_.ShowStatus(KindRow(series.Kind).walkStatus);
-    for (const QString& name : WalkNames(series)) {
+    for (const QString& name : walk) {
         if (stopRequested_)
             break;
         CheckMember(name);
     }
+    digests_.reset();
     finder_.reset();
     crc_.ReleaseBuffer();  // the reader threads and their memory go back to the system between runs
     result_.Cancelled = stopRequested_.exchange(false);  // the next run starts afresh
     return std::move(result_);
+}
+
+QStringList CheckRun::FilesToRead(const QStringList& walk)
+{
+    QStringList paths;
+    const auto add = [&paths](const QList<MemberFile>& files) {
+        for (const MemberFile& file : files)
+            if (file.isRegularFile())
+                paths.append(file.path);
+    };
+    add(finder_->Members(result_.CheckedSeries.FirstMember, result_.CheckedSeries.StartFile));
+    for (const QString& name : walk)
+        add(finder_->Members(name));
+    return paths;
 }
 
 void CheckRun::CheckFirstMember()
@@ -111,6 +135,7 @@ void CheckRun::AddVerdicts(const QString& name, const QList<MemberFile>& files, 
 void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool reference)
 {
     result_.ExaminedPaths.append(file.path);
+    const QString fileName = TextAfterLast(file.path, QStringLiteral("/"));
     // The reference file sets the size the others are compared with.
     const auto sizeVerdict = [this, reference](qint64 size) {
         if (reference)
@@ -118,20 +143,21 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
         return size != result_.ReferenceSize ? MemberStatus::BadSize : MemberStatus::OK;
     };
     const auto keepReading = [this] {
-        view_.ShowBytesRead(crc_.BytesHashed());
+        view_.ShowBytesRead(digests_ ? digests_->BytesPastTaken() : crc_.BytesHashed());
         return !stopRequested_;
     };
     switch (result_.Mode) {
     case CheckMode::SfvCheck: {
-        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, ExpectedCrc(name), keepReading);
+        const MemberCrc crc = digests_ ? digests_->Take(file.path, ExpectedCrc(name), keepReading)
+                                       : ComputeMemberCrc(crc_, file.path, ExpectedCrc(name), keepReading);
         if (crc.cancelled)
             return;  // stopped midway: the member has no verdict
         AddRow(name, crc.readFailed() ? file.size : crc.bytes, crc.readFailed() ? kUnknown : crc.text,
-               crc.ok ? MemberStatus::OK : MemberStatus::BadCrc, crc.error);
+               crc.ok ? MemberStatus::OK : MemberStatus::BadCrc, crc.error, fileName);
         break;
     }
     case CheckMode::SizeOnly:
-        AddRow(name, file.size, kSkipped, sizeVerdict(file.size));
+        AddRow(name, file.size, kSkipped, sizeVerdict(file.size), {}, fileName);
         break;
     case CheckMode::CrcReport: {
         // A volume that cannot be read has no CRC to report: it counts as missing.
@@ -141,7 +167,7 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
         if (crc.readFailed())
             AddMissing(name, crc.error);
         else
-            AddRow(name, crc.bytes, crc.text, sizeVerdict(crc.bytes));  // size and CRC of one open file
+            AddRow(name, crc.bytes, crc.text, sizeVerdict(crc.bytes), {}, fileName);  // size and CRC of one open file
         break;
     }
     }
@@ -156,6 +182,15 @@ void CheckRun::CountPresentMember()
     view_.SetProgressTip(QStringLiteral("Checking File Number %1 Of %2").arg(shown).arg(progressMaximum_));
 }
 
+QStringList CheckRun::ListedNames() const
+{
+    QStringList names;
+    if (sfv_)
+        for (const SfvEntry& entry : sfv_->entries())
+            names.append(entry.name);
+    return names;
+}
+
 QString CheckRun::ExpectedCrc(const QString& name) const
 {
     return sfv_ ? sfv_->Lookup(name) : QString();
@@ -167,7 +202,7 @@ void CheckRun::AddMissing(const QString& name, const QString& reason)
 }
 
 void CheckRun::AddRow(const QString& name, std::optional<qint64> bytes, const QString& crcText, MemberStatus status,
-                      const QString& reason)
+                      const QString& reason, const QString& fileName)
 {
     switch (status) {
     case MemberStatus::Missing: result_.MissingList.append(name); break;
@@ -175,7 +210,8 @@ void CheckRun::AddRow(const QString& name, std::optional<qint64> bytes, const QS
     case MemberStatus::BadCrc: result_.CRCList.append(name); break;
     case MemberStatus::OK: break;
     }
-    const MemberRow row{name, bytes ? SizeText(*bytes) : kUnknown, crcText, status, reason, bytes, ExpectedCrc(name)};
+    const MemberRow row{name, bytes ? SizeText(*bytes) : kUnknown, crcText, status, reason, bytes, ExpectedCrc(name),
+                        fileName};
     result_.Rows.append(row);
     view_.AddMemberRow(row);
 }

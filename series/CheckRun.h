@@ -6,12 +6,16 @@
 #include "series/MemberFile.h"
 #include "series/RunResult.h"
 
+#include <QStringList>
+
 #include <atomic>
+#include <memory>
 #include <optional>
 
 namespace quil {
 
 class clsCRC;
+class DigestQueue;
 class RunView;
 class SfvTable;
 
@@ -20,6 +24,7 @@ class SfvTable;
 class CheckRun {
 public:
     CheckRun(RunView& view, clsCRC& crc);
+    ~CheckRun();
 
     // Checks `series` (a found list of at least two members) in `mode`; `sfv` is the SFV file's
     // table for an SFV check and ignored otherwise. Rows reach the view as they are decided.
@@ -34,6 +39,8 @@ public:
     static int ProgressMaximum(const Series& series);
 
 private:
+    // The regular files the first member and `walk` name, in the order the run reads them.
+    QStringList FilesToRead(const QStringList& walk);
     void CheckFirstMember();
     void CheckMember(const QString& name);
     // Verdicts on the files found for `name`; the first member's first file is the reference, and
@@ -41,9 +48,11 @@ private:
     void AddVerdicts(const QString& name, const QList<MemberFile>& files, bool firstMember);
     void AddVerdictFor(const QString& name, const MemberFile& file, bool reference);
     void AddRow(const QString& name, std::optional<qint64> bytes, const QString& crcText, MemberStatus status,
-                const QString& reason = {});
+                const QString& reason = {}, const QString& fileName = {});
     void AddMissing(const QString& name, const QString& reason = {});
     void CountPresentMember();
+    // The names the SFV file lists; none outside SFV checks.
+    QStringList ListedNames() const;
     // What the SFV file lists for `name`; "" outside SFV checks.
     QString ExpectedCrc(const QString& name) const;
 
@@ -53,6 +62,7 @@ private:
     RunResult result_;
     const SfvTable* sfv_ = nullptr;
     std::optional<MemberFinder> finder_;
+    std::unique_ptr<DigestQueue> digests_;  // the volumes of a digest list's check, read ahead
     int progressMaximum_ = 0;
     std::atomic<bool> stopRequested_ = false;
 };

@@ -26,6 +26,7 @@ struct MemberRow {
     QString reason;    // why a member that is there could not be read; "" otherwise
     std::optional<qint64> bytes;  // the byte size sizeText shows; none for "?"
     QString expectedCrc;  // the value the run's SFV file lists for the name; "" when none does or outside SFV checks
+    QString fileName;     // the file read for a member that is there, as named on disk; "" for a missing one
 
     bool operator==(const MemberRow&) const = default;
 };

@@ -1,4 +1,4 @@
-// MemberWalks.cpp - names every member a series should have, in order, up to the last one found.
+// MemberWalks.cpp - names every member a series should have, in order, up to the last one found or listed.
 // SPDX-License-Identifier: MIT
 #include "series/MemberWalks.h"
 
@@ -6,6 +6,8 @@
 #include "series/NameCase.h"
 #include "series/SeriesKinds.h"
 #include "series/VolumeNames.h"
+
+#include <QSet>
 
 #include <algorithm>
 
@@ -95,20 +97,37 @@ QStringList WalkExtensions(const Series& series)
     return KindRow(series.Kind).walk(series);
 }
 
-QStringList WalkNames(const Series& series)
+QStringList WalkNames(const Series& series, const QStringList& listed)
 {
     if (series.SeqList.isEmpty())
         return {};
     const QString lastMemberKey = NameKey(series.SeqList.last());
     // Walked names show in lower case, as the found list does.
     const QString stem = series.BaseName.toLower() + u'.';
-    QStringList names;
-    for (const QString& extension : WalkExtensions(series)) {
-        names.append(stem + extension);
-        if (NameKey(names.last()) == lastMemberKey)
-            break;
+    // Listed volumes stretch the walks that count up to the highest number they see; a name of
+    // another series that slips in only lengthens the list cut back below.
+    Series reach = series;
+    QSet<QString> listedKeys;
+    for (const QString& name : listed) {
+        if (NameKey(name).startsWith(NameKey(stem))) {
+            reach.SeqList.append(name.toLower());
+            listedKeys.insert(NameKey(name));
+        }
     }
-    return names;
+    QStringList names;
+    qsizetype kept = -1;  // the names up to the last found member, or to the last listed one after it
+    for (const QString& extension : WalkExtensions(reach)) {
+        names.append(stem + extension);
+        const QString key = NameKey(names.last());
+        if (key == lastMemberKey && kept < 0) {
+            kept = names.size();
+            if (listedKeys.isEmpty())
+                break;
+        } else if (kept >= 0 && listedKeys.contains(key)) {
+            kept = names.size();
+        }
+    }
+    return kept < 0 ? names : names.first(kept);
 }
 
 }  // namespace quil

@@ -1,4 +1,4 @@
-// MemberWalks.h - names every member a series should have, in order, up to the last one found.
+// MemberWalks.h - names every member a series should have, in order, up to the last one found or listed.
 // SPDX-License-Identifier: MIT
 #pragma once
 
@@ -24,8 +24,9 @@ QStringList WalkRarParts(const Series& series);
 QStringList WalkSplitZip(const Series& series);
 
 // The member names the walk of `series` checks after its first member: BaseName + "." + each
-// extension, up to and including the same name (NameCase.h) as the last entry of SeqList; a walk
-// that never meets that name runs to its last one. Empty for an empty SeqList.
-QStringList WalkNames(const Series& series);
+// extension, up to and including the same name (NameCase.h) as the last entry of SeqList, or on to
+// the last of the `listed` names (those an SFV file lists) that the walk meets after it; a walk that
+// never meets the last entry runs to its last name. Empty for an empty SeqList.
+QStringList WalkNames(const Series& series, const QStringList& listed = {});
 
 }  // namespace quil

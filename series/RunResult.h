@@ -3,6 +3,7 @@
 #pragma once
 
 #include "series/CheckMode.h"
+#include "series/HashKind.h"
 #include "series/MemberStatus.h"
 #include "series/Series.h"
 
@@ -16,6 +17,7 @@ struct RunResult {
     Series CheckedSeries;      // the series as recognised; its SeqList is the found list
     CheckMode Mode = CheckMode::SizeOnly;
     QString SfvPath;           // the SFV file of an SFV check; "" otherwise
+    HashKind SfvKind = HashKind::Crc32;  // what that file lists: CRC-32 values, or a digest list's
     QString LastMemberName;    // the walk stopped after this name
     qint64 ReferenceSize = 0;  // byte size of the first member when the walk began
     QString ReferenceName;     // the file that size is of, as named on disk; size messages name it

@@ -1,4 +1,4 @@
-// SfvLookup.cpp - reads an SFV file into a table and finds the CRC-32 it lists for a member.
+// SfvLookup.cpp - reads an SFV file or a digest list into a table and finds the value it lists for a member.
 // SPDX-License-Identifier: MIT
 #include "series/SfvLookup.h"
 
@@ -17,6 +17,7 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <unistd.h>
 
 namespace quil {
 
@@ -89,10 +90,35 @@ bool ForEachLine(ReadFn read, LineFn onLine)
     return got == 0;
 }
 
+// Every line of what `read` gives, as ForEachLine splits it; `whole` tells whether it was read to its end.
+template <typename ReadFn>
+QList<SfvTable::Line> CollectLines(ReadFn read, bool& whole)
+{
+    QList<SfvTable::Line> lines;
+    whole = ForEachLine(read, [&lines](const QByteArray& line, bool overlong) { lines.append({line, overlong}); });
+    return lines;
+}
+
+// The kind of a list whose name says nothing, by its first entry: a digest when the entry starts with
+// a digest's hexadecimal text and a space, otherwise an SFV file's CRC-32.
+HashKind KindByFirstEntry(const QList<SfvTable::Line>& lines)
+{
+    for (const auto& [line, overlong] : lines) {
+        if (overlong || line.startsWith(';') || line.startsWith('#') || line.trimmed().isEmpty())
+            continue;
+        const QString value = QString::fromLatin1(line.left(line.indexOf(' ')));
+        const std::optional<HashKind> digest = DigestOfLength(value.size());
+        return digest && line.contains(' ') && IsHexText(value, value.size()) ? *digest : HashKind::Crc32;
+    }
+    return HashKind::Crc32;
+}
+
 }  // namespace
 
 std::variant<SfvTable, QString> SfvTable::Read(const QString& path)
 {
+    if (NamesStandardInput(path))
+        return ReadStandardInput();
     const std::optional<struct stat> info = StatPath(path);
     if (!info || !S_ISREG(info->st_mode))
         return ReadFailure(path, info ? QStringLiteral("not a regular file") : QStringLiteral("no such file"));
@@ -107,8 +133,6 @@ std::variant<SfvTable, QString> SfvTable::Read(const QString& path)
         refusal = SystemReason(errno);
     else if (!S_ISREG(opened.st_mode))
         refusal = QStringLiteral("not a regular file");
-    SfvTable table;
-    table.path_ = path;
     off_t offset = 0;
     int error = 0;
     const auto read = [&](char* buffer, qint64 size) -> qint64 {
@@ -121,17 +145,39 @@ std::variant<SfvTable, QString> SfvTable::Read(const QString& path)
     };
     // A read that fails halfway must not pass for the end of the file: the entries after it would
     // be lost and their members judged against nothing.
-    const bool whole = refusal.isEmpty()
-                    && ForEachLine(read, [&table](const QByteArray& line, bool overlong) { table.AddLine(line, overlong); });
+    bool whole = false;
+    const QList<Line> lines = refusal.isEmpty() ? CollectLines(read, whole) : QList<Line>();
     system.close(fd);
     if (!refusal.isEmpty())
         return ReadFailure(path, refusal);
     if (!whole)
         return ReadFailure(path, SystemReason(error));
+    SfvTable table = FromLines(lines, path);
+    table.path_ = path;
     return table;
 }
 
-SfvTable SfvTable::Parse(const QByteArray& content)
+std::variant<SfvTable, QString> SfvTable::ReadStandardInput()
+{
+    const QString name = QStringLiteral("standard input");
+    int error = 0;
+    const auto read = [&error](char* buffer, qint64 size) -> qint64 {
+        ssize_t got;
+        while ((got = crc::System().read(STDIN_FILENO, buffer, size_t(size))) < 0 && errno == EINTR) {
+        }
+        error = got < 0 ? errno : 0;
+        return got;
+    };
+    bool whole = false;
+    const QList<Line> lines = CollectLines(read, whole);
+    if (!whole)
+        return ReadFailure(name, SystemReason(error));
+    SfvTable table = FromLines(lines, {});
+    table.path_ = name;
+    return table;
+}
+
+SfvTable SfvTable::Parse(const QByteArray& content, const QString& name)
 {
     qsizetype offset = 0;
     const auto read = [&](char* buffer, qint64 size) -> qint64 {
@@ -140,8 +186,20 @@ SfvTable SfvTable::Parse(const QByteArray& content)
         offset += got;
         return got;
     };
+    bool whole = false;
+    return FromLines(CollectLines(read, whole), name);
+}
+
+SfvTable SfvTable::FromLines(const QList<Line>& lines, const QString& name)
+{
     SfvTable table;
-    ForEachLine(read, [&table](const QByteArray& line, bool overlong) { table.AddLine(line, overlong); });
+    table.kind_ = HashKindOfName(name).value_or(KindByFirstEntry(lines));
+    for (const auto& [line, overlong] : lines) {
+        if (table.kind_ == HashKind::Crc32)
+            table.AddLine(line, overlong);
+        else
+            table.AddDigestLine(line, overlong);
+    }
     return table;
 }
 
@@ -164,6 +222,26 @@ void SfvTable::AddLine(const QByteArray& bytes, bool overlong)
         entries_.append({lineCount_, TrimSpaces(name), value});
     else
         unreadableLines_.append(lineCount_);
+}
+
+void SfvTable::AddDigestLine(const QByteArray& bytes, bool overlong)
+{
+    ++lineCount_;
+    if (!overlong && (bytes.startsWith('#') || bytes.trimmed().isEmpty()))
+        return;
+    // "VALUE  NAME", or "VALUE *NAME" for a file read in binary mode.
+    const QString line = QString::fromUtf8(bytes);
+    const qsizetype blank = line.indexOf(u' ');
+    const QString value = line.left(blank).toLower();
+    QString name = blank < 0 ? QString() : line.mid(blank + 1);
+    if (name.startsWith(u' ') || name.startsWith(u'*'))
+        name.remove(0, 1);
+    if (overlong || TrimSpaces(name).isEmpty() || !IsHexText(value, HexDigits(kind_))) {
+        unreadableLines_.append(lineCount_);
+        return;
+    }
+    values_.insert(Key(name), value);
+    entries_.append({lineCount_, TrimSpaces(name), value});
 }
 
 QString SfvTable::Lookup(const QString& name) const
@@ -196,7 +274,12 @@ QString CrcText(std::optional<qint32> value)
 
 bool IsCrcText(const QString& text)
 {
-    return text.size() == 8 && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+    return IsHexText(text, 8);
+}
+
+bool IsHexText(const QString& text, qsizetype digits)
+{
+    return text.size() == digits && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
                const char16_t u = c.unicode();
                return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F');
            });

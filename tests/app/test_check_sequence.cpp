@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QFileSystemModel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
@@ -362,6 +363,73 @@ private slots:
             DoubleClick(Find<QTreeWidget>("ErrorGrid"), faulty);
         }
         QCOMPARE(prompts.messageTexts().mid(before), QStringList(sfv ? 3 : 1, explanation));
+    }
+
+    // An SFV file given at start or dropped checks the series it lists against it, asking nothing; one
+    // that lists no series says so.
+    void anSfvFileChecksTheSeriesItLists_data()
+    {
+        QTest::addColumn<bool>("dropped");
+        QTest::addColumn<QString>("sfv");
+        QTest::newRow("at start") << false << "x.sfv";
+        QTest::newRow("dropped") << true << "x.sfv";
+        QTest::newRow("listing no series") << true << "none.sfv";
+    }
+    void anSfvFileChecksTheSeriesItLists()
+    {
+        QFETCH(bool, dropped);
+        QFETCH(QString, sfv);
+        test::TempSeries dir;
+        WriteMixedSeries(dir);
+        dir.write("none.sfv", "y.rar 00000000\r\n");
+        test::ModalDriver report([](QDialog&) {});
+        Open({}, dropped ? QString() : dir.path(sfv));
+        if (dropped)
+            QVERIFY(DragAndDrop(window.get(), {dir.path(sfv)}));
+        if (sfv == "none.sfv") {
+            QCOMPARE(prompts.messageTexts(),
+                     QStringList{"none.sfv Lists No Start File Beside It!\nLooked in " + dir.folder()});
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(report.opened, 20000);
+        QCOMPARE(Rows(), QStringList({"x.rar 0,009 CBF43926 1", "x.r00 0,009 CBF43926 1", "x.r01 0,003 352441C2 3",
+                                      "x.r02 ? ? 2", "x.r03 0,009 CBF43926 3"}));
+        QCOMPARE(prompts.messages.size(), 0);
+        QCOMPARE(Find<QListWidget>("FileList")->currentItem()->text(), QString("x.rar"));
+    }
+
+    // The member list's menu offers the values of a CRC report as an SFV file, and after no other run.
+    void aCrcReportSavesItsValuesAsAnSfvFile()
+    {
+        test::TempSeries dir;
+        WriteMixedSeries(dir);
+        Open(dir.folder());
+        auto* grid = Find<QTreeWidget>("ErrorGrid");
+        const auto menu = [grid] {
+            emit grid->customContextMenuRequested({1, 1});
+            return grid->findChild<QMenu*>("MemberListMenu");
+        };
+        const auto check = [this] {
+            test::ModalDriver report([](QDialog&) {});
+            return RunsToItsEnd([this] { QTest::mouseClick(Find<QPushButton>("CheckSeq"), Qt::LeftButton); });
+        };
+        QVERIFY(check());  // sizes only: No to both questions
+        QVERIFY(!menu());
+        prompts.queueAnswer(Answer::No);
+        prompts.queueAnswer(Answer::Yes);
+        QVERIFY(check());
+        QMenu* offered = menu();
+        QVERIFY(offered);
+        QCOMPARE(offered->actions().size(), 1);
+        QCOMPARE(offered->actions().first()->text(), QString("Save CRC-32 Values As SFV File..."));
+        prompts.queueFile(dir.path("made.sfv"));
+        offered->actions().first()->trigger();
+        QCOMPARE(prompts.messageTexts().last(), "File Saved As " + dir.path("made.sfv"));
+        QCOMPARE(prompts.dialogs.last().title, QString("Save CRC-32 Values As SFV File..."));
+        QFile made(dir.path("made.sfv"));
+        QVERIFY(made.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(made.readAll()).section('\n', 1),
+                 "x.rar CBF43926\nx.r00 CBF43926\nx.r01 352441C2\nx.r03 CBF43926\n");
     }
 
     // What a stopped run keeps is the check run's test; here the run goes on beside a live window. The

@@ -4,13 +4,16 @@
 #include "cli/ConsoleView.h"
 #include "cli/ProgressText.h"
 #include "os/SystemCalls.h"
+#include "report/Product.h"
 #include "series/MemberStatus.h"
 #include "series/Refusal.h"
 #include "series/SeriesKinds.h"
+#include "series/SfvLookup.h"
 #include "tests/cli/JsonSchema.h"
 #include "tests/support/TempSeries.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -330,6 +333,12 @@ private slots:
         usage("--all= without a folder", {"--all="}, "option --all needs a folder name");
         usage("--all and a start file", {"--all", ".", "x.rar"}, "START_FILE cannot be given with --all");
         usage("--all and --save", {"--all", ".", "--save", "r.txt"}, "--save cannot be used with --all");
+        usage("--all and --write-sfv", {"--all", ".", "--write-sfv", "w.sfv"}, "--write-sfv cannot be used with --all");
+        usage("--sfv and --write-sfv", {"--sfv", "a.sfv", "--write-sfv", "w.sfv", "x.rar"},
+              "--sfv and --write-sfv cannot be used together");
+        usage("--write-sfv without a file", {"x.rar", "--write-sfv"}, "option --write-sfv needs a file name");
+        usage("--sfv - and --all", {"--sfv", "-", "--all", "."}, "--sfv - cannot be used with --all");
+        usage("--sfv - without a start file", {"--sfv", "-"}, "no START_FILE given");
     }
     void refusalsHelpAndVersion()
     {
@@ -504,6 +513,10 @@ private slots:
                                                 << "Cannot write x.sfv: it is the SFV file of the check\n";
         QTest::newRow("save over a volume") << QStringList{"--crc", "--save", "./x.r00", "x.rar"} << ""
                                             << "Cannot write ./x.r00: it is a volume of the series\n";
+        QTest::newRow("sfv file over a volume") << QStringList{"--write-sfv", "x.r00", "x.rar"} << ""
+                                                << "Error While Saving SFV File!\nCannot write x.r00: it is a volume of the series\n";
+        QTest::newRow("sfv file into a folder") << QStringList{"--write-sfv", ".", "x.rar"} << ""
+                                                << "Cannot write .: not a regular file\n";
         QTest::newRow("standard output full") << QStringList{"x.rar"} << "/dev/full"
                                               << "cannot write standard output: No space left on device\n";
     }
@@ -566,6 +579,173 @@ private slots:
         QVERIFY(errors.open(QIODevice::ReadOnly));
         QCOMPARE(errors.readAll(), "quillane-check: cannot write standard output: " + reason + '\n');
         QVERIFY(QFileInfo(series.path("report.txt")).size() > 0);
+    }
+
+    // --write-sfv lists what the CRC report read, in walk order, named as on disk, and the project's
+    // own reader takes it back. A gap and a volume that cannot be read have no line; the reason goes
+    // to standard error and the exit status is 1.
+    void writtenSfvFileListsTheVolumesRead()
+    {
+        TempSeries series;
+        series.addAll({"w.rar", "W.R00", "w.r02", "w.r03"}, 700);
+        const QString written = series.path("w.sfv");
+        NoAccessTo noAccess("w.r02");
+        const crc::SystemCallsOverride installed(noAccess);
+        const Outcome run = RunHere({"--write-sfv", written, series.path("w.rar")});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.output.contains("Cannot read " + series.path("w.r02") + ": Permission denied\n"));
+        QFile file(written);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+        QCOMPARE(lines.first(), "; Created By Quillane Version " + VersionText() + " On "
+                                    + QDate::currentDate().toString(Qt::ISODate));
+        QStringList expected;
+        for (const char* name : {"w.rar", "W.R00", "w.r03"})
+            expected << name + (' ' + TempSeries::crcTextFor(name, 700));
+        QCOMPARE(lines.mid(1), expected + QStringList{""});
+        const auto table = SfvTable::Read(written);
+        QCOMPARE(std::get<SfvTable>(table).entries().size(), 3);
+        QCOMPARE(std::get<SfvTable>(table).Lookup("w.r00"), TempSeries::crcTextFor("W.R00", 700));
+    }
+
+    // The checksum tools people use take a written SFV file as it is: all good, then one volume changed.
+    void writtenSfvFileIsReadByOtherTools_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QString>("checkOption");
+        QTest::newRow("cksfv") << "cksfv" << "-f";
+        QTest::newRow("rhash") << "rhash" << "-c";
+    }
+    void writtenSfvFileIsReadByOtherTools()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QString, checkOption);
+        const QString program = QStandardPaths::findExecutable(tool);
+        if (program.isEmpty())
+            QSKIP(qPrintable(tool + " is not installed here: the written file is not tried with it"));
+        TempSeries series;
+        series.addAll({"t.part1.rar", "T.Part2.rar", "t.part3.rar"}, 900);
+        QCOMPARE(Run({"--write-sfv", "t.sfv", "t.part1.rar"}, series.folder()).status, 0);
+        const auto check = [&] {
+            QProcess process;
+            process.setWorkingDirectory(series.folder());
+            process.start(program, {checkOption, "t.sfv"});
+            return process.waitForFinished(60000) ? process.exitCode() : -1;
+        };
+        QCOMPARE(check(), 0);
+        series.write("T.Part2.rar", QByteArray(900, 'x'));
+        QVERIFY(check() != 0);
+    }
+
+    // --sfv SFV_FILE without START_FILE checks the one series whose start file SFV_FILE lists beside it,
+    // wherever in the file that line is; none, several or an unreadable file are refused.
+    void sfvFileAloneChecksTheSeriesItLists_data()
+    {
+        QTest::addColumn<QString>("sfv");
+        QTest::addColumn<QStringList>("lines");  // names, each listed with its right CRC-32
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");  // the start of standard output, or all of standard error
+        QTest::newRow("one series") << "a.sfv" << QStringList{"a.r00", "A.RAR", "a.r01", "notes.txt"} << 0
+                                    << "OK\ta.rar\t0,005\t" + TempSeries::crcTextFor("a.rar", 5);
+        QTest::newRow("no start file") << "n.sfv" << QStringList{"a.r00", "z.rar"} << 2
+                                       << "n.sfv Lists No Start File Beside It!\nLooked in FOLDER\n";
+        QTest::newRow("two series") << "t.sfv" << QStringList{"b.arj", "a.r00", "a.rar"} << 2
+                                    << "t.sfv Lists Several Archive Series!\nb.arj, a.rar\n";
+        QTest::newRow("unreadable") << "gone.sfv" << QStringList{} << 2
+                                    << "Error While Opening SFV File!\nCannot read gone.sfv: no such file\n";
+    }
+    void sfvFileAloneChecksTheSeriesItLists()
+    {
+        QFETCH(QString, sfv);
+        QFETCH(QStringList, lines);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        TempSeries series;
+        series.addAll({"a.rar", "a.r00", "a.r01", "b.arj", "b.a01", "notes.txt"}, 5);
+        QString listing;
+        for (const QString& name : lines)
+            listing += SfvLine(name.toLower(), 5, name);
+        if (!lines.isEmpty())
+            series.write(sfv, listing.toUtf8());
+        const Outcome run = Run({"--sfv", sfv}, series.folder());
+        QCOMPARE(run.status, status);
+        if (status == 0)
+            QVERIFY2(run.output.startsWith(says), qPrintable(run.output));
+        else
+            QCOMPARE(run.errors, says.replace("FOLDER", series.folder()));
+    }
+
+    // A digest list checks as an SFV file does, in its own hash: a good, a bad and a missing volume,
+    // judged as the GNU tool of that list judges them where it is installed.
+    void digestListsCheckAsTheGnuToolsDo_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("algorithm");  // a QCryptographicHash::Algorithm
+        QTest::addColumn<QString>("tool");
+        QTest::newRow("md5") << "d.md5" << int(QCryptographicHash::Md5) << "md5sum";
+        QTest::newRow("sha256") << "d.sha256" << int(QCryptographicHash::Sha256) << "sha256sum";
+        QTest::newRow("sha512, known by its length") << "d.txt" << int(QCryptographicHash::Sha512) << "sha512sum";
+    }
+    void digestListsCheckAsTheGnuToolsDo()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, algorithm);
+        QFETCH(QString, tool);
+        TempSeries series;
+        series.addAll({"d.rar", "d.r00", "d.r01"}, 3000);
+        const auto digest = [&](const QString& name) {
+            return QCryptographicHash::hash(TempSeries::contentFor(name, 3000), QCryptographicHash::Algorithm(algorithm))
+                .toHex();
+        };
+        series.write(list, "# made by hand\n" + digest("d.rar") + "  d.rar\n" + digest("x") + " *d.r00\n"
+                               + digest("d.r01") + "  d.r01\n" + digest("d.r02") + "  d.r02\n");
+        const Outcome run = Run({"--sfv", list, "d.rar"}, series.folder());
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.output.section("\n\n", 0, 0),
+                 QStringList({"OK\td.rar\t3,000\t" + digest("d.rar"), "Bad CRC\td.r00\t3,000\t" + digest("d.r00"),
+                              "OK\td.r01\t3,000\t" + digest("d.r01"), "Missing\td.r02\t?\t?"})
+                     .join('\n'));
+        const QString program = QStandardPaths::findExecutable(tool);
+        if (program.isEmpty())
+            QSKIP(qPrintable(tool + " is not installed here: the verdicts are not compared with it"));
+        QProcess gnu;
+        gnu.setWorkingDirectory(series.folder());
+        gnu.start(program, {"-c", list});
+        QVERIFY(gnu.waitForFinished(60000));
+        QCOMPARE(gnu.exitCode(), 1);
+        const QString said = QString::fromUtf8(gnu.readAllStandardOutput());
+        QVERIFY2(said.startsWith("d.rar: OK\nd.r00: FAILED\nd.r01: OK\nd.r02: FAILED open or read\n"), qPrintable(said));
+    }
+
+    // "--sfv -" reads the list from standard input, an SFV file or a digest list known by its values'
+    // length, and names it "standard input" in the JSON and in a failure.
+    void listReadFromStandardInput_data()
+    {
+        QTest::addColumn<QString>("input");  // what standard input is, in the series folder
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");  // the JSON's "sfv", or the end of standard error
+        QTest::newRow("an SFV file") << "x.sfv" << 0 << "standard input";
+        QTest::newRow("an MD5 list") << "x.list" << 0 << "standard input";
+        QTest::newRow("a folder") << "." << 2 << "Error While Opening SFV File!\nCannot read standard input: Is a directory\n";
+    }
+    void listReadFromStandardInput()
+    {
+        QFETCH(QString, input);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        TempSeries series;
+        series.addAll({"x.rar", "x.r00"}, 5);
+        series.write("x.sfv", (SfvLine("x.rar", 5) + SfvLine("x.r00", 5)).toUtf8());
+        QByteArray md5;
+        for (const char* name : {"x.rar", "x.r00"})
+            md5 += QCryptographicHash::hash(TempSeries::contentFor(name, 5), QCryptographicHash::Md5).toHex() + "  " + name + '\n';
+        series.write("x.list", md5);
+        const Outcome run = Run({"--json", "--sfv", "-", "x.rar"}, series.folder(), {"sh", "-c", "exec \"$0\" \"$@\" < " + input});
+        QCOMPARE(run.status, status);
+        if (status == 0)
+            QCOMPARE(QJsonDocument::fromJson(run.output.toUtf8())["sfv"].toString(), says);
+        else
+            QVERIFY2(run.errors.endsWith(says), qPrintable(run.errors));
     }
 
     // A name holding a backslash, newline, CR or tab is escaped alike in every line of text output
@@ -705,7 +885,7 @@ private slots:
         series.addAll({"j.z01", "j.z03"}, 10);
         series.add("J.ZIP", 4);
         series.write("j.sfv", ("; made by hand\r\n" + SfvLine("j.z01", 10) + "j.z03 00000000\r\n"
-                               + SfvLine("J.ZIP", 4, "j.zip") + "j.z04 11111111\r\ngarbage\r\n")
+                               + SfvLine("J.ZIP", 4, "j.zip") + "k.z04 11111111\r\ngarbage\r\n")
                                   .toUtf8());
         const Outcome text = Run({"--sfv", "j.sfv", "J.ZIP"}, series.folder());
         const Outcome run = Run({"--json", "--sfv=j.sfv", "J.ZIP"}, series.folder());
@@ -738,7 +918,7 @@ private slots:
         QCOMPARE(unnamed.size(), 1);
         QCOMPARE(QStringList({QString::number(unnamed.at(0)["line"].toInt()), unnamed.at(0)["name"].toString(),
                               unnamed.at(0)["crc"].toString()}),
-                 QStringList({"5", "j.z04", "11111111"}));
+                 QStringList({"5", "k.z04", "11111111"}));
         QCOMPARE(document.value("unreadableSfvLines").toArray(), QJsonArray({6}));
 
         // With --all, an array: a refused series has its refusal; --errors-only keeps only problem rows.

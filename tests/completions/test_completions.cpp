@@ -43,7 +43,7 @@ private slots:
         QTest::newRow("start files and folders") << "quillane-check" << QStringList{"--crc", ""} << startFiles;
         QTest::newRow("a start file begun") << "quillane-check" << QStringList{"a"} << QStringList{"a.rar"};
         QTest::newRow("SFV files") << "quillane-check" << QStringList{"--sfv", ""}
-                                   << QStringList{"X.SFV", "auto", "my folder", "sub"};
+                                   << QStringList{"X.SFV", "auto", "my folder", "sub", "y.sha256"};
         QTest::newRow("SFV file after =") << "quillane-check" << QStringList{"--sfv", "=", "X"}
                                           << QStringList{"X.SFV"};
         QTest::newRow("SFV file in one word") << "quillane-check" << QStringList{"--sfv=au"} << QStringList{"auto"};
@@ -54,7 +54,9 @@ private slots:
         QTest::newRow("--demo-series folder") << "quillane-check" << QStringList{"--demo-series", "s"}
                                               << QStringList{"sub"};
         QTest::newRow("the window's options") << "quillane" << QStringList{"--"} << QStringList{"--help", "--version"};
-        QTest::newRow("the window's start files") << "quillane" << QStringList{""} << startFiles;
+        QTest::newRow("the window's start and SFV files")
+            << "quillane" << QStringList{""}
+            << QStringList{"B.ZIP", "X.SFV", "a.rar", "c.7z.001", "d.arj", "e.ace", "my folder", "sub", "y.sha256"};
     }
     void offersWhatTheWordTakes()
     {
@@ -65,7 +67,7 @@ private slots:
         for (const char* sub : {"sub", "my folder"})
             QVERIFY(QDir(folder.folder()).mkpath(sub));
         folder.addAll({"a.rar", "a.r00", "B.ZIP", "b.z01", "c.7z.001", "c.7z.002", "d.arj", "e.ace",
-                      "X.SFV", "notes.txt", "sub/f.rar", "my folder/g.rar"}, 1);
+                      "X.SFV", "y.sha256", "notes.txt", "sub/f.rar", "my folder/g.rar"}, 1);
         QCOMPARE(Offered(folder.folder(), program, words), offered);
     }
 };

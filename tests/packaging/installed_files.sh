@@ -45,4 +45,13 @@ for description in "$stage"/usr/share/man/man1/*.gz "$stage"/usr/share/metainfo/
     grep -qF -- "$kind" <<<"$text" || { echo "$description does not name $kind"; exit 1; }
   done
 done
+# The installed type definition gives *.sfv files the type the desktop entry offers Quillane for.
+grep -q '^MimeType=.*text/x-sfv;' "$stage"/usr/share/applications/*.desktop || { echo "the desktop entry lacks text/x-sfv"; exit 1; }
+if command -v update-mime-database >/dev/null 2>&1; then
+  mime=$(mktemp -d)
+  cp -r "$stage/usr/share/mime" "$mime/"
+  update-mime-database "$mime/mime"
+  grep -qxF 'text/x-sfv:*.sfv' "$mime/mime/globs" || { echo "*.sfv is not text/x-sfv"; exit 1; }
+  rm -rf "$mime"
+fi
 echo "both programs answer --version and --help; the manual pages are clean; the documents are packed to the rules"

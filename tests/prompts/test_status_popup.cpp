@@ -19,17 +19,22 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::addColumn<QString>("explanation");
         QTest::addColumn<MessageIcon>("icon");
-        QTest::newRow("OK") << MemberStatus::OK << "" << "File Is OK" << MessageIcon::Information;
-        QTest::newRow("Missing") << MemberStatus::Missing << "" << "File Is Missing" << MessageIcon::Exclamation;
+        QTest::addColumn<HashKind>("listed");  // what the run's list gives
+        QTest::newRow("OK") << MemberStatus::OK << "" << "File Is OK" << MessageIcon::Information << HashKind::Crc32;
+        QTest::newRow("Missing") << MemberStatus::Missing << "" << "File Is Missing" << MessageIcon::Exclamation
+                                 << HashKind::Crc32;
         QTest::newRow("Bad CRC") << MemberStatus::BadCrc << ""
                                  << "File Has A Bad CRC Value.\r\nHas 0BADC0DE, Should Be CBF43926"
-                                 << MessageIcon::Exclamation;
+                                 << MessageIcon::Exclamation << HashKind::Crc32;
+        QTest::newRow("Bad CRC from a digest list") << MemberStatus::BadCrc << ""
+                                                    << "File Has A Bad SHA-256 Value.\r\nHas 0BADC0DE, Should Be CBF43926"
+                                                    << MessageIcon::Exclamation << HashKind::Sha256;
         QTest::newRow("Bad Size") << MemberStatus::BadSize << ""
                                   << "File Has A Different Byte Size Than Movie.rar.\r\nHas 0,060, Should Be 0,100"
-                                  << MessageIcon::Exclamation;
+                                  << MessageIcon::Exclamation << HashKind::Crc32;
         QTest::newRow("there but unreadable") << MemberStatus::Missing << "Cannot read movie.r01: Input/output error"
                                               << "File Is Missing\r\nCannot read movie.r01: Input/output error"
-                                              << MessageIcon::Exclamation;
+                                              << MessageIcon::Exclamation << HashKind::Crc32;
     }
 
     void explainsEachStatus()
@@ -39,6 +44,8 @@ private slots:
         QFETCH(QString, explanation);
         QFETCH(MessageIcon, icon);
         RunResult run;
+        QFETCH(HashKind, listed);
+        run.SfvKind = listed;
         run.ReferenceName = "Movie.rar";
         run.SfvPath = "/nowhere/movie.sfv";  // "Should Be" is the row's, never the file read again
         run.ReferenceSize = 100;

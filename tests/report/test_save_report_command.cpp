@@ -1,4 +1,4 @@
-// test_save_report_command.cpp - the report window's save command: dialog set-up, saving, cancel and failure.
+// test_save_report_command.cpp - the save commands: dialog set-up, saving, cancel and failure.
 // SPDX-License-Identifier: MIT
 #include "report/SaveReportCommand.h"
 #include "prompts/clsOpenSave.h"
@@ -52,6 +52,32 @@ private slots:
         QCOMPARE(QStringList({last.title, last.initialFolder, last.defaultExtension}),
                  QStringList({"Specify The Filename To Save To...", dir.folder() + "/", "txt"}));
         QCOMPARE(last.filters, (QList<QPair<QString, QString>>{{"TXT Files (*.txt)", "*.txt"}}));
+    }
+
+    // The SFV command writes the values of the volumes a CRC report read, never over one of them.
+    void sfvCommandWritesTheValuesReadAndSparesTheVolumes()
+    {
+        test::TempSeries dir;
+        RunResult run;
+        run.Mode = CheckMode::CrcReport;
+        run.ExaminedPaths = {dir.add("X.RAR", 5)};
+        run.Rows = {{"x.rar", "0,005", "0000ABCD", MemberStatus::OK, "", 5, "", "X.RAR"},
+                    {"x.r00", "?", "?", MemberStatus::Missing}};
+        clsOpenSave dialog;
+        test::ScriptedPrompts prompts;
+        prompts.queueFile(dir.path("X.RAR"));
+        prompts.queueFile(dir.path("x.sfv"));
+        const auto save = [&] { return SaveSfvFile_Click(dialog, prompts, dir.folder(), run, [](bool) {}); };
+        QCOMPARE(save(), SaveEnd::Failed);
+        QCOMPARE(save(), SaveEnd::Saved);
+        QCOMPARE(prompts.messages[0].text, "Error While Saving SFV File!\nCannot write " + dir.path("X.RAR")
+                                               + ": it is a volume of the series");
+        QFile file(dir.path("x.sfv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().split('\n').mid(1), QList<QByteArray>({"X.RAR 0000ABCD", ""}));
+        const FileDialogRequest& last = prompts.dialogs.last();
+        QCOMPARE(last.defaultExtension, QString("sfv"));
+        QCOMPARE(last.filters, (QList<QPair<QString, QString>>{{"SFV Files (*.sfv)", "*.sfv"}}));
     }
 };
 

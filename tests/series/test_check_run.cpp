@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(view.statuses(), QList<MemberStatus>({MemberStatus::OK, MemberStatus::OK, faultyVerdict,
                                                        MemberStatus::Missing, MemberStatus::Missing, MemberStatus::OK}));
         QCOMPARE(view.rows.at(2), (MemberRow{"x.r01", "0,060", mode == CheckMode::SizeOnly ? "Skipped" : crcOf("X.R01", 60),
-                                             faultyVerdict, "", 60}));
+                                             faultyVerdict, "", 60, "", "X.R01"}));
         // Only an SFV check's rows carry what the SFV file lists for them.
         QCOMPARE(view.rows.at(0).expectedCrc, mode == CheckMode::SfvCheck ? crcOf("X.RAR", 100) : QString());
         const QString folderReason = "Cannot read " + dir.path("X.R02") + ": not a regular file";
@@ -149,6 +149,40 @@ private slots:
         const QStringList report = ComposeReport(result);
         QVERIFY(report.contains("Starting Archive Filename: " + firstAndLast.first()));
         QVERIFY(report.contains("Ending Archive Filename: " + firstAndLast.last()));
+    }
+
+    // The volumes an SFV file lists after the last one present are missing, in walk order, and
+    // count as a gap does; entries of another series stay out of the rows.
+    void sfvListedVolumesPastTheLastArePresentOrMissing_data()
+    {
+        QTest::addColumn<QStringList>("files");   // the start file first
+        QTest::addColumn<QStringList>("absent");  // listed in the SFV file too
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("rar") << QStringList{"a.rar", "a.r00", "a.r01"} << QStringList{"a.r02", "A.R03", "b.r04"}
+                             << QStringList{"a.rar OK", "a.r00 OK", "a.r01 OK", "a.r02 Missing", "a.r03 Missing"};
+        QTest::newRow("split zip, .zip last") << QStringList{"z.zip", "z.z01"} << QStringList{"z.z02"}
+                                              << QStringList{"z.z01 OK", "z.z02 Missing", "z.zip OK"};
+    }
+    void sfvListedVolumesPastTheLastArePresentOrMissing()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, absent);
+        QFETCH(QStringList, rows);
+        test::TempSeries dir;
+        add(dir, files);
+        QByteArray listing;
+        for (const QString& name : files + absent)
+            listing += (name + ' ' + crcOf(name, 10) + '\n').toUtf8();
+        const SfvTable sfv = SfvTable::Parse(listing);
+        CheckRun run(view, crc);
+        const RunResult result = run.Run(recognised(dir, files.first()), CheckMode::SfvCheck, &sfv);
+        QStringList shown;
+        for (const MemberRow& row : result.Rows)
+            shown << row.name + ' ' + StatusWord(row.status);
+        QCOMPARE(shown, rows);
+        QCOMPARE(result.MissingList.size(), rows.filter(QRegularExpression(" Missing$")).size());
+        QVERIFY(ComposeReport(result).contains(
+            QStringLiteral("Total Errors/Differences Found: %1").arg(result.MissingList.size())));
     }
 
     // A size message names the file the sizes were compared with: the first member examined, which is not
@@ -269,7 +303,7 @@ private slots:
         CheckRun run(view, crc);
         const RunResult result = run.Run(series, CheckMode::CrcReport);
         const QString shortCrc = test::TempSeries::crcTextOf(test::TempSeries::contentFor("x.r00", 10).left(4));
-        QCOMPARE(result.Rows.at(1), (MemberRow{"x.r00", "0,004", shortCrc, MemberStatus::BadSize, "", 4}));
+        QCOMPARE(result.Rows.at(1), (MemberRow{"x.r00", "0,004", shortCrc, MemberStatus::BadSize, "", 4, "", "x.r00"}));
     }
 
     // A Stop ends the walk before its next member; one given before the run ends that run after its
@@ -304,21 +338,33 @@ private slots:
     }
 
     // While a large volume is read, the view hears how far the read has come, so a progress line
-    // can move inside one volume; a Stop then abandons the volume midway, with no verdict for it.
+    // can move inside one volume; a Stop then abandons the volume midway, with no verdict for it. A
+    // digest list's run, reading ahead, abandons the volume it waits for and the one after it.
+    void aLargeVolumeReportsItsBytesAsItIsRead_data()
+    {
+        QTest::addColumn<CheckMode>("mode");
+        QTest::addColumn<QByteArray>("list");  // an MD5 list for an SFV check
+        QTest::newRow("crc report") << CheckMode::CrcReport << QByteArray();
+        QTest::newRow("md5 list") << CheckMode::SfvCheck << QByteArray(32, '0') + "  x.r00\n";
+    }
     void aLargeVolumeReportsItsBytesAsItIsRead()
     {
+        QFETCH(CheckMode, mode);
+        QFETCH(QByteArray, list);
         test::TempSeries dir;
         add(dir, {"x.rar"});
         addLarge(dir, "x.r00");
-        add(dir, {"x.r01"});
+        addLarge(dir, "x.r01");
         CheckRun run(view, crc);
         view.onBytesRead = [&](qint64 bytes) {
             if (bytes > 0)
                 run.Stop();
         };
-        QVERIFY(run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport).Cancelled);
+        const SfvTable sfv = SfvTable::Parse(list, "x.md5");
+        QVERIFY(run.Run(recognised(dir, "x.rar"), mode, &sfv).Cancelled);
         QCOMPARE(view.rows.size(), 1);
-        QVERIFY(std::is_sorted(view.bytesRead.cbegin(), view.bytesRead.cend()));
+        if (mode == CheckMode::CrcReport)
+            QVERIFY(std::is_sorted(view.bytesRead.cbegin(), view.bytesRead.cend()));
         QVERIFY(view.bytesRead.last() > 0);
         QVERIFY(view.bytesRead.last() < qint64{4} << 30);
     }

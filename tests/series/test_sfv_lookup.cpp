@@ -73,6 +73,46 @@ private slots:
         QVERIFY(!sfv.Lists("x.r03"));
     }
 
+    // Digest lists as the GNU tools write them: the kind from the name, or from the first value's length
+    // when the name says nothing; "*" marks a name read in binary mode; a value of the wrong length is
+    // no entry.
+    void digestListsAreReadTheGnuWay_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<HashKind>("kind");
+        QTest::addColumn<QStringList>("entries");  // "line name value"
+        QTest::addColumn<QList<int>>("unreadable");
+        const QByteArray md5(32, 'A'), sha256(64, 'b');
+        QTest::newRow("md5 by its name") << "X.MD5" << "# by hand\n" + md5 + "  a.r00\r\n" + md5 + " *b r01\nnonsense\n"
+                                         << HashKind::Md5
+                                         << QStringList{"2 a.r00 " + md5.toLower(), "3 b r01 " + md5.toLower()}
+                                         << QList<int>{4};
+        QTest::newRow("sha256 by its length") << "list.txt" << "\n" + sha256 + "  a.rar\n" << HashKind::Sha256
+                                              << QStringList{"2 a.rar " + sha256} << QList<int>{};
+        QTest::newRow("wrong length for the name") << "x.sha1" << md5 + "  a.r00\n" << HashKind::Sha1 << QStringList{}
+                                                   << QList<int>{1};
+        QTest::newRow("sfv by its name") << "x.sfv" << md5 + "  a.r00\n" << HashKind::Crc32 << QStringList{}
+                                         << QList<int>{1};
+        QTest::newRow("sfv by its lines") << "" << QByteArray("a.r00 0a1b2c3d\n") << HashKind::Crc32
+                                          << QStringList{"1 a.r00 0A1B2C3D"} << QList<int>{};
+    }
+    void digestListsAreReadTheGnuWay()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(HashKind, kind);
+        QFETCH(QStringList, entries);
+        QFETCH(QList<int>, unreadable);
+        const SfvTable table = SfvTable::Parse(content, name);
+        QCOMPARE(table.kind(), kind);
+        QStringList read;
+        for (const SfvEntry& entry : table.entries())
+            read << QString::number(entry.line) + ' ' + entry.name + ' ' + entry.crc;
+        QCOMPARE(read, entries);
+        QCOMPARE(table.unreadableLines(), unreadable);
+    }
+
     // Every way reading an SFV file fails through the system calls: refused with the reason, never a
     // table that lacks the lines after the failure. An interrupted read is tried again.
     void readFailuresAreReported_data()

@@ -323,7 +323,7 @@ void CheckSequence::ErrorGrid_DblClick()
     const MemberRow row{item->data(0, kNameRole).toString(), item->text(1), item->text(2),
                         static_cast<MemberStatus>(item->data(0, kStatusRole).toInt()),
                         item->data(0, kReasonRole).toString(), std::nullopt,
-                        item->data(0, kExpectedCrcRole).toString()};
+                        item->data(0, kExpectedCrcRole).toString(), std::nullopt};
     const StatusExplanation explanation = ExplainMemberStatus(row, *lastRun_);
     prompts_.message(ProductName(), explanation.text, explanation.icon);
 }

@@ -27,6 +27,7 @@ CheckOptions Refuse(const QString& why)
 struct DeclaredOptions {
     QCommandLineOption sfv{QStringLiteral("sfv"), {}, QStringLiteral("SFV_FILE")};
     QCommandLineOption crc{QStringLiteral("crc")};
+    QCommandLineOption archive{QStringLiteral("archive")};
     QCommandLineOption save{QStringLiteral("save"), {}, QStringLiteral("REPORT_FILE")};
     QCommandLineOption folder{QStringLiteral("all")};
     QCommandLineOption recursive{{QStringLiteral("r"), QStringLiteral("recursive")}};
@@ -38,7 +39,7 @@ struct DeclaredOptions {
 
     QList<QCommandLineOption> all() const
     {
-        return {sfv, crc, save, folder, recursive, errorsOnly, json, demoSeries, help, version};
+        return {sfv, crc, archive, save, folder, recursive, errorsOnly, json, demoSeries, help, version};
     }
 };
 
@@ -77,8 +78,9 @@ QStringList WithAllFolderApart(const QStringList& arguments, const QList<QComman
 QString UsageText()
 {
     return QStringLiteral(
-        "Usage: quillane-check [--sfv SFV_FILE | --crc] [--save REPORT_FILE] [--errors-only] [--json] START_FILE\n"
-        "       quillane-check [--sfv SFV_FILE | --crc] [--errors-only] [--json] --all FOLDER [-r]\n"
+        "Usage: quillane-check [--sfv SFV_FILE | --crc | --archive] [--save REPORT_FILE] [--errors-only] [--json]\n"
+        "                      START_FILE\n"
+        "       quillane-check [--sfv SFV_FILE | --crc | --archive] [--errors-only] [--json] --all FOLDER [-r]\n"
         "       quillane-check --demo-series FOLDER\n"
         "Checks the archive series that START_FILE (") + StartFileKindsPhrase(u"\nor ") + QStringLiteral(
         ") opens, or every series in FOLDER.\n"
@@ -87,7 +89,9 @@ QString UsageText()
         "  --sfv auto          the same with the one .sfv file beside the series that lists\n"
         "                      its start file\n"
         "  --crc               report each volume's CRC-32 and compare sizes\n"
-        "                      (neither: compare sizes only)\n"
+        "  --archive           check each RAR volume against the checksums its own headers\n"
+        "                      store, and find volumes the last one says follow\n"
+        "                      (none of these: compare sizes only)\n"
         "  --save REPORT_FILE  also write the scan report to REPORT_FILE\n"
         "  --all FOLDER        check every series whose start file is in FOLDER, then print\n"
         "                      one summary line per series\n"
@@ -149,6 +153,9 @@ CheckOptions ParseCheckOptions(const QStringList& arguments)
     }
     if (sfvGiven && crcGiven)
         return Refuse(QStringLiteral("--sfv and --crc cannot be used together"));
+    const bool archiveGiven = parser.isSet(declared.archive);
+    if (archiveGiven && (sfvGiven || crcGiven))
+        return Refuse(QStringLiteral("--archive cannot be used with --sfv or --crc"));
     if (parser.isSet(declared.folder)) {
         if (positional.size() > 1)
             return Refuse(QStringLiteral("START_FILE cannot be given with --all"));
@@ -166,7 +173,10 @@ CheckOptions ParseCheckOptions(const QStringList& arguments)
         options.startFile = positional.front();
     }
     options.sfvAuto = sfvGiven && options.sfvFile == u"auto";
-    options.mode = sfvGiven ? CheckMode::SfvCheck : crcGiven ? CheckMode::CrcReport : CheckMode::SizeOnly;
+    options.mode = sfvGiven       ? CheckMode::SfvCheck
+                 : crcGiven     ? CheckMode::CrcReport
+                 : archiveGiven ? CheckMode::ArchiveCheck
+                                : CheckMode::SizeOnly;
     return options;
 }
 

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "series/CheckRun.h"
 
+#include "archive/ArchiveFormats.h"
+#include "archive/ArchiveReasons.h"
+#include "archive/VolumeCheck.h"
 #include "crc/clsCRC.h"
 #include "series/MemberCrc.h"
 #include "series/MemberWalks.h"
@@ -51,14 +54,23 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     progressMaximum_ = ProgressMaximum(series);
     result_.FileCounter = 1;
 
+    format_ = mode == CheckMode::ArchiveCheck ? archive::FormatAt(series.Folder + u'/' + series.StartFile) : std::nullopt;
+    volumeNumber_ = 0;
+    expectsMore_ = false;
+
     finder_.emplace(series.Folder);
+    walkedName_ = series.FirstMember;
     CheckFirstMember();
     view_.ShowStatus(KindRow(series.Kind).walkStatus);
     for (const QString& name : WalkNames(series)) {
         if (stopRequested_)
             break;
+        ++volumeNumber_;
+        walkedName_ = name;
         CheckMember(name);
     }
+    if (format_ && !stopRequested_)
+        AddExpectedVolume();
     finder_.reset();
     crc_.ReleaseBuffer();  // the reader threads and their memory go back to the system between runs
     result_.Cancelled = stopRequested_.exchange(false);  // the next run starts afresh
@@ -133,6 +145,9 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
     case CheckMode::SizeOnly:
         AddRow(name, file.size, kSkipped, sizeVerdict(file.size));
         break;
+    case CheckMode::ArchiveCheck:
+        AddArchiveVerdict(name, file, reference);
+        break;
     case CheckMode::CrcReport: {
         // A volume that cannot be read has no CRC to report: it counts as missing.
         const MemberCrc crc = ComputeMemberCrc(crc_, file.path, std::nullopt, keepReading);
@@ -145,6 +160,39 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
         break;
     }
     }
+}
+
+void CheckRun::AddArchiveVerdict(const QString& name, const MemberFile& file, bool reference)
+{
+    const archive::VolumeVerdict verdict =
+        archive::CheckVolume(crc_, file.path, *format_, volumeNumber_, [this] {
+            view_.ShowBytesRead(crc_.BytesHashed());
+            return !stopRequested_;
+        });
+    if (verdict.cancelled)
+        return;
+    expectsMore_ = verdict.moreVolumes.value_or(false);
+    if (!verdict.readFailure.isEmpty()) {
+        AddMissing(name, verdict.readFailure);
+        return;
+    }
+    if (reference)
+        result_.ReferenceSize = verdict.bytes;
+    archive::Finding finding = verdict.finding;
+    // Volumes before the last are all as long as the first; the last one is judged by what it holds.
+    const bool last = walkedName_ == result_.LastMemberName && !expectsMore_;
+    const bool passed = finding.status == MemberStatus::OK || finding.status == MemberStatus::PartlyVerified;
+    if (passed && !reference && !last && verdict.bytes != result_.ReferenceSize)
+        finding = {MemberStatus::BadSize, {}};
+    AddRow(name, verdict.bytes, verdict.crcText, finding.status, finding.reason, verdict.verifiedBytes);
+}
+
+void CheckRun::AddExpectedVolume()
+{
+    if (!expectsMore_ || result_.Rows.isEmpty() || result_.Rows.last().status == MemberStatus::Missing)
+        return;
+    if (const std::optional<QString> next = NameAfter(result_.CheckedSeries, walkedName_))
+        AddMissing(*next, archive::ExpectsMoreReason(result_.Rows.last().name));
 }
 
 void CheckRun::CountPresentMember()
@@ -167,15 +215,17 @@ void CheckRun::AddMissing(const QString& name, const QString& reason)
 }
 
 void CheckRun::AddRow(const QString& name, std::optional<qint64> bytes, const QString& crcText, MemberStatus status,
-                      const QString& reason)
+                      const QString& reason, std::optional<qint64> verifiedBytes)
 {
     switch (status) {
     case MemberStatus::Missing: result_.MissingList.append(name); break;
     case MemberStatus::BadSize: result_.SizeList.append(name); break;
     case MemberStatus::BadCrc: result_.CRCList.append(name); break;
+    case MemberStatus::PartlyVerified: result_.PartlyList.append(name); break;
     case MemberStatus::OK: break;
     }
-    const MemberRow row{name, bytes ? SizeText(*bytes) : kUnknown, crcText, status, reason, bytes, ExpectedCrc(name)};
+    const MemberRow row{name, bytes ? SizeText(*bytes) : kUnknown, crcText, status, reason, bytes, ExpectedCrc(name),
+                        verifiedBytes};
     result_.Rows.append(row);
     view_.AddMemberRow(row);
 }

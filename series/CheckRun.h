@@ -5,6 +5,7 @@
 #include "series/CheckMode.h"
 #include "series/MemberFile.h"
 #include "series/RunResult.h"
+#include "archive/VolumePlan.h"
 
 #include <atomic>
 #include <optional>
@@ -40,8 +41,11 @@ private:
     // was counted as present already.
     void AddVerdicts(const QString& name, const QList<MemberFile>& files, bool firstMember);
     void AddVerdictFor(const QString& name, const MemberFile& file, bool reference);
+    void AddArchiveVerdict(const QString& name, const MemberFile& file, bool reference);
+    // After the walk: a Missing row for the volume the last one present says follows it.
+    void AddExpectedVolume();
     void AddRow(const QString& name, std::optional<qint64> bytes, const QString& crcText, MemberStatus status,
-                const QString& reason = {});
+                const QString& reason = {}, std::optional<qint64> verifiedBytes = std::nullopt);
     void AddMissing(const QString& name, const QString& reason = {});
     void CountPresentMember();
     // What the SFV file lists for `name`; "" outside SFV checks.
@@ -53,6 +57,12 @@ private:
     RunResult result_;
     const SfvTable* sfv_ = nullptr;
     std::optional<MemberFinder> finder_;
+    // Archive checks: the start file's format, the walked volume's number (from 0), and whether the
+    // last volume examined says another follows.
+    std::optional<archive::ArchiveFormat> format_;
+    std::uint64_t volumeNumber_ = 0;
+    bool expectsMore_ = false;
+    QString walkedName_;
     int progressMaximum_ = 0;
     std::atomic<bool> stopRequested_ = false;
 };

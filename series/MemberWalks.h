@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <optional>
+
 namespace quil {
 
 // The extensions the walk of `series` takes after its first member, in order: its kind's walk
@@ -27,5 +29,9 @@ QStringList WalkSplitZip(const Series& series);
 // extension, up to and including the same name (NameCase.h) as the last entry of SeqList; a walk
 // that never meets that name runs to its last one. Empty for an empty SeqList.
 QStringList WalkNames(const Series& series);
+
+// The name of the volume after the walked `name` in a .rar/.r00 or NAME.partN.rar set, lower case;
+// none for other kinds and past the last name the kind has.
+std::optional<QString> NameAfter(const Series& series, const QString& name);
 
 }  // namespace quil

@@ -173,13 +173,14 @@ private slots:
         QCOMPARE(SchemaEnum({"$defs", "series", "properties", "kind"}), kinds);
         QStringList codes;
         for (const RefusalCode code : {RefusalCode::NoStartFile, RefusalCode::SingleVolume, RefusalCode::SfvUnreadable,
-                                       RefusalCode::SfvNotFound, RefusalCode::SfvAmbiguous})
+                                       RefusalCode::SfvNotFound, RefusalCode::SfvAmbiguous, RefusalCode::NoArchiveMarker})
             codes << RefusalCodeName(code);
         QCOMPARE(SchemaEnum({"$defs", "document", "properties", "code"}), codes);
         QStringList statuses;
         QStringList statusCodes;
         for (const MemberStatus status :
-             {MemberStatus::OK, MemberStatus::Missing, MemberStatus::BadCrc, MemberStatus::BadSize}) {
+             {MemberStatus::OK, MemberStatus::Missing, MemberStatus::BadCrc, MemberStatus::BadSize,
+              MemberStatus::PartlyVerified}) {
             statuses << StatusWord(status);
             statusCodes << StatusCode(status);
         }
@@ -302,7 +303,7 @@ private slots:
                                                  << "Error While Creating Test Series!\n\n/proc/none/quiltest.r00: " << false;
         QTest::newRow("--all folder absent") << QStringList{"--all", "none"} << 2 << "Cannot read none: no such folder\n"
                                              << false;
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: quillane-check [--sfv SFV_FILE | --crc]" << false;
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: quillane-check [--sfv SFV_FILE | --crc | --archive]" << false;
         QTest::newRow("version") << QStringList{"--version"} << 0 << "quillane-check (Quillane) " << false;
         notStart("absent", "nonexist.rar", "no such file");
         notStart("a folder", "d.rar", "is a folder");

@@ -1,0 +1,29 @@
+// VolumeCheck.h - one volume judged by the archive's own checksums, in one read.
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "archive/VolumePlan.h"
+#include "crc/clsCRC.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace quil::archive {
+
+struct VolumeVerdict {
+    Finding finding;
+    QString crcText;              // the whole volume's CRC-32; "" when it could not be read
+    qint64 bytes = 0;             // the volume's size, from the same open file
+    qint64 verifiedBytes = 0;     // covered by a checksum that matched
+    std::optional<bool> moreVolumes;  // whether the volume says another follows; none when it does not say
+    QString readFailure;          // why the volume could not be read
+    bool cancelled = false;
+};
+
+// Judges the volume at `path`, which should be volume `number` (from 0) of a `format` archive:
+// its headers are read first, then its bytes once, on the reader threads of `crc`.
+VolumeVerdict CheckVolume(clsCRC& crc, const QString& path, ArchiveFormat format, std::uint64_t number,
+                          const KeepReadingFn& keepReading);
+
+}  // namespace quil::archive

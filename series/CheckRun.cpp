@@ -189,7 +189,9 @@ void CheckRun::AddArchiveVerdict(const QString& name, const MemberFile& file, bo
 
 void CheckRun::AddExpectedVolume()
 {
-    if (!expectsMore_ || result_.Rows.isEmpty() || result_.Rows.last().status == MemberStatus::Missing)
+    // Only a volume that passed is believed: a damaged or misplaced one may say anything.
+    const MemberStatus last = result_.Rows.isEmpty() ? MemberStatus::Missing : result_.Rows.last().status;
+    if (!expectsMore_ || (last != MemberStatus::OK && last != MemberStatus::PartlyVerified))
         return;
     if (const std::optional<QString> next = NameAfter(result_.CheckedSeries, walkedName_))
         AddMissing(*next, archive::ExpectsMoreReason(result_.Rows.last().name));

@@ -8,6 +8,7 @@
 #include "series/Refusal.h"
 #include "series/SeriesKinds.h"
 #include "tests/cli/JsonSchema.h"
+#include "tests/support/Rar4Writer.h"
 #include "tests/support/TempSeries.h"
 
 #include <QBuffer>
@@ -312,6 +313,10 @@ private slots:
         notStart("zip without .z01", "y.zip", "is not a start file of any series kind");
         notStart("not an archive", "notes.txt", "is not a start file of any series kind");
         usage("both modes", {"--sfv", "a.sfv", "--crc", "x.rar"}, "--sfv and --crc cannot be used together");
+        usage("archive and crc", {"--archive", "--crc", "x.rar"}, "--archive cannot be used with --sfv or --crc");
+        QTest::newRow("archive, no marker") << QStringList{"--archive", "x.rar"} << 2
+                                            << "Cannot Check x.rar Against The Archive's Own Checksums!\n"
+                                               "it does not start with the marker of a RAR volume\n" << true;
         usage("unknown option", {"x.rar", "--fast"}, "unknown option --fast");
         usage("unknown short option", {"-rx", "--all", "."}, "unknown option -x");
         usage("no start file", {"--crc"}, "no START_FILE given");
@@ -709,6 +714,29 @@ private slots:
         QCOMPARE(documents.at(1)["refusal"].toString(), QString("List Contains Only 1 File!"));
         QCOMPARE(documents.at(1)["code"].toString(), QString("single_volume"));
         QCOMPARE(documents.at(1)["series"]["endFile"], QJsonValue());
+    }
+
+    // An archive check: rows with the bytes vouched for and the reason, and the volume the last one
+    // says follows as a Missing row, in JSON and in the report's extra line alike.
+    void archiveCheckNamesTheVolumeExpected()
+    {
+        TempSeries series;
+        const QStringList volumes = test::WriteRar4Set({series.folder(), "a", 3, 1000, false});
+        QFile::remove(volumes.last());
+        const Outcome text = Run({"--archive", "a.rar"}, series.folder());
+        QCOMPARE(text.status, 1);
+        QVERIFY(text.output.contains("Number Of Files With Bad CRC Values: 0\nNumber Of Partly Verified Files: 0\n"));
+        QCOMPARE(text.errors, "The archive expects more volumes: a.r00 says another follows\n");
+        const Outcome run = Run({"--json", "--archive", "a.rar"}, series.folder());
+        const QJsonObject document = QJsonDocument::fromJson(run.output.toUtf8()).object();
+        QCOMPARE(document.value("mode").toString(), QString("archive"));
+        QStringList rows;
+        for (const QJsonValue& row : document.value("rows").toArray())
+            rows << RowText(row) + '|' + row["verifiedBytes"].toVariant().toString() + '|' + row["reason"].toString();
+        QCOMPARE(rows.size(), 3);
+        QVERIFY2(rows[0].startsWith("OK|ok|a.rar|1073|") && rows[0].endsWith("|-|1073|"), qPrintable(rows[0]));
+        QCOMPARE(rows[2], "Missing|missing|a.r01|null|null|-||The archive expects more volumes: a.r00 says another follows");
+        QCOMPARE(document.value("counts")["partlyVerified"].toInt(), 0);
     }
 };
 

@@ -12,6 +12,7 @@
 #include "app/QUILResultsForm.h"
 #include "app/QUILSeqList.h"
 #include "app/RunQuestions.h"
+#include "archive/ArchiveFormats.h"
 #include "layout/MainWindowLayout.h"
 #include "layout/MemberColumns.h"
 #include "layout/TwipUnits.h"
@@ -282,7 +283,8 @@ void CheckSequence::CheckSeq_Click()
     SetProgress(0, CheckRun::ProgressMaximum(*series_));
     ResetMemberList();
     lastRun_.reset();
-    std::optional<RunChoice> choice = AskRunChoice(prompts_, sfvDialog_, fileListFolder_);
+    const bool archiveMarked = archive::FormatAt(series_->Folder + u'/' + series_->StartFile).has_value();
+    std::optional<RunChoice> choice = AskRunChoice(prompts_, sfvDialog_, fileListFolder_, archiveMarked);
     // The window may have been closed while a question was open.
     if (!choice || unloaded_)
         return;

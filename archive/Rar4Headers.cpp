@@ -63,6 +63,10 @@ void PlanFileData(VolumePlan& plan, const FileFields& file, std::uint16_t flags,
 {
     if (data.end == data.begin)
         return;
+    const bool split = (flags & (kContinues | kContinuedFrom)) != 0;
+    if (split && file.method == kStored && !(flags & kFileEncrypted))
+        plan.storedParts.push_back({data, file.name, !(flags & kContinuedFrom),
+                                    (flags & kContinues) ? std::nullopt : std::optional<std::uint32_t>(file.crc)});
     if (flags & kFileEncrypted) {
         plan.unverified = UnverifiableReason(Unverifiable::EncryptedData, file.name);
     } else if (flags & kContinues) {
@@ -72,9 +76,7 @@ void PlanFileData(VolumePlan& plan, const FileFields& file, std::uint16_t flags,
             plan.unverified = UnverifiableReason(Unverifiable::OldFormat, file.name);
     } else if (file.method != kStored) {
         plan.unverified = UnverifiableReason(Unverifiable::Compressed, file.name);
-    } else if (flags & kContinuedFrom) {
-        plan.unverified = UnverifiableReason(Unverifiable::NoChecksum, file.name);
-    } else {
+    } else if (!(flags & kContinuedFrom)) {
         plan.checksums.push_back({data, file.crc, Subject::WholeFile, file.name});
     }
 }

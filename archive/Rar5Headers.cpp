@@ -83,6 +83,10 @@ void PlanFileData(VolumePlan& plan, const FileFields& file, std::uint64_t flags,
         if (!service)  // a recovery record or other service data is left out
             plan.unverified = UnverifiableReason(why, file.name);
     };
+    const bool split = (flags & (kContinues | kContinuedFrom)) != 0;
+    if (split && file.stored && !file.encrypted && file.crc && !service)
+        plan.storedParts.push_back({data, file.name, !(flags & kContinuedFrom),
+                                    (flags & kContinues) ? std::nullopt : file.crc});
     if (file.encrypted && (file.mac || !(flags & kContinues)))
         unverified(Unverifiable::EncryptedData);
     else if (!file.crc)
@@ -91,9 +95,7 @@ void PlanFileData(VolumePlan& plan, const FileFields& file, std::uint64_t flags,
         plan.checksums.push_back({data, *file.crc, Subject::PackedPart, file.name});
     else if (!file.stored)
         unverified(Unverifiable::Compressed);
-    else if (flags & kContinuedFrom)
-        unverified(Unverifiable::NoChecksum);
-    else
+    else if (!(flags & kContinuedFrom))
         plan.checksums.push_back({data, *file.crc, Subject::WholeFile, file.name});
 }
 

@@ -20,22 +20,25 @@ std::vector<std::uint64_t> Cuts(const VolumePlan& plan)
     std::vector<std::uint64_t> cuts;
     for (const StoredChecksum& checksum : plan.checksums)
         cuts.insert(cuts.end(), {checksum.bytes.begin, checksum.bytes.end});
+    for (const StoredPart& part : plan.storedParts)
+        cuts.insert(cuts.end(), {part.bytes.begin, part.bytes.end});
     std::sort(cuts.begin(), cuts.end());
     cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
     return cuts;
 }
 
-// The CRC-32 of `range`, whose bounds are both cuts, from the registers of the stretches between.
-std::uint32_t RangeCrc(const std::vector<std::uint64_t>& cuts, const std::vector<std::uint32_t>& stretches, ByteRange range)
+// The register over `range` from `reg`, the range's bounds both cuts, from the registers of the
+// stretches between.
+std::uint32_t RangeRegister(const std::vector<std::uint64_t>& cuts, const std::vector<std::uint32_t>& stretches,
+                            ByteRange range, std::uint32_t reg)
 {
     // Stretch i + 1 starts at cut i.
     const auto index = [&](std::uint64_t offset) {
         return static_cast<std::size_t>(std::lower_bound(cuts.begin(), cuts.end(), offset) - cuts.begin()) + 1;
     };
-    std::uint32_t reg = 0xFFFFFFFFu;
     for (std::size_t i = index(range.begin); i < index(range.end); ++i)
         reg = crc::Crc32Join(reg, stretches[i], cuts[i] - cuts[i - 1]);
-    return ~reg;
+    return reg;
 }
 
 qint64 CoveredBytes(std::vector<ByteRange> ranges)
@@ -62,7 +65,8 @@ VolumePlan ReadPlan(const crc::RegularFile& file, ArchiveFormat format)
     return PlanVolume(file, format);
 }
 
-Finding Decide(const VolumePlan& plan, std::uint64_t number, const std::optional<Finding>& mismatch, bool wholeVolume)
+Finding Decide(const VolumePlan& plan, std::uint64_t number, const std::optional<Finding>& mismatch, bool wholeVolume,
+               const QString& unverified)
 {
     if (plan.problem)
         return *plan.problem;
@@ -71,15 +75,15 @@ Finding Decide(const VolumePlan& plan, std::uint64_t number, const std::optional
     if (mismatch)
         return *mismatch;
     // A whole-volume checksum vouches for every byte before the end block, whatever the files inside.
-    if (!wholeVolume && !plan.unverified.isEmpty())
-        return {MemberStatus::PartlyVerified, plan.unverified};
+    if (!wholeVolume && !unverified.isEmpty())
+        return {MemberStatus::PartlyVerified, unverified};
     return {MemberStatus::OK, {}};
 }
 
 }  // namespace
 
 VolumeVerdict CheckVolume(clsCRC& crc, const QString& path, ArchiveFormat format, std::uint64_t number,
-                          const KeepReadingFn& keepReading)
+                          std::optional<CarriedFile>& carried, const KeepReadingFn& keepReading)
 {
     VolumeVerdict verdict;
     const crc::RegularFile file(path);
@@ -110,7 +114,7 @@ VolumeVerdict CheckVolume(clsCRC& crc, const QString& path, ArchiveFormat format
     std::optional<Finding> mismatch;
     bool wholeVolume = false;
     for (const StoredChecksum& checksum : plan.checksums) {
-        const std::uint32_t computed = RangeCrc(cuts, value.stretches, checksum.bytes);
+        const std::uint32_t computed = ~RangeRegister(cuts, value.stretches, checksum.bytes, 0xFFFFFFFFu);
         if (computed == checksum.value) {
             matched.push_back(checksum.bytes);
             wholeVolume = wholeVolume || checksum.subject == Subject::WholeVolume;
@@ -119,7 +123,29 @@ VolumeVerdict CheckVolume(clsCRC& crc, const QString& path, ArchiveFormat format
                                ChecksumReason(checksum.subject, checksum.fileName, checksum.value, computed)};
         }
     }
-    verdict.finding = Decide(plan, number, mismatch, wholeVolume);
+    // A split stored file's last part matches only with every earlier part in the register.
+    QString unverified = plan.unverified;
+    std::optional<CarriedFile> next;
+    for (const StoredPart& part : plan.storedParts) {
+        std::optional<std::uint32_t> reg;
+        if (part.first)
+            reg = RangeRegister(cuts, value.stretches, part.bytes, 0xFFFFFFFFu);
+        else if (carried && carried->fileName == part.fileName)
+            reg = RangeRegister(cuts, value.stretches, part.bytes, carried->reg);
+        if (!part.fileCrc) {
+            if (reg)
+                next = CarriedFile{part.fileName, *reg};
+        } else if (!reg) {
+            unverified = UnverifiableReason(Unverifiable::NoChecksum, part.fileName);
+        } else if (~*reg == *part.fileCrc) {
+            matched.push_back(part.bytes);
+        } else if (!mismatch) {
+            mismatch = Finding{MemberStatus::BadCrc, ChecksumReason(Subject::WholeFile, part.fileName, *part.fileCrc, ~*reg)};
+        }
+    }
+    verdict.finding = Decide(plan, number, mismatch, wholeVolume, unverified);
+    // Only a volume that passed hands its part on: one damaged part must not fail the volumes after.
+    carried = Passed(verdict.finding.status) ? next : std::nullopt;
     verdict.verifiedBytes = CoveredBytes(std::move(matched));
     return verdict;
 }

@@ -21,9 +21,17 @@ struct VolumeVerdict {
     bool cancelled = false;
 };
 
+// A stored file split over volumes, as far as the volumes before have it: the CRC-32 register
+// over its parts so far.
+struct CarriedFile {
+    QString fileName;
+    std::uint32_t reg = 0;
+};
+
 // Judges the volume at `path`, which should be volume `number` (from 0) of a `format` archive:
-// its headers are read first, then its bytes once, on the reader threads of `crc`.
+// its headers are read first, then its bytes once, on the reader threads of `crc`. `carried` comes
+// from the volume before and is left for the next one.
 VolumeVerdict CheckVolume(clsCRC& crc, const QString& path, ArchiveFormat format, std::uint64_t number,
-                          const KeepReadingFn& keepReading);
+                          std::optional<CarriedFile>& carried, const KeepReadingFn& keepReading);
 
 }  // namespace quil::archive

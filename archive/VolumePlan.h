@@ -31,6 +31,15 @@ struct StoredChecksum {
     QString fileName;  // the archived file the bytes belong to; "" for the whole volume
 };
 
+// A part of a stored file split over volumes: the last part's CRC-32 is the whole file's, which
+// only all the parts' bytes together match.
+struct StoredPart {
+    ByteRange bytes;
+    QString fileName;
+    bool first = false;                    // not continued from the volume before
+    std::optional<std::uint32_t> fileCrc;  // in the last part only
+};
+
 // A verdict with its reason.
 struct Finding {
     MemberStatus status = MemberStatus::OK;
@@ -41,6 +50,7 @@ struct VolumePlan {
     ArchiveFormat format = ArchiveFormat::Rar4;
     std::vector<StoredChecksum> checksums;  // computed in the volume's one read
     std::vector<ByteRange> headersMatched;  // headers whose own checksum matched
+    std::vector<StoredPart> storedParts;    // joined across volumes in walk order
     std::optional<Finding> problem;         // decided from the headers alone: the first one met
     QString unverified;                     // why some file data only unpacking checks; "" when none
     std::optional<bool> moreVolumes;        // none when the headers do not say

@@ -2,6 +2,8 @@
 # compare.sh - times quillane-check --sfv against the SFV checkers users pick instead and against cat, warm and cold.
 #
 # Usage: bench/compare.sh [ROUNDS]   (default 5; series folder: $QUILLANE_BENCH_SERIES)
+#        bench/compare.sh --archive [ROUNDS]   quillane-check --archive beside --crc and cat only, on a
+#        set of 20 stored RAR volumes of 100 MiB that bench/write_rar4_set writes (once)
 # Makes (once) two series of random data with an SFV file each, 20 volumes of 100 MiB and 3 of
 # 1.5 GiB, outside the repository. Every command runs once per round, interleaved and in a
 # rotating order: first right after the series was read into the page cache, then, as root, from
@@ -10,12 +12,17 @@
 # SPDX-License-Identifier: MIT
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+archive_only=
+if [ "${1:-}" = --archive ]; then
+  archive_only=1
+  shift
+fi
 rounds=${1:-5}
 series_root=${QUILLANE_BENCH_SERIES:-/tmp/quillane-bench-series}
 build=${QUILLANE_BUILD_DIR:-$root/build}
 
-"$root/scripts/setup" cksfv rhash 7zip time
-"$root/scripts/build" --target quillane-check >/dev/null
+if [ -n "$archive_only" ]; then "$root/scripts/setup" time; else "$root/scripts/setup" cksfv rhash 7zip time; fi
+"$root/scripts/build" --target quillane-check write_rar4_set >/dev/null
 check="$build/cli/quillane-check"
 
 # Writes (once) NAME.rar, NAME.r00 ... in DIR, COUNT volumes of SIZE MiB, and NAME.sfv.
@@ -78,6 +85,19 @@ time_commands() {
   echo
 }
 
+# Times the commands warm, then cold when the page cache can be dropped.
+time_warm_and_cold() {
+  load=$(cut -d' ' -f1 /proc/loadavg)
+  time_commands warm
+  if can_drop_caches; then
+    load=$(cut -d' ' -f1 /proc/loadavg)
+    time_commands cold
+  else
+    echo "$description, page cache cold: skipped (dropping the page cache needs root)"
+    echo
+  fi
+}
+
 # Checks one series warm, then cold when the page cache can be dropped.
 compare_series() {
   local name=$1
@@ -93,20 +113,44 @@ compare_series() {
     "${command[@]}" >/dev/null 2>&1 || { echo "compare: '${names[$i]}' did not accept $name" >&2; exit 1; }
   done
   description="${#volumes[@]} volumes, $(du -cm "${volumes[@]}" | tail -1 | cut -f1) MiB"
-  load=$(cut -d' ' -f1 /proc/loadavg)
-  time_commands warm
-  if can_drop_caches; then
-    load=$(cut -d' ' -f1 /proc/loadavg)
-    time_commands cold
-  else
-    echo "$description, page cache cold: skipped (dropping the page cache needs root)"
-    echo
+  time_warm_and_cold
+}
+
+# Writes (once) the stored RAR set NAME.rar, NAME.r00 ... in DIR: COUNT volumes of SIZE MiB of data.
+make_rar_set() {
+  local dir=$1 name=$2 count=$3 size=$4
+  volumes=("$name.rar")
+  for ((i = 0; i < count - 1; i++)); do volumes+=("$(printf '%s.r%02d' "$name" "$i")"); done
+  mkdir -p "$dir"
+  cd "$dir"
+  if [ ! -s "${volumes[-1]}" ] || [ "$(stat -c %s "${volumes[-1]}")" != "$(stat -c %s "$name.rar")" ]; then
+    echo "compare: writing $count stored RAR volumes of $size MiB into $dir" >&2
+    "$build/bench/write_rar4_set" "$dir" "$name" "$count" "$size"
   fi
+}
+
+# The archive's own checksums against a CRC report of the same set: the first is the ratio's base.
+compare_archive() {
+  local name=$1
+  names=("quillane-check --crc" "quillane-check --archive" "cat (the floor)")
+  command0=("$check" --crc "$name.rar")
+  command1=("$check" --archive "$name.rar")
+  command2=(cat "${volumes[@]}")
+  "${command1[@]}" >/dev/null 2>&1 || { echo "compare: --archive did not accept $name" >&2; exit 1; }
+  description="${#volumes[@]} stored RAR volumes, $(du -cm "${volumes[@]}" | tail -1 | cut -f1) MiB"
+  time_warm_and_cold
 }
 
 usage=$(mktemp)
 trap 'rm -f "$usage"' EXIT
+if [ -n "$archive_only" ]; then
+  make_rar_set "$series_root/rar-20x100MiB" arch 20 100
+  compare_archive arch
+  exit 0
+fi
 make_series "$series_root/20x100MiB" bench 20 100
 compare_series bench
 make_series "$series_root/3x1536MiB" big 3 1536
 compare_series big
+make_rar_set "$series_root/rar-20x100MiB" arch 20 100
+compare_archive arch

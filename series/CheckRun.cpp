@@ -57,6 +57,7 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     format_ = mode == CheckMode::ArchiveCheck ? archive::FormatAt(series.Folder + u'/' + series.StartFile) : std::nullopt;
     volumeNumber_ = 0;
     expectsMore_ = false;
+    carried_.reset();
 
     finder_.emplace(series.Folder);
     walkedName_ = series.FirstMember;
@@ -146,7 +147,7 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
         AddRow(name, file.size, kSkipped, sizeVerdict(file.size));
         break;
     case CheckMode::ArchiveCheck:
-        AddArchiveVerdict(name, file, reference);
+        AddArchiveVerdict(name, file, reference, keepReading);
         break;
     case CheckMode::CrcReport: {
         // A volume that cannot be read has no CRC to report: it counts as missing.
@@ -162,13 +163,11 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
     }
 }
 
-void CheckRun::AddArchiveVerdict(const QString& name, const MemberFile& file, bool reference)
+void CheckRun::AddArchiveVerdict(const QString& name, const MemberFile& file, bool reference,
+                                 const KeepReadingFn& keepReading)
 {
     const archive::VolumeVerdict verdict =
-        archive::CheckVolume(crc_, file.path, *format_, volumeNumber_, [this] {
-            view_.ShowBytesRead(crc_.BytesHashed());
-            return !stopRequested_;
-        });
+        archive::CheckVolume(crc_, file.path, *format_, volumeNumber_, carried_, keepReading);
     if (verdict.cancelled)
         return;
     expectsMore_ = verdict.moreVolumes.value_or(false);
@@ -181,8 +180,7 @@ void CheckRun::AddArchiveVerdict(const QString& name, const MemberFile& file, bo
     archive::Finding finding = verdict.finding;
     // Volumes before the last are all as long as the first; the last one is judged by what it holds.
     const bool last = walkedName_ == result_.LastMemberName && !expectsMore_;
-    const bool passed = finding.status == MemberStatus::OK || finding.status == MemberStatus::PartlyVerified;
-    if (passed && !reference && !last && verdict.bytes != result_.ReferenceSize)
+    if (Passed(finding.status) && !reference && !last && verdict.bytes != result_.ReferenceSize)
         finding = {MemberStatus::BadSize, {}};
     AddRow(name, verdict.bytes, verdict.crcText, finding.status, finding.reason, verdict.verifiedBytes);
 }
@@ -190,8 +188,7 @@ void CheckRun::AddArchiveVerdict(const QString& name, const MemberFile& file, bo
 void CheckRun::AddExpectedVolume()
 {
     // Only a volume that passed is believed: a damaged or misplaced one may say anything.
-    const MemberStatus last = result_.Rows.isEmpty() ? MemberStatus::Missing : result_.Rows.last().status;
-    if (!expectsMore_ || (last != MemberStatus::OK && last != MemberStatus::PartlyVerified))
+    if (!expectsMore_ || result_.Rows.isEmpty() || !Passed(result_.Rows.last().status))
         return;
     if (const std::optional<QString> next = NameAfter(result_.CheckedSeries, walkedName_))
         AddMissing(*next, archive::ExpectsMoreReason(result_.Rows.last().name));
@@ -213,6 +210,7 @@ QString CheckRun::ExpectedCrc(const QString& name) const
 
 void CheckRun::AddMissing(const QString& name, const QString& reason)
 {
+    carried_.reset();  // a split file's parts after a gap cannot be joined
     AddRow(name, std::nullopt, kUnknown, MemberStatus::Missing, reason);
 }
 

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "archive/VolumeCheck.h"
 #include "series/CheckMode.h"
 #include "series/MemberFile.h"
 #include "series/RunResult.h"
-#include "archive/VolumePlan.h"
 
 #include <atomic>
 #include <optional>
@@ -41,7 +41,7 @@ private:
     // was counted as present already.
     void AddVerdicts(const QString& name, const QList<MemberFile>& files, bool firstMember);
     void AddVerdictFor(const QString& name, const MemberFile& file, bool reference);
-    void AddArchiveVerdict(const QString& name, const MemberFile& file, bool reference);
+    void AddArchiveVerdict(const QString& name, const MemberFile& file, bool reference, const KeepReadingFn& keepReading);
     // After the walk: a Missing row for the volume the last one present says follows it.
     void AddExpectedVolume();
     void AddRow(const QString& name, std::optional<qint64> bytes, const QString& crcText, MemberStatus status,
@@ -62,6 +62,7 @@ private:
     std::optional<archive::ArchiveFormat> format_;
     std::uint64_t volumeNumber_ = 0;
     bool expectsMore_ = false;
+    std::optional<archive::CarriedFile> carried_;
     QString walkedName_;
     int progressMaximum_ = 0;
     std::atomic<bool> stopRequested_ = false;

@@ -13,6 +13,9 @@ namespace quil {
 // some data only unpacking can check. It is not a problem.
 enum class MemberStatus { OK = 1, Missing = 2, BadCrc = 3, BadSize = 4, PartlyVerified = 5 };
 
+// OK or Partly Verified: nothing was found wrong with the member.
+inline bool Passed(MemberStatus status) { return status == MemberStatus::OK || status == MemberStatus::PartlyVerified; }
+
 // "OK", "Missing", "Bad CRC", "Bad Size" or "Partly Verified".
 QString StatusWord(MemberStatus status);
 

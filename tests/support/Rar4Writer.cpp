@@ -89,7 +89,7 @@ QStringList WriteRar4Set(const Rar4Set& set)
     constexpr std::size_t kChunk = std::size_t{1} << 20;
     const QByteArray name = QByteArrayLiteral("data.bin");
     const auto partBytes = [&](int index) {
-        return index + 1 < set.volumes ? set.bytesPerVolume : set.bytesPerVolume / 2;
+        return index + 1 < set.volumes || !set.shortLast ? set.bytesPerVolume : set.bytesPerVolume / 2;
     };
     std::uint64_t fileSize = 0;
     for (int i = 0; i < set.volumes; ++i)

@@ -13,6 +13,7 @@ struct Rar4Set {
     int volumes = 3;
     qint64 bytesPerVolume = 4096;  // file data in each volume but the last, which holds half as much
     bool partNaming = true;      // NAME.partN.rar; else NAME.rar, NAME.r00 ...
+    bool shortLast = true;       // false: the last volume holds as much as the others
 };
 
 // Writes every volume: marker, main header, the file's part, and an end block with the volume's

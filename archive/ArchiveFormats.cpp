@@ -4,6 +4,7 @@
 
 #include "archive/Rar4Headers.h"
 #include "archive/Rar5Headers.h"
+#include "archive/SplitZip.h"
 #include "archive/VolumeBytes.h"
 
 #include <algorithm>
@@ -26,6 +27,8 @@ std::optional<ArchiveFormat> FormatAt(const crc::RegularFile& file)
         return ArchiveFormat::Rar5;
     if (StartsWith(file, kRar4Marker))
         return ArchiveFormat::Rar4;
+    if (ZipVolumeCount(file).value_or(0) > 1)
+        return ArchiveFormat::SplitZip;
     return std::nullopt;
 }
 
@@ -45,6 +48,7 @@ VolumePlan PlanVolume(const crc::RegularFile& file, ArchiveFormat format)
     switch (format) {
     case ArchiveFormat::Rar4: return PlanRar4Volume(file);
     case ArchiveFormat::Rar5: return PlanRar5Volume(file);
+    case ArchiveFormat::SplitZip: return PlanSplitZipVolume(file);
     }
     return {};
 }

@@ -62,6 +62,7 @@ QString UnverifiableReason(Unverifiable why, const QString& fileName)
     case Unverifiable::EncryptedData: return fileName + u" is encrypted: its checksum needs the password"_s;
     case Unverifiable::NoChecksum: return fileName + u" carries no checksum of its data in this volume"_s;
     case Unverifiable::OldFormat: return fileName + u" is a part the old format vouches for only when unpacked"_s;
+    case Unverifiable::ZipVolume: return u"A split zip stores no checksum of a volume: only unpacking checks its files"_s;
     case Unverifiable::NoEndBlock: return u"The volume has no end-of-archive block: nothing vouches for where it ends"_s;
     }
     return {};
@@ -72,10 +73,15 @@ QString ExpectsMoreReason(const QString& lastName)
     return u"The archive expects more volumes: "_s + lastName + u" says another follows"_s;
 }
 
+QString VolumeCountReason(std::uint64_t count)
+{
+    return u"The archive says it has %1 volumes"_s.arg(count);
+}
+
 QString NoArchiveMarkerMessage(const QString& startName)
 {
     return u"Cannot Check "_s + startName + u" Against The Archive's Own Checksums!"_s + u'\n'
-         + u"it does not start with the marker of a RAR volume"_s;
+         + u"it does not start with the marker of a RAR volume, nor end a split zip"_s;
 }
 
 }  // namespace quil::archive

@@ -11,7 +11,7 @@
 namespace quil::archive {
 
 // Why some of a volume's data only unpacking can check.
-enum class Unverifiable { Compressed, Blake2sp, EncryptedHeaders, EncryptedData, NoChecksum, OldFormat, NoEndBlock };
+enum class Unverifiable { Compressed, Blake2sp, EncryptedHeaders, EncryptedData, NoChecksum, OldFormat, NoEndBlock, ZipVolume };
 
 QString CutShortReason();
 QString TrailingBytesReason();
@@ -21,6 +21,7 @@ QString VolumeNumberReason(std::uint64_t stored, std::uint64_t expected);
 QString NotAVolumeReason();
 QString UnverifiableReason(Unverifiable why, const QString& fileName);
 QString ExpectsMoreReason(const QString& lastName);
+QString VolumeCountReason(std::uint64_t count);
 // The refusal of a series whose first volume this check cannot read, and why.
 QString NoArchiveMarkerMessage(const QString& startName);
 

@@ -57,7 +57,8 @@ qint64 CoveredBytes(std::vector<ByteRange> ranges)
 
 VolumePlan ReadPlan(const crc::RegularFile& file, ArchiveFormat format)
 {
-    if (FormatAt(file) != format) {
+    // Only the .zip of a split zip ends with what marks it; its other volumes start anyhow.
+    if (format != ArchiveFormat::SplitZip && FormatAt(file) != format) {
         VolumePlan plan;
         plan.problem = Finding{MemberStatus::BadCrc, NotAVolumeReason()};
         return plan;
@@ -109,6 +110,7 @@ VolumeVerdict CheckVolume(clsCRC& crc, const QString& path, ArchiveFormat format
     verdict.crcText = CrcText(value.value);
     verdict.bytes = value.size;
     verdict.moreVolumes = plan.moreVolumes;
+    verdict.volumeCount = plan.volumeCount;
 
     std::vector<ByteRange> matched = plan.headersMatched;
     std::optional<Finding> mismatch;

@@ -17,6 +17,7 @@ struct VolumeVerdict {
     qint64 bytes = 0;             // the volume's size, from the same open file
     qint64 verifiedBytes = 0;     // covered by a checksum that matched
     std::optional<bool> moreVolumes;  // whether the volume says another follows; none when it does not say
+    std::optional<std::uint64_t> volumeCount;  // how many volumes the set has, when the volume says
     QString readFailure;          // why the volume could not be read
     bool cancelled = false;
 };

@@ -12,7 +12,7 @@
 
 namespace quil::archive {
 
-enum class ArchiveFormat { Rar4, Rar5 };
+enum class ArchiveFormat { Rar4, Rar5, SplitZip };
 
 // What a stored checksum vouches for; the reason of a mismatch names it.
 enum class Subject { Header, PackedPart, WholeFile, WholeVolume };
@@ -55,6 +55,7 @@ struct VolumePlan {
     QString unverified;                     // why some file data only unpacking checks; "" when none
     std::optional<bool> moreVolumes;        // none when the headers do not say
     std::optional<std::uint64_t> volumeNumber;  // from 0; none when the volume does not say
+    std::optional<std::uint64_t> volumeCount;   // how many volumes the set has, when the volume says
 };
 
 // `plan` as `problem` ends it: no header after it is read.

@@ -90,7 +90,7 @@ QString UsageText()
         "                      its start file\n"
         "  --crc               report each volume's CRC-32 and compare sizes\n"
         "  --archive           check each RAR volume against the checksums its own headers\n"
-        "                      store, and find volumes the last one says follow\n"
+        "                      store, and find volumes the set says follow (RAR, split zip)\n"
         "                      (none of these: compare sizes only)\n"
         "  --save REPORT_FILE  also write the scan report to REPORT_FILE\n"
         "  --all FOLDER        check every series whose start file is in FOLDER, then print\n"

@@ -13,6 +13,7 @@
 #include "series/SeriesKinds.h"
 #include "series/SfvLookup.h"
 #include "series/SizeText.h"
+#include "series/VolumeNames.h"
 
 #include <algorithm>
 #include <climits>
@@ -58,6 +59,7 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     volumeNumber_ = 0;
     expectsMore_ = false;
     carried_.reset();
+    volumeCount_.reset();
 
     finder_.emplace(series.Folder);
     walkedName_ = series.FirstMember;
@@ -171,6 +173,10 @@ void CheckRun::AddArchiveVerdict(const QString& name, const MemberFile& file, bo
     if (verdict.cancelled)
         return;
     expectsMore_ = verdict.moreVolumes.value_or(false);
+    if (verdict.volumeCount) {
+        volumeCount_ = verdict.volumeCount;
+        countedAt_ = volumeNumber_;
+    }
     if (!verdict.readFailure.isEmpty()) {
         AddMissing(name, verdict.readFailure);
         return;
@@ -188,6 +194,10 @@ void CheckRun::AddArchiveVerdict(const QString& name, const MemberFile& file, bo
 void CheckRun::AddExpectedVolume()
 {
     // Only a volume that passed is believed: a damaged or misplaced one may say anything.
+    // The .zip comes last; the .zNN it counts after the highest one found were never walked.
+    const QString stem = result_.CheckedSeries.BaseName.toLower() + u'.';
+    for (std::uint64_t number = countedAt_ + 1; volumeCount_ && number < *volumeCount_; ++number)
+        AddMissing(stem + ZipPartExtension(static_cast<int>(number)), archive::VolumeCountReason(*volumeCount_));
     if (!expectsMore_ || result_.Rows.isEmpty() || !Passed(result_.Rows.last().status))
         return;
     if (const std::optional<QString> next = NameAfter(result_.CheckedSeries, walkedName_))

@@ -42,7 +42,8 @@ private:
     void AddVerdicts(const QString& name, const QList<MemberFile>& files, bool firstMember);
     void AddVerdictFor(const QString& name, const MemberFile& file, bool reference);
     void AddArchiveVerdict(const QString& name, const MemberFile& file, bool reference, const KeepReadingFn& keepReading);
-    // After the walk: a Missing row for the volume the last one present says follows it.
+    // After the walk: a Missing row for the volume the last one present says follows it, or for each
+    // a split zip's count says is there and the walk did not reach.
     void AddExpectedVolume();
     void AddRow(const QString& name, std::optional<qint64> bytes, const QString& crcText, MemberStatus status,
                 const QString& reason = {}, std::optional<qint64> verifiedBytes = std::nullopt);
@@ -63,6 +64,9 @@ private:
     std::uint64_t volumeNumber_ = 0;
     bool expectsMore_ = false;
     std::optional<archive::CarriedFile> carried_;
+    // A split zip's count of volumes, and the walked number of the volume that said it.
+    std::optional<std::uint64_t> volumeCount_;
+    std::uint64_t countedAt_ = 0;
     QString walkedName_;
     int progressMaximum_ = 0;
     std::atomic<bool> stopRequested_ = false;

@@ -160,7 +160,7 @@ private slots:
         QVERIFY(!outcome.run);
         QCOMPARE(outcome.refusal->code, RefusalCode::NoArchiveMarker);
         QCOMPARE(outcome.refusal->text, "Cannot Check x.rar Against The Archive's Own Checksums!\n"
-                                        "it does not start with the marker of a RAR volume");
+                                        "it does not start with the marker of a RAR volume, nor end a split zip");
     }
 
     void realSets_data()
@@ -176,6 +176,7 @@ private slots:
         QTest::newRow("encrypted headers") << "sharpcompress-rar-encryptedparts/Rar.EncryptedParts.part01.rar"
                                            << "PPPPPP";
         QTest::newRow("RAR 2, no end blocks") << "sharpcompress-rar2-multi/Rar2.multi.rar" << "PPPPPPP";
+        QTest::newRow("split zip") << "sharpcompress-infozip-nocomp-multi/Infozip.nocomp.multi.zip" << "PP";
     }
     void realSets()
     {
@@ -223,6 +224,24 @@ private slots:
             const MemberStatus status = outcome.run->Rows[i].status;
             QVERIFY2(i == volume ? allowed.contains(status) : status != MemberStatus::BadCrc, qPrintable(StatusWord(status)));
         }
+    }
+
+    // A split zip's .zip counts the volumes: each one it counts that is absent is a Missing row.
+    void splitZipCountsItsVolumes()
+    {
+        if (!QFile::exists(Samples()))
+            QSKIP("no ../shared/samples beside the project");
+        test::TempSeries dir;
+        const QStringList copies = CopySample(dir, "sharpcompress-infozip-nocomp-multi");
+        QFile zip(copies.last());
+        QVERIFY(zip.open(QIODevice::ReadWrite));
+        const qint64 record = zip.readAll().lastIndexOf("PK\x05\x06");
+        QVERIFY(zip.seek(record + 4) && zip.putChar(3));  // disk 3: .z01 to .z03, then the .zip
+        zip.close();
+        const SeriesOutcome outcome = CheckArchive(copies.last());
+        QCOMPARE(RowTexts(outcome), QStringList({"infozip.nocomp.multi.z01 Partly Verified", "infozip.nocomp.multi.zip Partly Verified",
+                                                 "infozip.nocomp.multi.z02 Missing", "infozip.nocomp.multi.z03 Missing"}));
+        QVERIFY(Reasons(outcome).contains("The archive says it has 4 volumes"));
     }
 
     // An independent reader follows the same volumes: as many rows as it finds volumes.

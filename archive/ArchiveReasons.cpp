@@ -48,6 +48,11 @@ QString VolumeNumberReason(std::uint64_t stored, std::uint64_t expected)
     return u"The archive numbers this volume %1, not %2: renamed or swapped volumes"_s.arg(stored + 1).arg(expected + 1);
 }
 
+QString DamagedHeaderReason()
+{
+    return u"A block header is damaged: it gives no size a header can have"_s;
+}
+
 QString NotAVolumeReason()
 {
     return u"Not a volume of this archive: it lacks the first volume's marker or volume flag"_s;

@@ -19,6 +19,7 @@ QString ChecksumReason(Subject subject, const QString& fileName, std::uint32_t s
 QString HeaderChecksumReason(const QString& fileName, std::uint32_t stored, std::uint32_t computed, int digits);
 QString VolumeNumberReason(std::uint64_t stored, std::uint64_t expected);
 QString NotAVolumeReason();
+QString DamagedHeaderReason();
 QString UnverifiableReason(Unverifiable why, const QString& fileName);
 QString ExpectsMoreReason(const QString& lastName);
 QString VolumeCountReason(std::uint64_t count);

@@ -112,8 +112,9 @@ VolumePlan PlanRar5Volume(const crc::RegularFile& file)
         HeaderBytes leadIn(*lead);
         const auto stored = leadIn.Fixed(4);
         const auto size = leadIn.Vint();
+        // A size of more than three bytes (2 MiB) is no header's: damage, never read into memory.
         if (!stored || !size)
-            return Ended(std::move(plan), cutShort);
+            return Ended(std::move(plan), lead->size() < kLeadSize ? cutShort : Finding{MemberStatus::BadCrc, DamagedHeaderReason()});
         const std::uint64_t begin = pos + 4;
         const std::uint64_t length = leadIn.position() - 4 + *size;
         const auto header = ReadBytes(file, begin, length);

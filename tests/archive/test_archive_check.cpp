@@ -202,6 +202,8 @@ private slots:
         QTest::addColumn<QList<MemberStatus>>("allowed");
         QTest::newRow("RAR 5 stored, middle") << "rarfile-rar5-vols" << 1 << qint64(50000)
                                               << QList<MemberStatus>{MemberStatus::BadCrc};
+        QTest::newRow("RAR 5 header size") << "rarfile-rar5-vols" << 1 << qint64(12)
+                                                    << QList<MemberStatus>{MemberStatus::BadCrc};
         QTest::newRow("RAR 4 compressed, last") << "libarchive-rar4-multivolume" << 3 << qint64(5000)
                                                 << QList<MemberStatus>{MemberStatus::BadCrc};
         QTest::newRow("RAR 5 compressed, last") << "libarchive-rar5-multiarchive" << 7 << qint64(5000)

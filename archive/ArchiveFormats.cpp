@@ -4,6 +4,7 @@
 
 #include "archive/Rar4Headers.h"
 #include "archive/Rar5Headers.h"
+#include "archive/SplitSevenZip.h"
 #include "archive/SplitZip.h"
 #include "archive/VolumeBytes.h"
 
@@ -27,6 +28,8 @@ std::optional<ArchiveFormat> FormatAt(const crc::RegularFile& file)
         return ArchiveFormat::Rar5;
     if (StartsWith(file, kRar4Marker))
         return ArchiveFormat::Rar4;
+    if (StartsWith(file, kSevenZipMarker))
+        return ArchiveFormat::SevenZip;
     if (ZipVolumeCount(file).value_or(0) > 1)
         return ArchiveFormat::SplitZip;
     return std::nullopt;
@@ -49,6 +52,7 @@ VolumePlan PlanVolume(const crc::RegularFile& file, ArchiveFormat format)
     case ArchiveFormat::Rar4: return PlanRar4Volume(file);
     case ArchiveFormat::Rar5: return PlanRar5Volume(file);
     case ArchiveFormat::SplitZip: return PlanSplitZipVolume(file);
+    case ArchiveFormat::SevenZip: return PlanSevenZipPiece(file);
     }
     return {};
 }

@@ -68,6 +68,7 @@ QString UnverifiableReason(Unverifiable why, const QString& fileName)
     case Unverifiable::NoChecksum: return fileName + u" carries no checksum of its data in this volume"_s;
     case Unverifiable::OldFormat: return fileName + u" is a part the old format vouches for only when unpacked"_s;
     case Unverifiable::ZipVolume: return u"A split zip stores no checksum of a volume: only unpacking checks its files"_s;
+    case Unverifiable::SevenZipPiece: return u"A split 7z archive stores no checksum of a piece: only unpacking checks its files"_s;
     case Unverifiable::NoEndBlock: return u"The volume has no end-of-archive block: nothing vouches for where it ends"_s;
     }
     return {};
@@ -86,7 +87,7 @@ QString VolumeCountReason(std::uint64_t count)
 QString NoArchiveMarkerMessage(const QString& startName)
 {
     return u"Cannot Check "_s + startName + u" Against The Archive's Own Checksums!"_s + u'\n'
-         + u"it does not start with the marker of a RAR volume, nor end a split zip"_s;
+         + u"it does not start with the marker of a RAR volume or 7z archive, nor end a split zip"_s;
 }
 
 }  // namespace quil::archive

@@ -11,7 +11,7 @@
 namespace quil::archive {
 
 // Why some of a volume's data only unpacking can check.
-enum class Unverifiable { Compressed, Blake2sp, EncryptedHeaders, EncryptedData, NoChecksum, OldFormat, NoEndBlock, ZipVolume };
+enum class Unverifiable { Compressed, Blake2sp, EncryptedHeaders, EncryptedData, NoChecksum, OldFormat, NoEndBlock, ZipVolume, SevenZipPiece };
 
 QString CutShortReason();
 QString TrailingBytesReason();

@@ -57,8 +57,9 @@ qint64 CoveredBytes(std::vector<ByteRange> ranges)
 
 VolumePlan ReadPlan(const crc::RegularFile& file, ArchiveFormat format)
 {
-    // Only the .zip of a split zip ends with what marks it; its other volumes start anyhow.
-    if (format != ArchiveFormat::SplitZip && FormatAt(file) != format) {
+    // Every RAR volume starts with the marker; a split zip's or 7z archive's other volumes start anyhow.
+    const bool marksEveryVolume = format == ArchiveFormat::Rar4 || format == ArchiveFormat::Rar5;
+    if (marksEveryVolume && FormatAt(file) != format) {
         VolumePlan plan;
         plan.problem = Finding{MemberStatus::BadCrc, NotAVolumeReason()};
         return plan;

@@ -12,7 +12,7 @@
 
 namespace quil::archive {
 
-enum class ArchiveFormat { Rar4, Rar5, SplitZip };
+enum class ArchiveFormat { Rar4, Rar5, SplitZip, SevenZip };
 
 // What a stored checksum vouches for; the reason of a mismatch names it.
 enum class Subject { Header, PackedPart, WholeFile, WholeVolume };

@@ -173,10 +173,8 @@ void CheckRun::AddArchiveVerdict(const QString& name, const MemberFile& file, bo
     if (verdict.cancelled)
         return;
     expectsMore_ = verdict.moreVolumes.value_or(false);
-    if (verdict.volumeCount) {
+    if (verdict.volumeCount)
         volumeCount_ = verdict.volumeCount;
-        countedAt_ = volumeNumber_;
-    }
     if (!verdict.readFailure.isEmpty()) {
         AddMissing(name, verdict.readFailure);
         return;
@@ -194,10 +192,22 @@ void CheckRun::AddArchiveVerdict(const QString& name, const MemberFile& file, bo
 void CheckRun::AddExpectedVolume()
 {
     // Only a volume that passed is believed: a damaged or misplaced one may say anything.
-    // The .zip comes last; the .zNN it counts after the highest one found were never walked.
-    const QString stem = result_.CheckedSeries.BaseName.toLower() + u'.';
-    for (std::uint64_t number = countedAt_ + 1; volumeCount_ && number < *volumeCount_; ++number)
-        AddMissing(stem + ZipPartExtension(static_cast<int>(number)), archive::VolumeCountReason(*volumeCount_));
+    // Volumes counted but past the walk: a split zip's .zNN after the highest one found (the .zip
+    // comes last), or a 7z archive's pieces after the last one. A damaged count names no more than
+    // the older kinds' walks have.
+    constexpr std::uint64_t kMostVolumes = 999;
+    const Series& series = result_.CheckedSeries;
+    QString name = walkedName_;
+    for (std::uint64_t number = volumeNumber_ + 1; volumeCount_ && number < std::min(*volumeCount_, kMostVolumes); ++number) {
+        const std::optional<QString> next =
+            series.Kind == SeriesKind::Zip
+                ? std::optional<QString>(series.BaseName.toLower() + u'.' + ZipPartExtension(static_cast<int>(number)))
+                : NameAfter(series, name);
+        if (!next)
+            break;
+        name = *next;
+        AddMissing(name, archive::VolumeCountReason(*volumeCount_));
+    }
     if (!expectsMore_ || result_.Rows.isEmpty() || !Passed(result_.Rows.last().status))
         return;
     if (const std::optional<QString> next = NameAfter(result_.CheckedSeries, walkedName_))

@@ -43,7 +43,7 @@ private:
     void AddVerdictFor(const QString& name, const MemberFile& file, bool reference);
     void AddArchiveVerdict(const QString& name, const MemberFile& file, bool reference, const KeepReadingFn& keepReading);
     // After the walk: a Missing row for the volume the last one present says follows it, or for each
-    // a split zip's count says is there and the walk did not reach.
+    // the set's count of volumes has and the walk did not reach.
     void AddExpectedVolume();
     void AddRow(const QString& name, std::optional<qint64> bytes, const QString& crcText, MemberStatus status,
                 const QString& reason = {}, std::optional<qint64> verifiedBytes = std::nullopt);
@@ -64,9 +64,8 @@ private:
     std::uint64_t volumeNumber_ = 0;
     bool expectsMore_ = false;
     std::optional<archive::CarriedFile> carried_;
-    // A split zip's count of volumes, and the walked number of the volume that said it.
+    // How many volumes a split zip's .zip or a split 7z archive's first piece says the set has.
     std::optional<std::uint64_t> volumeCount_;
-    std::uint64_t countedAt_ = 0;
     QString walkedName_;
     int progressMaximum_ = 0;
     std::atomic<bool> stopRequested_ = false;

@@ -121,9 +121,9 @@ std::optional<QString> NameAfter(const Series& series, const QString& name)
             return std::nullopt;
         return stem + RarPartExtension(part->number + 1, int(first->digits.size()));
     }
-    if (series.Kind != SeriesKind::Rar)
+    if (series.Kind != SeriesKind::Rar && series.Kind != SeriesKind::Num)
         return std::nullopt;
-    const QStringList extensions = WalkRar(series);
+    const QStringList extensions = KindRow(series.Kind).walk(series);
     const qsizetype at = extensions.indexOf(TextAfterLast(name, QStringLiteral(".")).toLower());
     if (at + 1 >= extensions.size())
         return std::nullopt;

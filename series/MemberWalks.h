@@ -30,7 +30,7 @@ QStringList WalkSplitZip(const Series& series);
 // that never meets that name runs to its last one. Empty for an empty SeqList.
 QStringList WalkNames(const Series& series);
 
-// The name of the volume after the walked `name` in a .rar/.r00 or NAME.partN.rar set, lower case;
+// The name of the volume after the walked `name` in a .rar/.r00, NAME.partN.rar or .001 set, lower case;
 // none for other kinds and past the last name the kind has.
 std::optional<QString> NameAfter(const Series& series, const QString& name);
 

@@ -1,6 +1,7 @@
 // test_archive_check.cpp - volume sets checked against the archive's own checksums: written ones with
 // faults, and real ones the archivers made.
 // SPDX-License-Identifier: MIT
+#include "crc/clsCRC.h"
 #include "series/SeriesCheck.h"
 #include "tests/support/Rar4Writer.h"
 #include "tests/support/RecordingView.h"
@@ -160,7 +161,7 @@ private slots:
         QVERIFY(!outcome.run);
         QCOMPARE(outcome.refusal->code, RefusalCode::NoArchiveMarker);
         QCOMPARE(outcome.refusal->text, "Cannot Check x.rar Against The Archive's Own Checksums!\n"
-                                        "it does not start with the marker of a RAR volume, nor end a split zip");
+                                        "it does not start with the marker of a RAR volume or 7z archive, nor end a split zip");
     }
 
     void realSets_data()
@@ -244,6 +245,41 @@ private slots:
         QCOMPARE(RowTexts(outcome), QStringList({"infozip.nocomp.multi.z01 Partly Verified", "infozip.nocomp.multi.zip Partly Verified",
                                                  "infozip.nocomp.multi.z02 Missing", "infozip.nocomp.multi.z03 Missing"}));
         QVERIFY(Reasons(outcome).contains("The archive says it has 4 volumes"));
+    }
+
+    // A split 7z archive's first piece gives the archive's length: 3100 bytes in pieces of 1000 take
+    // four, so a set that ends at .003 lacks .004. A damaged start header is caught.
+    void splitSevenZipCountsItsPieces_data()
+    {
+        QTest::addColumn<int>("pieces");  // written, from .001
+        QTest::addColumn<bool>("damaged");
+        QTest::addColumn<QStringList>("rows");
+        const QString p = "Partly Verified";
+        QTest::newRow("whole") << 4 << false << QStringList{"z.001 " + p, "z.002 " + p, "z.003 " + p, "z.004 " + p};
+        QTest::newRow("last piece absent") << 3 << false << QStringList{"z.001 " + p, "z.002 " + p, "z.003 " + p, "z.004 Missing"};
+        QTest::newRow("start header damaged") << 2 << true << QStringList{"z.001 Bad CRC", "z.002 " + p};
+    }
+    void splitSevenZipCountsItsPieces()
+    {
+        QFETCH(int, pieces);
+        QFETCH(bool, damaged);
+        QFETCH(QStringList, rows);
+        QByteArray covered(20, 0);
+        qToLittleEndian<quint64>(3100 - 32 - 100, covered.data());  // where the next header starts
+        qToLittleEndian<quint64>(100, covered.data() + 8);          // and its size
+        QByteArray archive("7z\xBC\xAF\x27\x1C\x00\x04", 8);
+        archive.append(4, 0);
+        qToLittleEndian<quint32>(quint32(clsCRC().CalculateBytes(
+                                     {reinterpret_cast<const std::uint8_t*>(covered.constData()), std::size_t(covered.size())})),
+                                 archive.data() + 8);
+        archive += covered + test::TempSeries::contentFor("z", 3100 - 32);
+        if (damaged)
+            archive[20] = char(archive[20] ^ 1);
+        test::TempSeries dir;
+        for (int i = 0; i < pieces; ++i)
+            dir.write(QStringLiteral("z.%1").arg(i + 1, 3, 10, QChar(u'0')), archive.mid(i * 1000, 1000));
+        const SeriesOutcome outcome = CheckArchive(dir.path("z.001"));
+        QCOMPARE(RowTexts(outcome), rows);
     }
 
     // An independent reader follows the same volumes: as many rows as it finds volumes.

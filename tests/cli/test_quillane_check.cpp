@@ -316,7 +316,7 @@ private slots:
         usage("archive and crc", {"--archive", "--crc", "x.rar"}, "--archive cannot be used with --sfv or --crc");
         QTest::newRow("archive, no marker") << QStringList{"--archive", "x.rar"} << 2
                                             << "Cannot Check x.rar Against The Archive's Own Checksums!\n"
-                                               "it does not start with the marker of a RAR volume, nor end a split zip\n" << true;
+                                               "it does not start with the marker of a RAR volume or 7z archive, nor end a split zip\n" << true;
         usage("unknown option", {"x.rar", "--fast"}, "unknown option --fast");
         usage("unknown short option", {"-rx", "--all", "."}, "unknown option -x");
         usage("no start file", {"--crc"}, "no START_FILE given");

@@ -13,6 +13,7 @@
 #include "app/QUILSeqList.h"
 #include "app/RunQuestions.h"
 #include "app/StartPath.h"
+#include "archive/ArchiveFormats.h"
 #include "layout/MainWindowLayout.h"
 #include "layout/MemberColumns.h"
 #include "layout/TwipUnits.h"
@@ -300,7 +301,8 @@ void CheckSequence::CheckSeq_Click()
     if (RefuseShortSeqList())
         return;
     ClearLastRun();
-    std::optional<RunChoice> choice = AskRunChoice(prompts_, sfvDialog_, fileListFolder_);
+    const bool archiveMarked = archive::FormatAt(series_->Folder + u'/' + series_->StartFile).has_value();
+    std::optional<RunChoice> choice = AskRunChoice(prompts_, sfvDialog_, fileListFolder_, archiveMarked);
     // The window may have been closed while a question was open.
     if (!choice || unloaded_)
         return;
@@ -372,7 +374,7 @@ void CheckSequence::ErrorGrid_DblClick()
     const MemberRow row{item->data(0, kNameRole).toString(), item->text(1), item->text(2),
                         static_cast<MemberStatus>(item->data(0, kStatusRole).toInt()),
                         item->data(0, kReasonRole).toString(), std::nullopt,
-                        item->data(0, kExpectedCrcRole).toString(), {}};
+                        item->data(0, kExpectedCrcRole).toString(), {}, std::nullopt};
     const StatusExplanation explanation = ExplainMemberStatus(row, *lastRun_);
     prompts_.message(ProductName(), explanation.text, explanation.icon);
 }

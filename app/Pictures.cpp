@@ -78,6 +78,13 @@ void DrawStatus(QPainter& painter, int iconIndex, const QColor* halo = nullptr)
         painter.setPen(pen(kStatusRed, 2.4));
         painter.drawPath(LetterS());
         break;
+    case 5:
+        // A tick half ringed: what was checked passed, and part was out of reach.
+        painter.setPen(pen(kShadowGrey, 1.4));
+        painter.drawArc(QRectF(1.5, 1.5, 13, 13), 90 * 16, 180 * 16);
+        painter.setPen(pen(kTickBlue, 2.2));
+        painter.drawPath(TickPath());
+        break;
     default:
         break;
     }
@@ -114,7 +121,7 @@ QLinearGradient NightGradient(const QRectF& area)
 
 QPixmap StatusIcon(int iconIndex)
 {
-    if (iconIndex < 1 || iconIndex > 4)
+    if (iconIndex < 1 || iconIndex > 5)
         return {};
     QPixmap pixmap = TransparentPixmap(16, 16);
     QPainter painter(&pixmap);

@@ -10,8 +10,8 @@ class QPainter;
 namespace quil {
 
 // The 16 x 16 row icon of a member status by its icon index: 1 a blue tick with a grey shadow,
-// 2 a red cross, 3 a red C, 4 a red S, each with a light rim, on a transparent ground. A null pixmap for
-// any other index.
+// 2 a red cross, 3 a red C, 4 a red S, 5 a blue tick half ringed in grey, each with a light rim, on a
+// transparent ground. A null pixmap for any other index.
 QPixmap StatusIcon(int iconIndex);
 
 // The window icon: three stacked volumes with a tick, in several sizes.

@@ -34,13 +34,21 @@ std::optional<RunChoice> ChooseSfvFile(Prompts& prompts, clsOpenSave& dialog, co
 
 }  // namespace
 
-std::optional<RunChoice> AskRunChoice(Prompts& prompts, clsOpenSave& sfvDialog, const QString& folder)
+std::optional<RunChoice> AskRunChoice(Prompts& prompts, clsOpenSave& sfvDialog, const QString& folder,
+                                      bool archiveMarked)
 {
     const Answer useSfv = prompts.message(
         ProductName(), QStringLiteral("Would You Like To Check Each File's CRC-32 Value Using An Existing SFV File?"),
         MessageIcon::Question, MessageButtons::YesNo, Answer::Yes);
     if (useSfv == Answer::Yes)
         return ChooseSfvFile(prompts, sfvDialog, folder);
+    if (archiveMarked
+        && prompts.message(ProductName(),
+                           QStringLiteral("Would You Like To Check Each Volume Against The Checksums Stored In The "
+                                          "Archive Itself?"),
+                           MessageIcon::Question, MessageButtons::YesNo, Answer::Yes)
+               == Answer::Yes)
+        return RunChoice{CheckMode::ArchiveCheck, std::nullopt};
     const Answer reportCrc = prompts.message(
         ProductName(),
         QStringLiteral("Would You Like To Report Each File's CRC-32 Value Anyway (Without SFV File Checking)?"),

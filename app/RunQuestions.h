@@ -20,9 +20,12 @@ struct RunChoice {
 };
 
 // Asks "Would You Like To Check Each File's CRC-32 Value Using An Existing SFV File?" and, on No,
-// whether to report each CRC-32 anyway; on Yes lets the person pick the SFV file in `folder` and
+// when `archiveMarked` (the first volume starts with a marker the archive check reads) whether to
+// check each volume against the archive's own checksums, then whether to report each CRC-32 anyway;
+// on Yes lets the person pick the SFV file in `folder` and
 // reads it. No value when the dialog was cancelled (silently) or the SFV file could not be chosen
 // or read ("Error While Opening SFV File!" with the reason, shown here).
-std::optional<RunChoice> AskRunChoice(Prompts& prompts, clsOpenSave& sfvDialog, const QString& folder);
+std::optional<RunChoice> AskRunChoice(Prompts& prompts, clsOpenSave& sfvDialog, const QString& folder,
+                                      bool archiveMarked);
 
 }  // namespace quil

@@ -3,6 +3,8 @@
 # and with an .md5 or .sha256 list, against md5sum -c and sha256sum -c.
 #
 # Usage: bench/compare.sh [ROUNDS]   (default 5; series folder: $QUILLANE_BENCH_SERIES)
+#        bench/compare.sh --archive [ROUNDS]   quillane-check --archive beside --crc and cat only, on a
+#        set of 20 stored RAR volumes of 100 MiB that bench/write_rar4_set writes (once)
 # Makes (once) two series of random data with an SFV file each, 20 volumes of 100 MiB and 3 of
 # 1.5 GiB, outside the repository. Every command runs once per round, interleaved and in a
 # rotating order: first right after the series was read into the page cache, then, as root, from
@@ -10,13 +12,18 @@
 # the ratios to quillane-check and to cat, the CPU time and the peak memory.
 # SPDX-License-Identifier: MIT
 set -euo pipefail
+archive_only=
+if [ "${1:-}" = --archive ]; then
+  archive_only=1
+  shift
+fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 rounds=${1:-5}
 series_root=${QUILLANE_BENCH_SERIES:-/tmp/quillane-bench-series}
 build=${QUILLANE_BUILD_DIR:-$root/build}
 
-"$root/scripts/setup" cksfv rhash 7zip time
-"$root/scripts/build" --target quillane-check >/dev/null
+if [ -n "$archive_only" ]; then "$root/scripts/setup" time; else "$root/scripts/setup" cksfv rhash 7zip time; fi
+"$root/scripts/build" --target quillane-check write_rar4_set >/dev/null
 check="$build/cli/quillane-check"
 
 # Writes (once) NAME.rar, NAME.r00 ... in DIR, COUNT volumes of SIZE MiB, and NAME.sfv.
@@ -79,6 +86,19 @@ time_commands() {
   echo
 }
 
+# Times the commands warm, then cold when the page cache can be dropped.
+time_warm_and_cold() {
+  load=$(cut -d' ' -f1 /proc/loadavg)
+  time_commands warm
+  if can_drop_caches; then
+    load=$(cut -d' ' -f1 /proc/loadavg)
+    time_commands cold
+  else
+    echo "$description, page cache cold: skipped (dropping the page cache needs root)"
+    echo
+  fi
+}
+
 # A checker that is fast but wrong says nothing: commands 0 to $2 must accept the series $1 first.
 # Then sets the description of the series, with $3 after it, and the load average before timing.
 accept_all() {
@@ -101,14 +121,32 @@ compare_series() {
   command3=(7zz h -scrcCRC32 "${volumes[@]}")
   command4=(cat "${volumes[@]}")
   accept_all "$name" 3 ""
-  time_commands warm
-  if can_drop_caches; then
-    load=$(cut -d' ' -f1 /proc/loadavg)
-    time_commands cold
-  else
-    echo "$description, page cache cold: skipped (dropping the page cache needs root)"
-    echo
+  time_warm_and_cold
+}
+
+# Writes (once) the stored RAR set NAME.rar, NAME.r00 ... in DIR: COUNT volumes of SIZE MiB of data.
+make_rar_set() {
+  local dir=$1 name=$2 count=$3 size=$4
+  volumes=("$name.rar")
+  for ((i = 0; i < count - 1; i++)); do volumes+=("$(printf '%s.r%02d' "$name" "$i")"); done
+  mkdir -p "$dir"
+  cd "$dir"
+  if [ ! -s "${volumes[-1]}" ] || [ "$(stat -c %s "${volumes[-1]}")" != "$(stat -c %s "$name.rar")" ]; then
+    echo "compare: writing $count stored RAR volumes of $size MiB into $dir" >&2
+    "$build/bench/write_rar4_set" "$dir" "$name" "$count" "$size"
   fi
+}
+
+# The archive's own checksums against a CRC report of the same set: the first is the ratio's base.
+compare_archive() {
+  local name=$1
+  names=("quillane-check --crc" "quillane-check --archive" "cat (the floor)")
+  command0=("$check" --crc "$name.rar")
+  command1=("$check" --archive "$name.rar")
+  command2=(cat "${volumes[@]}")
+  "${command1[@]}" >/dev/null 2>&1 || { echo "compare: --archive did not accept $name" >&2; exit 1; }
+  description="${#volumes[@]} stored RAR volumes, $(du -cm "${volumes[@]}" | tail -1 | cut -f1) MiB"
+  time_warm_and_cold
 }
 
 # Checks one series with a digest list of each GNU tool, beside that tool ("x quil" of the tool: how
@@ -128,8 +166,15 @@ compare_digests() {
 
 usage=$(mktemp)
 trap 'rm -f "$usage"' EXIT
+if [ -n "$archive_only" ]; then
+  make_rar_set "$series_root/rar-20x100MiB" arch 20 100
+  compare_archive arch
+  exit 0
+fi
 make_series "$series_root/20x100MiB" bench 20 100
 compare_series bench
 compare_digests bench
 make_series "$series_root/3x1536MiB" big 3 1536
 compare_series big
+make_rar_set "$series_root/rar-20x100MiB" arch 20 100
+compare_archive arch

@@ -28,6 +28,7 @@ CheckOptions Refuse(const QString& why)
 struct DeclaredOptions {
     QCommandLineOption sfv{QStringLiteral("sfv"), {}, QStringLiteral("SFV_FILE")};
     QCommandLineOption crc{QStringLiteral("crc")};
+    QCommandLineOption archive{QStringLiteral("archive")};
     QCommandLineOption save{QStringLiteral("save"), {}, QStringLiteral("REPORT_FILE")};
     QCommandLineOption writeSfv{QStringLiteral("write-sfv"), {}, QStringLiteral("SFV_FILE")};
     QCommandLineOption folder{QStringLiteral("all")};
@@ -40,7 +41,7 @@ struct DeclaredOptions {
 
     QList<QCommandLineOption> all() const
     {
-        return {sfv, crc, save, writeSfv, folder, recursive, errorsOnly, json, demoSeries, help, version};
+        return {sfv, crc, archive, save, writeSfv, folder, recursive, errorsOnly, json, demoSeries, help, version};
     }
 };
 
@@ -79,11 +80,12 @@ QStringList WithAllFolderApart(const QStringList& arguments, const QList<QComman
 QString UsageText()
 {
     return QStringLiteral(
-        "Usage: quillane-check [--sfv SFV_FILE | --crc] [--save REPORT_FILE] [--errors-only] [--json] START_FILE\n"
+        "Usage: quillane-check [--sfv SFV_FILE | --crc | --archive] [--save REPORT_FILE] [--errors-only] [--json]\n"
+        "                      START_FILE\n"
         "       quillane-check --sfv SFV_FILE [--save REPORT_FILE] [--errors-only] [--json]\n"
         "       quillane-check --write-sfv SFV_FILE [--save REPORT_FILE] [--errors-only] [--json]\n"
         "                      START_FILE\n"
-        "       quillane-check [--sfv SFV_FILE | --crc] [--errors-only] [--json] --all FOLDER [-r]\n"
+        "       quillane-check [--sfv SFV_FILE | --crc | --archive] [--errors-only] [--json] --all FOLDER [-r]\n"
         "       quillane-check --demo-series FOLDER\n"
         "Checks the archive series that START_FILE (") + StartFileKindsPhrase(u"\nor ") + QStringLiteral(
         ") opens, or every series in FOLDER.\n"
@@ -96,7 +98,9 @@ QString UsageText()
         "                      (--sfv SFV_FILE without START_FILE: the series whose start\n"
         "                      file SFV_FILE lists beside it)\n"
         "  --crc               report each volume's CRC-32 and compare sizes\n"
-        "                      (neither: compare sizes only)\n"
+        "  --archive           check each RAR volume against the checksums its own headers\n"
+        "                      store, and find volumes the set says follow (RAR, split zip)\n"
+        "                      (none of these: compare sizes only)\n"
         "  --save REPORT_FILE  also write the scan report to REPORT_FILE\n"
         "  --write-sfv SFV_FILE\n"
         "                      report each volume's CRC-32 as --crc does and write the\n"
@@ -164,6 +168,11 @@ CheckOptions ParseCheckOptions(const QStringList& arguments)
         return Refuse(QStringLiteral("--sfv and --crc cannot be used together"));
     if (sfvGiven && !options.sfvWriteFile.isEmpty())
         return Refuse(QStringLiteral("--sfv and --write-sfv cannot be used together"));
+    const bool archiveGiven = parser.isSet(declared.archive);
+    if (archiveGiven && (sfvGiven || crcGiven))
+        return Refuse(QStringLiteral("--archive cannot be used with --sfv or --crc"));
+    if (archiveGiven && !options.sfvWriteFile.isEmpty())
+        return Refuse(QStringLiteral("--archive and --write-sfv cannot be used together"));
     if (parser.isSet(declared.folder)) {
         if (positional.size() > 1)
             return Refuse(QStringLiteral("START_FILE cannot be given with --all"));
@@ -189,7 +198,10 @@ CheckOptions ParseCheckOptions(const QStringList& arguments)
     options.sfvAuto = sfvGiven && options.sfvFile == u"auto";
     // Writing an SFV file is a CRC report whose values are kept.
     const bool crcReport = crcGiven || !options.sfvWriteFile.isEmpty();
-    options.mode = sfvGiven ? CheckMode::SfvCheck : crcReport ? CheckMode::CrcReport : CheckMode::SizeOnly;
+    options.mode = sfvGiven       ? CheckMode::SfvCheck
+                 : crcReport    ? CheckMode::CrcReport
+                 : archiveGiven ? CheckMode::ArchiveCheck
+                                : CheckMode::SizeOnly;
     return options;
 }
 

@@ -16,6 +16,7 @@ QString ModeName(CheckMode mode)
     case CheckMode::SizeOnly: return QStringLiteral("size");
     case CheckMode::CrcReport: return QStringLiteral("crc");
     case CheckMode::SfvCheck: return QStringLiteral("sfv");
+    case CheckMode::ArchiveCheck: return QStringLiteral("archive");
     }
     return {};
 }
@@ -35,27 +36,32 @@ QJsonObject SeriesObject(const SeriesOutcome& outcome)
             {QStringLiteral("endFile"), endFile}};
 }
 
-QJsonObject RowObject(const MemberRow& row, bool sfvCheck)
+QJsonObject RowObject(const MemberRow& row, CheckMode mode)
 {
     QJsonObject object{{QStringLiteral("status"), StatusWord(row.status)},
                        {QStringLiteral("code"), StatusCode(row.status)},
                        {QStringLiteral("name"), row.name},
                        {QStringLiteral("size"), row.bytes ? QJsonValue(*row.bytes) : QJsonValue()},
                        {QStringLiteral("crc"), TextOrNull(IsCrcText(row.crcText), row.crcText)}};
-    if (sfvCheck)
+    if (mode == CheckMode::SfvCheck)
         object.insert(QStringLiteral("expectedCrc"), TextOrNull(!row.expectedCrc.isEmpty(), row.expectedCrc));
-    if (!row.reason.isEmpty())
+    if (mode == CheckMode::ArchiveCheck)
+        object.insert(QStringLiteral("verifiedBytes"), row.verifiedBytes ? QJsonValue(*row.verifiedBytes) : QJsonValue());
+    if (!row.reason.isEmpty() || mode == CheckMode::ArchiveCheck)
         object.insert(QStringLiteral("reason"), row.reason);
     return object;
 }
 
 QJsonObject Counts(const RunResult& run)
 {
-    return {{QStringLiteral("missing"), int(run.MissingList.size())},
+    QJsonObject counts{{QStringLiteral("missing"), int(run.MissingList.size())},
             {QStringLiteral("differingSizes"), int(run.SizeList.size())},
             {QStringLiteral("badCrc"), int(run.CRCList.size())},
             {QStringLiteral("files"), int(run.CheckedSeries.SeqList.size())},
             {QStringLiteral("problems"), int(run.ProblemsFound())}};
+    if (run.Mode == CheckMode::ArchiveCheck)
+        counts.insert(QStringLiteral("partlyVerified"), int(run.PartlyList.size()));
+    return counts;
 }
 
 void AddSfvFindings(QJsonObject& document, const SfvTable& sfv, const RunResult& run)
@@ -95,7 +101,7 @@ QJsonObject SeriesDocument(const SeriesOutcome& outcome, const CheckOptions& opt
     QJsonArray rows;
     for (const MemberRow& row : run.Rows)
         if (Keeps(RowsKept(options), row))
-            rows.append(RowObject(row, sfv != nullptr));
+            rows.append(RowObject(row, run.Mode));
     document.insert(QStringLiteral("rows"), rows);
     document.insert(QStringLiteral("counts"), Counts(run));
     document.insert(QStringLiteral("report"), outcome.PrintedReport());

@@ -46,6 +46,11 @@ std::uint32_t Crc32ShiftZeros(std::uint32_t reg, std::uint64_t count)
     return reg;
 }
 
+std::uint32_t Crc32Join(std::uint32_t reg, std::uint32_t fromZero, std::uint64_t length)
+{
+    return Crc32ShiftZeros(reg, length) ^ fromZero;
+}
+
 void Crc32Stripes::Add(std::uint64_t offset, std::span<const std::uint8_t> piece)
 {
     register_ = Crc32Update(Crc32ShiftZeros(register_, offset - end_), piece.data(), piece.size());

@@ -12,6 +12,10 @@ namespace quil::crc {
 // and then over a piece equals the register over the gap's real bytes XOR the CRC the gap alone adds.
 std::uint32_t Crc32ShiftZeros(std::uint32_t reg, std::uint64_t count);
 
+// The register over A then B, from `reg` (the register after A) and the register over B's
+// `length` bytes started from 0.
+std::uint32_t Crc32Join(std::uint32_t reg, std::uint32_t fromZero, std::uint64_t length);
+
 // What one reader adds to a file's CRC-32 register: its own pieces, each at its place in the file,
 // as if every byte read by others were zero. The file's register is the initial one shifted over
 // the whole length XOR every reader's RegisterAt(length).

@@ -71,7 +71,8 @@ qint32 clsCRC::CalculateString(const QString& text)
     return CalculateBytes(AsBytes(text.toLocal8Bit()));
 }
 
-FileCrc clsCRC::CalculateFile(const QString& path, const KeepReadingFn& keepReading)
+FileCrc clsCRC::CalculateFile(const QString& path, const KeepReadingFn& keepReading,
+                              std::span<const std::uint64_t> cuts)
 {
     FileCrc result;
     const crc::RegularFile file(path);
@@ -88,14 +89,25 @@ FileCrc clsCRC::CalculateFile(const QString& path, const KeepReadingFn& keepRead
         return result;
     }
 
-    std::vector<crc::Crc32Stripes> stripes(static_cast<std::size_t>(readers));
+    // Each reader keeps one register per stretch, its offsets counted from the stretch's start.
+    const std::size_t stretchCount = cuts.size() + 1;
+    const auto stretchStart = [&](std::size_t i) { return i == 0 ? std::uint64_t{0} : cuts[i - 1]; };
+    const auto stretchEnd = [&](std::size_t i) { return i == cuts.size() ? file.length() : cuts[i]; };
+    std::vector<crc::Crc32Stripes> stripes(static_cast<std::size_t>(readers) * stretchCount);
     std::uint32_t crc16 = 0;
     bytesHashed_.store(0, std::memory_order_relaxed);
     const auto consume = [&](int reader, std::uint64_t offset, std::span<const std::uint8_t> piece) {
         bytesHashed_.fetch_add(static_cast<qint64>(piece.size()), std::memory_order_relaxed);
-        if (crc32Selected_)
-            stripes[static_cast<std::size_t>(reader)].Add(offset, piece);
-        else
+        if (crc32Selected_) {
+            std::size_t i = static_cast<std::size_t>(std::upper_bound(cuts.begin(), cuts.end(), offset) - cuts.begin());
+            while (!piece.empty()) {
+                const std::size_t part = static_cast<std::size_t>(std::min<std::uint64_t>(piece.size(), stretchEnd(i) - offset));
+                stripes[static_cast<std::size_t>(reader) * stretchCount + i].Add(offset - stretchStart(i), piece.first(part));
+                piece = piece.subspan(part);
+                offset += part;
+                ++i;
+            }
+        } else
             crc16 = crc::Crc16Bytewise(crc16, piece.data(), piece.size());
     };
     const crc::PieceReadOutcome outcome = crc::ReadInPieces(file, threads_, readers, {memory, bytes}, consume, keepReading);
@@ -105,9 +117,16 @@ FileCrc clsCRC::CalculateFile(const QString& path, const KeepReadingFn& keepRead
         return result;
 
     if (crc32Selected_) {
-        std::uint32_t reg = crc::Crc32ShiftZeros(0xFFFFFFFFu, file.length());
-        for (const crc::Crc32Stripes& stripe : stripes)
-            reg ^= stripe.RegisterAt(file.length());
+        std::uint32_t reg = 0xFFFFFFFFu;
+        for (std::size_t i = 0; i < stretchCount; ++i) {
+            const std::uint64_t length = stretchEnd(i) - stretchStart(i);
+            std::uint32_t stretch = 0;
+            for (int r = 0; r < readers; ++r)
+                stretch ^= stripes[static_cast<std::size_t>(r) * stretchCount + i].RegisterAt(length);
+            reg = crc::Crc32Join(reg, stretch, length);
+            if (!cuts.empty())
+                result.stretches.push_back(stretch);
+        }
         crc32Register_ = reg;
     } else {
         crc16Register_ = crc16;

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace quil {
 
@@ -22,6 +23,9 @@ struct FileCrc {
     QString error;           // "" unless the file could not be read; value is then empty
     bool cancelled = false;  // the caller's callback said stop; no value and no error
     qint64 size = 0;         // the length of the file read, from the open descriptor: the CRC's own
+    // With cuts: the CRC-32 register over each stretch between them (the first from offset 0, the
+    // last to the end), each started from 0, so Crc32Join puts any run of stretches together.
+    std::vector<std::uint32_t> stretches;
 
     bool failed() const { return !error.isEmpty(); }
 };
@@ -52,8 +56,10 @@ public:
     // and its false gives a cancelled result within 256 KiB of reading. Only a value changes the
     // register: an empty file gives none. A path that is not a readable regular file (missing, a
     // folder, a FIFO, a device, no access) or one that changes length while read gives an error
-    // text; the open never blocks.
-    FileCrc CalculateFile(const QString& path, const KeepReadingFn& keepReading = {});
+    // text; the open never blocks. `cuts` (increasing offsets inside the file) split it into
+    // stretches whose registers the same one read also gives; CRC-32 only.
+    FileCrc CalculateFile(const QString& path, const KeepReadingFn& keepReading = {},
+                          std::span<const std::uint64_t> cuts = {});
     // The bytes of the file CalculateFile is reading that are hashed so far; safe to ask from
     // `keepReading`, which is what it is for.
     qint64 BytesHashed() const { return bytesHashed_.load(std::memory_order_relaxed); }

@@ -40,6 +40,11 @@ QStringList ComposeReport(const RunResult& run)
 {
     const QString& start = run.CheckedSeries.StartName;
     const bool sfvMode = run.Mode == CheckMode::SfvCheck;
+    // An archive check compares sizes and CRC values both, and counts the partly verified apart.
+    const bool archiveMode = run.Mode == CheckMode::ArchiveCheck;
+    const SectionWording crcWording{u"No Files Have Bad CRC Values"_s, u" Has A Bad CRC Value."_s,
+                                    u" Files Have A Bad CRC Value:"_s};
+    const QString crcCount = u"Number Of Files With Bad CRC Values: "_s + QString::number(run.CRCList.size());
 
     QStringList lines;
     lines << u"For The Archive Sequence Starting With "_s + start + u"..."_s << QString();
@@ -48,23 +53,27 @@ QStringList ComposeReport(const RunResult& run)
                 u" Files Are Missing From The Sequence:"_s});
     lines << QString();
     if (sfvMode) {
-        AddSection(lines, run.CRCList,
-                   {u"No Files Have Bad CRC Values"_s, u" Has A Bad CRC Value."_s,
-                    u" Files Have A Bad CRC Value:"_s});
+        AddSection(lines, run.CRCList, crcWording);
     } else {
         AddSection(lines, run.SizeList,
                    {u"All File Sizes Match"_s, u" Has A Different Byte Size Than "_s + start,
                     u" Files Have A Different Byte Size Than "_s + start});
     }
     lines << QString();
+    if (archiveMode) {
+        AddSection(lines, run.CRCList, crcWording);
+        lines << QString();
+    }
 
     lines << u"SUMMARY"_s << u"Starting Archive Filename: "_s + start
           << u"Ending Archive Filename: "_s + run.LastMemberName << QString();
     lines << u"Number Of Missing Files: "_s + QString::number(run.MissingList.size());
     if (sfvMode)
-        lines << u"Number Of Files With Bad CRC Values: "_s + QString::number(run.CRCList.size());
+        lines << crcCount;
     else
         lines << u"Number Of Files With Differing Sizes: "_s + QString::number(run.SizeList.size());
+    if (archiveMode)
+        lines << crcCount << u"Number Of Partly Verified Files: "_s + QString::number(run.PartlyList.size());
     lines << u"Total Number Of Files: "_s + QString::number(run.CheckedSeries.SeqList.size()) << QString();
     lines << u"Total Errors/Differences Found: "_s + QString::number(run.ProblemsFound())
           << QString();

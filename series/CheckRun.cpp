@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "series/CheckRun.h"
 
+#include "archive/ArchiveFormats.h"
+#include "archive/ArchiveReasons.h"
+#include "archive/VolumeCheck.h"
 #include "crc/clsCRC.h"
 #include "series/MemberCrc.h"
 #include "series/MemberDigest.h"
@@ -11,6 +14,7 @@
 #include "series/SeriesKinds.h"
 #include "series/SfvLookup.h"
 #include "series/SizeText.h"
+#include "series/VolumeNames.h"
 
 #include <algorithm>
 #include <climits>
@@ -56,19 +60,30 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     progressMaximum_ = ProgressMaximum(series);
     result_.FileCounter = 1;
 
+    format_ = mode == CheckMode::ArchiveCheck ? archive::FormatAt(series.Folder + u'/' + series.StartFile) : std::nullopt;
+    volumeNumber_ = 0;
+    expectsMore_ = false;
+    carried_.reset();
+    volumeCount_.reset();
+
     finder_.emplace(series.Folder);
     // An SFV check also looks for the volumes the SFV file lists after the last one found.
     const QStringList walk = WalkNames(series, ListedNames());
     if (sfv_ && sfv_->kind() != HashKind::Crc32)
         digests_ = std::make_unique<DigestQueue>(sfv_->kind(), FilesToRead(walk));
+    walkedName_ = series.FirstMember;
     CheckFirstMember();
     view_.ShowStatus(KindRow(series.Kind).walkStatus);
     for (const QString& name : walk) {
         if (stopRequested_)
             break;
+        ++volumeNumber_;
+        walkedName_ = name;
         CheckMember(name);
     }
     digests_.reset();
+    if (format_ && !stopRequested_)
+        AddExpectedVolume();
     finder_.reset();
     crc_.ReleaseBuffer();  // the reader threads and their memory go back to the system between runs
     result_.Cancelled = stopRequested_.exchange(false);  // the next run starts afresh
@@ -159,6 +174,9 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
     case CheckMode::SizeOnly:
         AddRow(name, file.size, kSkipped, sizeVerdict(file.size), {}, fileName);
         break;
+    case CheckMode::ArchiveCheck:
+        AddArchiveVerdict(name, file, fileName, reference, keepReading);
+        break;
     case CheckMode::CrcReport: {
         // A volume that cannot be read has no CRC to report: it counts as missing.
         const MemberCrc crc = ComputeMemberCrc(crc_, file.path, std::nullopt, keepReading);
@@ -171,6 +189,55 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
         break;
     }
     }
+}
+
+void CheckRun::AddArchiveVerdict(const QString& name, const MemberFile& file, const QString& fileName, bool reference,
+                                 const KeepReadingFn& keepReading)
+{
+    const archive::VolumeVerdict verdict =
+        archive::CheckVolume(crc_, file.path, *format_, volumeNumber_, carried_, keepReading);
+    if (verdict.cancelled)
+        return;
+    expectsMore_ = verdict.moreVolumes.value_or(false);
+    if (verdict.volumeCount)
+        volumeCount_ = verdict.volumeCount;
+    if (!verdict.readFailure.isEmpty()) {
+        AddMissing(name, verdict.readFailure);
+        return;
+    }
+    if (reference)
+        result_.ReferenceSize = verdict.bytes;
+    archive::Finding finding = verdict.finding;
+    // Volumes before the last are all as long as the first; the last one is judged by what it holds.
+    const bool last = walkedName_ == result_.LastMemberName && !expectsMore_;
+    if (Passed(finding.status) && !reference && !last && verdict.bytes != result_.ReferenceSize)
+        finding = {MemberStatus::BadSize, {}};
+    AddRow(name, verdict.bytes, verdict.crcText, finding.status, finding.reason, fileName, verdict.verifiedBytes);
+}
+
+void CheckRun::AddExpectedVolume()
+{
+    // Only a volume that passed is believed: a damaged or misplaced one may say anything.
+    // Volumes counted but past the walk: a split zip's .zNN after the highest one found (the .zip
+    // comes last), or a 7z archive's pieces after the last one. A damaged count names no more than
+    // the older kinds' walks have.
+    constexpr std::uint64_t kMostVolumes = 999;
+    const Series& series = result_.CheckedSeries;
+    QString name = walkedName_;
+    for (std::uint64_t number = volumeNumber_ + 1; volumeCount_ && number < std::min(*volumeCount_, kMostVolumes); ++number) {
+        const std::optional<QString> next =
+            series.Kind == SeriesKind::Zip
+                ? std::optional<QString>(series.BaseName.toLower() + u'.' + ZipPartExtension(static_cast<int>(number)))
+                : NameAfter(series, name);
+        if (!next)
+            break;
+        name = *next;
+        AddMissing(name, archive::VolumeCountReason(*volumeCount_));
+    }
+    if (!expectsMore_ || result_.Rows.isEmpty() || !Passed(result_.Rows.last().status))
+        return;
+    if (const std::optional<QString> next = NameAfter(result_.CheckedSeries, walkedName_))
+        AddMissing(*next, archive::ExpectsMoreReason(result_.Rows.last().name));
 }
 
 void CheckRun::CountPresentMember()
@@ -198,20 +265,22 @@ QString CheckRun::ExpectedCrc(const QString& name) const
 
 void CheckRun::AddMissing(const QString& name, const QString& reason)
 {
+    carried_.reset();  // a split file's parts after a gap cannot be joined
     AddRow(name, std::nullopt, kUnknown, MemberStatus::Missing, reason);
 }
 
 void CheckRun::AddRow(const QString& name, std::optional<qint64> bytes, const QString& crcText, MemberStatus status,
-                      const QString& reason, const QString& fileName)
+                      const QString& reason, const QString& fileName, std::optional<qint64> verifiedBytes)
 {
     switch (status) {
     case MemberStatus::Missing: result_.MissingList.append(name); break;
     case MemberStatus::BadSize: result_.SizeList.append(name); break;
     case MemberStatus::BadCrc: result_.CRCList.append(name); break;
+    case MemberStatus::PartlyVerified: result_.PartlyList.append(name); break;
     case MemberStatus::OK: break;
     }
     const MemberRow row{name, bytes ? SizeText(*bytes) : kUnknown, crcText, status, reason, bytes, ExpectedCrc(name),
-                        fileName};
+                        fileName, verifiedBytes};
     result_.Rows.append(row);
     view_.AddMemberRow(row);
 }

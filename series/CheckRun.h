@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "archive/VolumeCheck.h"
 #include "series/CheckMode.h"
 #include "series/MemberFile.h"
 #include "series/RunResult.h"
@@ -47,8 +48,14 @@ private:
     // was counted as present already.
     void AddVerdicts(const QString& name, const QList<MemberFile>& files, bool firstMember);
     void AddVerdictFor(const QString& name, const MemberFile& file, bool reference);
+    void AddArchiveVerdict(const QString& name, const MemberFile& file, const QString& fileName, bool reference,
+                           const KeepReadingFn& keepReading);
+    // After the walk: a Missing row for the volume the last one present says follows it, or for each
+    // the set's count of volumes has and the walk did not reach.
+    void AddExpectedVolume();
     void AddRow(const QString& name, std::optional<qint64> bytes, const QString& crcText, MemberStatus status,
-                const QString& reason = {}, const QString& fileName = {});
+                const QString& reason = {}, const QString& fileName = {},
+                std::optional<qint64> verifiedBytes = std::nullopt);
     void AddMissing(const QString& name, const QString& reason = {});
     void CountPresentMember();
     // The names the SFV file lists; none outside SFV checks.
@@ -63,6 +70,15 @@ private:
     const SfvTable* sfv_ = nullptr;
     std::optional<MemberFinder> finder_;
     std::unique_ptr<DigestQueue> digests_;  // the volumes of a digest list's check, read ahead
+    // Archive checks: the start file's format, the walked volume's number (from 0), and whether the
+    // last volume examined says another follows.
+    std::optional<archive::ArchiveFormat> format_;
+    std::uint64_t volumeNumber_ = 0;
+    bool expectsMore_ = false;
+    std::optional<archive::CarriedFile> carried_;
+    // How many volumes a split zip's .zip or a split 7z archive's first piece says the set has.
+    std::optional<std::uint64_t> volumeCount_;
+    QString walkedName_;
     int progressMaximum_ = 0;
     std::atomic<bool> stopRequested_ = false;
 };

@@ -11,6 +11,7 @@ QString StatusWord(MemberStatus status)
     case MemberStatus::Missing: return QStringLiteral("Missing");
     case MemberStatus::BadCrc: return QStringLiteral("Bad CRC");
     case MemberStatus::BadSize: return QStringLiteral("Bad Size");
+    case MemberStatus::PartlyVerified: return QStringLiteral("Partly Verified");
     }
     return {};
 }
@@ -22,6 +23,7 @@ QString StatusCode(MemberStatus status)
     case MemberStatus::Missing: return QStringLiteral("missing");
     case MemberStatus::BadCrc: return QStringLiteral("bad_crc");
     case MemberStatus::BadSize: return QStringLiteral("bad_size");
+    case MemberStatus::PartlyVerified: return QStringLiteral("partly_verified");
     }
     return {};
 }

@@ -130,4 +130,23 @@ QStringList WalkNames(const Series& series, const QStringList& listed)
     return kept < 0 ? names : names.first(kept);
 }
 
+std::optional<QString> NameAfter(const Series& series, const QString& name)
+{
+    const QString stem = series.BaseName.toLower() + u'.';
+    if (series.Kind == SeriesKind::RarParts) {
+        const std::optional<RarPartName> part = ParseRarPartName(name);
+        const std::optional<RarPartName> first = ParseRarPartName(series.FirstMember);
+        if (!part || !first)
+            return std::nullopt;
+        return stem + RarPartExtension(part->number + 1, int(first->digits.size()));
+    }
+    if (series.Kind != SeriesKind::Rar && series.Kind != SeriesKind::Num)
+        return std::nullopt;
+    const QStringList extensions = KindRow(series.Kind).walk(series);
+    const qsizetype at = extensions.indexOf(TextAfterLast(name, QStringLiteral(".")).toLower());
+    if (at + 1 >= extensions.size())
+        return std::nullopt;
+    return stem + extensions[at + 1];
+}
+
 }  // namespace quil

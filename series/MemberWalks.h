@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <optional>
+
 namespace quil {
 
 // The extensions the walk of `series` takes after its first member, in order: its kind's walk
@@ -28,5 +30,9 @@ QStringList WalkSplitZip(const Series& series);
 // the last of the `listed` names (those an SFV file lists) that the walk meets after it; a walk that
 // never meets the last entry runs to its last name. Empty for an empty SeqList.
 QStringList WalkNames(const Series& series, const QStringList& listed = {});
+
+// The name of the volume after the walked `name` in a .rar/.r00, NAME.partN.rar or .001 set, lower case;
+// none for other kinds and past the last name the kind has.
+std::optional<QString> NameAfter(const Series& series, const QString& name);
 
 }  // namespace quil

@@ -12,6 +12,7 @@ QString RefusalCodeName(RefusalCode code)
     case RefusalCode::SfvUnreadable: return QStringLiteral("sfv_unreadable");
     case RefusalCode::SfvNotFound: return QStringLiteral("sfv_not_found");
     case RefusalCode::SfvAmbiguous: return QStringLiteral("sfv_ambiguous");
+    case RefusalCode::NoArchiveMarker: return QStringLiteral("no_archive_marker");
     }
     return {};
 }

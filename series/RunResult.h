@@ -24,7 +24,8 @@ struct RunResult {
     QList<MemberRow> Rows;     // one per examined member, first member first
     QStringList MissingList;   // names of absent members, in walk order
     QStringList SizeList;      // names of members whose size differs from ReferenceSize
-    QStringList CRCList;       // names of members whose CRC-32 differs from their SFV entry
+    QStringList CRCList;       // names of members whose CRC-32 differs from their SFV entry, or from the archive's own
+    QStringList PartlyList;    // names of members only partly verified by the archive's own checksums; no problem
     QStringList ExaminedPaths; // regular files read as members, as named on disk
     int FileCounter = 0;       // present members met, the first one included
     bool Cancelled = false;    // stopped before the walk ended; no report is shown

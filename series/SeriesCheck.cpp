@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "series/SeriesCheck.h"
 
+#include "archive/ArchiveFormats.h"
+#include "archive/ArchiveReasons.h"
 #include "crc/clsCRC.h"
 #include "os/NativeNames.h"
 #include "prompts/Messages.h"
@@ -90,6 +92,10 @@ SeriesOutcome CheckSeries(const QString& startPath, const std::optional<Series>&
             return outcome;
         }
         outcome.sfv = std::move(std::get<SfvTable>(found));
+    }
+    if (request.mode == CheckMode::ArchiveCheck && !archive::FormatAt(series->Folder + u'/' + series->StartFile)) {
+        outcome.refusal = Refusal{RefusalCode::NoArchiveMarker, archive::NoArchiveMarkerMessage(series->StartName)};
+        return outcome;
     }
     clsCRC crc;
     CheckRun run(view, crc);

@@ -56,7 +56,7 @@ private slots:
     {
         QTest::addColumn<int>("iconIndex");
         QTest::addColumn<QColor>("ground");
-        for (int index = 1; index <= 4; ++index) {
+        for (int index = 1; index <= 5; ++index) {
             QTest::addRow("%d on a dark list", index) << index << QColor(0x1e, 0x1e, 0x1e);
             QTest::addRow("%d on a dark blue list", index) << index << QColor(0x1a, 0x23, 0x3a);
         }
@@ -80,6 +80,7 @@ private slots:
         QTest::newRow("tick") << 1 << QPoint(6, 11) << QColor(0x1f, 0x5f, 0xd6);
         QTest::newRow("cross") << 2 << QPoint(8, 8) << QColor(0xd0, 0x1c, 0x1c);
         QTest::newRow("C") << 3 << QPoint(3, 8) << QColor(0xd0, 0x1c, 0x1c);
+        QTest::newRow("half-ringed tick") << 5 << QPoint(6, 11) << QColor(0x1f, 0x5f, 0xd6);
     }
     void statusPicturesKeepTheirColours()
     {
@@ -92,7 +93,7 @@ private slots:
     void otherIndexesHaveNoPicture()
     {
         QVERIFY(StatusIcon(0).isNull());
-        QVERIFY(StatusIcon(5).isNull());
+        QVERIFY(StatusIcon(6).isNull());
     }
 };
 

@@ -10,6 +10,7 @@
 #include "series/SeriesKinds.h"
 #include "series/SfvLookup.h"
 #include "tests/cli/JsonSchema.h"
+#include "tests/support/Rar4Writer.h"
 #include "tests/support/TempSeries.h"
 
 #include <QBuffer>
@@ -178,13 +179,14 @@ private slots:
         QCOMPARE(SchemaEnum({"$defs", "series", "properties", "kind"}), kinds);
         QStringList codes;
         for (const RefusalCode code : {RefusalCode::NoStartFile, RefusalCode::SingleVolume, RefusalCode::SfvUnreadable,
-                                       RefusalCode::SfvNotFound, RefusalCode::SfvAmbiguous})
+                                       RefusalCode::SfvNotFound, RefusalCode::SfvAmbiguous, RefusalCode::NoArchiveMarker})
             codes << RefusalCodeName(code);
         QCOMPARE(SchemaEnum({"$defs", "document", "properties", "code"}), codes);
         QStringList statuses;
         QStringList statusCodes;
         for (const MemberStatus status :
-             {MemberStatus::OK, MemberStatus::Missing, MemberStatus::BadCrc, MemberStatus::BadSize}) {
+             {MemberStatus::OK, MemberStatus::Missing, MemberStatus::BadCrc, MemberStatus::BadSize,
+              MemberStatus::PartlyVerified}) {
             statuses << StatusWord(status);
             statusCodes << StatusCode(status);
         }
@@ -307,7 +309,7 @@ private slots:
                                                  << "Error While Creating Test Series!\n\n/proc/none/quiltest.r00: " << false;
         QTest::newRow("--all folder absent") << QStringList{"--all", "none"} << 2 << "Cannot read none: no such folder\n"
                                              << false;
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: quillane-check [--sfv SFV_FILE | --crc]" << false;
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: quillane-check [--sfv SFV_FILE | --crc | --archive]" << false;
         QTest::newRow("version") << QStringList{"--version"} << 0 << "quillane-check (Quillane) " << false;
         notStart("absent", "nonexist.rar", "no such file");
         notStart("a folder", "d.rar", "is a folder");
@@ -316,6 +318,10 @@ private slots:
         notStart("zip without .z01", "y.zip", "is not a start file of any series kind");
         notStart("not an archive", "notes.txt", "is not a start file of any series kind");
         usage("both modes", {"--sfv", "a.sfv", "--crc", "x.rar"}, "--sfv and --crc cannot be used together");
+        usage("archive and crc", {"--archive", "--crc", "x.rar"}, "--archive cannot be used with --sfv or --crc");
+        QTest::newRow("archive, no marker") << QStringList{"--archive", "x.rar"} << 2
+                                            << "Cannot Check x.rar Against The Archive's Own Checksums!\n"
+                                               "it does not start with the marker of a RAR volume or 7z archive, nor end a split zip\n" << true;
         usage("unknown option", {"x.rar", "--fast"}, "unknown option --fast");
         usage("unknown short option", {"-rx", "--all", "."}, "unknown option -x");
         usage("no start file", {"--crc"}, "no START_FILE given");
@@ -934,6 +940,29 @@ private slots:
         QCOMPARE(documents.at(1)["refusal"].toString(), QString("List Contains Only 1 File!"));
         QCOMPARE(documents.at(1)["code"].toString(), QString("single_volume"));
         QCOMPARE(documents.at(1)["series"]["endFile"], QJsonValue());
+    }
+
+    // An archive check: rows with the bytes vouched for and the reason, and the volume the last one
+    // says follows as a Missing row, in JSON and in the report's extra line alike.
+    void archiveCheckNamesTheVolumeExpected()
+    {
+        TempSeries series;
+        const QStringList volumes = test::WriteRar4Set({series.folder(), "a", 3, 1000, false});
+        QFile::remove(volumes.last());
+        const Outcome text = Run({"--archive", "a.rar"}, series.folder());
+        QCOMPARE(text.status, 1);
+        QVERIFY(text.output.contains("Number Of Files With Bad CRC Values: 0\nNumber Of Partly Verified Files: 0\n"));
+        QCOMPARE(text.errors, "The archive expects more volumes: a.r00 says another follows\n");
+        const Outcome run = Run({"--json", "--archive", "a.rar"}, series.folder());
+        const QJsonObject document = QJsonDocument::fromJson(run.output.toUtf8()).object();
+        QCOMPARE(document.value("mode").toString(), QString("archive"));
+        QStringList rows;
+        for (const QJsonValue& row : document.value("rows").toArray())
+            rows << RowText(row) + '|' + row["verifiedBytes"].toVariant().toString() + '|' + row["reason"].toString();
+        QCOMPARE(rows.size(), 3);
+        QVERIFY2(rows[0].startsWith("OK|ok|a.rar|1073|") && rows[0].endsWith("|-|1073|"), qPrintable(rows[0]));
+        QCOMPARE(rows[2], "Missing|missing|a.r01|null|null|-||The archive expects more volumes: a.r00 says another follows");
+        QCOMPARE(document.value("counts")["partlyVerified"].toInt(), 0);
     }
 };
 

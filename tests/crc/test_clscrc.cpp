@@ -1,5 +1,6 @@
 // test_clscrc.cpp - the CRC calculator's conventions: check values, registers, selection, text and files.
 // SPDX-License-Identifier: MIT
+#include "crc/Crc32Combine.h"
 #include "crc/clsCRC.h"
 #include "tests/support/TempSeries.h"
 
@@ -8,6 +9,8 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+
+#include <vector>
 
 using namespace quil;
 
@@ -129,9 +132,21 @@ private slots:
                 const QString name = QStringLiteral("v%1.r00").arg(size);
                 const QByteArray content = test::TempSeries::contentFor(name, size);
                 crc.AddBytes(Bytes("left over"));
-                const FileCrc result = crc.CalculateFile(dir.write(name, content));
+                // The same read gives the register of each stretch between cuts, empty ones too.
+                const auto length = static_cast<std::uint64_t>(size);
+                const std::vector<std::uint64_t> cuts{0, length / 3, length / 2 + 1, length};
+                const bool crc32 = algorithm == clsCRC::CRC32;
+                const FileCrc result = crc.CalculateFile(dir.write(name, content), {},
+                                                         crc32 ? std::span(cuts) : std::span<const std::uint64_t>());
                 QVERIFY2(!result.failed(), qPrintable(result.error));
                 QCOMPARE(result.value, std::optional<qint32>(expected.CalculateBytes(Bytes(content))));
+                QCOMPARE(result.stretches.size(), crc32 ? cuts.size() + 1 : 0);
+                for (std::size_t i = 0; i < result.stretches.size(); ++i) {
+                    const std::uint64_t from = i == 0 ? 0 : cuts[i - 1];
+                    const std::uint64_t to = i == cuts.size() ? length : cuts[i];
+                    const qint32 stretch = static_cast<qint32>(~crc::Crc32Join(0xFFFFFFFFu, result.stretches[i], to - from));
+                    QCOMPARE(stretch, expected.CalculateBytes(Bytes(content.mid(qsizetype(from), qsizetype(to - from)))));
+                }
                 QCOMPARE(crc.Value(), *result.value);
             }
         }

@@ -1,0 +1,38 @@
+// VolumeCheck.h - one volume judged by the archive's own checksums, in one read.
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "archive/VolumePlan.h"
+#include "crc/clsCRC.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace quil::archive {
+
+struct VolumeVerdict {
+    Finding finding;
+    QString crcText;              // the whole volume's CRC-32; "" when it could not be read
+    qint64 bytes = 0;             // the volume's size, from the same open file
+    qint64 verifiedBytes = 0;     // covered by a checksum that matched
+    std::optional<bool> moreVolumes;  // whether the volume says another follows; none when it does not say
+    std::optional<std::uint64_t> volumeCount;  // how many volumes the set has, when the volume says
+    QString readFailure;          // why the volume could not be read
+    bool cancelled = false;
+};
+
+// A stored file split over volumes, as far as the volumes before have it: the CRC-32 register
+// over its parts so far.
+struct CarriedFile {
+    QString fileName;
+    std::uint32_t reg = 0;
+};
+
+// Judges the volume at `path`, which should be volume `number` (from 0) of a `format` archive:
+// its headers are read first, then its bytes once, on the reader threads of `crc`. `carried` comes
+// from the volume before and is left for the next one.
+VolumeVerdict CheckVolume(clsCRC& crc, const QString& path, ArchiveFormat format, std::uint64_t number,
+                          std::optional<CarriedFile>& carried, const KeepReadingFn& keepReading);
+
+}  // namespace quil::archive

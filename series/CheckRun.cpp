@@ -72,7 +72,12 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     if (sfv_ && sfv_->kind() != HashKind::Crc32)
         digests_ = std::make_unique<DigestQueue>(sfv_->kind(), FilesToRead(walk));
     walkedName_ = series.FirstMember;
+    // A Stop that came before the run ends it after its first member, which is read whole: only a
+    // Stop during that read may abandon it.
+    const bool stoppedBefore = stopRequested_.exchange(false);
     CheckFirstMember();
+    if (stoppedBefore)
+        stopRequested_ = true;
     view_.ShowStatus(KindRow(series.Kind).walkStatus);
     for (const QString& name : walk) {
         if (stopRequested_)

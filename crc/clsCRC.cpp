@@ -76,8 +76,7 @@ FileCrc clsCRC::CalculateFile(const QString& path, const KeepReadingFn& keepRead
     FileCrc result;
     const crc::RegularFile file(path);
     result.error = file.failure();
-    result.size = static_cast<qint64>(file.length());
-    if (result.failed() || file.length() == 0)
+    if (result.failed())
         return result;
     // Pieces come from every reader at once; only CRC-32 has the combine that puts them in order.
     const int readers = crc32Selected_ ? readerThreads_ : 1;
@@ -88,9 +87,8 @@ FileCrc clsCRC::CalculateFile(const QString& path, const KeepReadingFn& keepRead
         return result;
     }
 
-    std::vector<crc::Crc32Stripes> stripes(static_cast<std::size_t>(readers));
+    std::vector<crc::Crc32Stripes> stripes;
     std::uint32_t crc16 = 0;
-    bytesHashed_.store(0, std::memory_order_relaxed);
     const auto consume = [&](int reader, std::uint64_t offset, std::span<const std::uint8_t> piece) {
         bytesHashed_.fetch_add(static_cast<qint64>(piece.size()), std::memory_order_relaxed);
         if (crc32Selected_)
@@ -98,16 +96,33 @@ FileCrc clsCRC::CalculateFile(const QString& path, const KeepReadingFn& keepRead
         else
             crc16 = crc::Crc16Bytewise(crc16, piece.data(), piece.size());
     };
-    const crc::PieceReadOutcome outcome = crc::ReadInPieces(file, threads_, readers, {memory, bytes}, consume, keepReading);
+    const auto restart = [&] {
+        stripes.assign(static_cast<std::size_t>(readers), {});
+        crc16 = 0;
+        bytesHashed_.store(0, std::memory_order_relaxed);
+    };
+    restart();
+    // A size of 0 is what files of /proc give whatever they hold: only reading tells.
+    crc::PieceReadOutcome outcome;
+    outcome.sizeUntrue = true;
+    if (file.length() > 0)
+        outcome = crc::ReadInPieces(file, threads_, readers, {memory, bytes}, consume, keepReading);
+    if (outcome.sizeUntrue) {
+        restart();
+        outcome = crc::ReadToEnd(file, {memory, crc::kPieceSize}, consume, keepReading);
+    }
     result.error = outcome.failure;
     result.cancelled = outcome.cancelled;
     if (result.failed() || result.cancelled)
         return result;
 
+    result.size = static_cast<qint64>(outcome.length);
+    if (outcome.length == 0)
+        return result;
     if (crc32Selected_) {
-        std::uint32_t reg = crc::Crc32ShiftZeros(0xFFFFFFFFu, file.length());
+        std::uint32_t reg = crc::Crc32ShiftZeros(0xFFFFFFFFu, outcome.length);
         for (const crc::Crc32Stripes& stripe : stripes)
-            reg ^= stripe.RegisterAt(file.length());
+            reg ^= stripe.RegisterAt(outcome.length);
         crc32Register_ = reg;
     } else {
         crc16Register_ = crc16;

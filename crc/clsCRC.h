@@ -21,7 +21,7 @@ struct FileCrc {
     std::optional<qint32> value;
     QString error;           // "" unless the file could not be read; value is then empty
     bool cancelled = false;  // the caller's callback said stop; no value and no error
-    qint64 size = 0;         // the length of the file read, from the open descriptor: the CRC's own
+    qint64 size = 0;         // the length of the file as its reads gave it: the CRC's own
 
     bool failed() const { return !error.isEmpty(); }
 };
@@ -52,7 +52,9 @@ public:
     // and its false gives a cancelled result within 256 KiB of reading. Only a value changes the
     // register: an empty file gives none. A path that is not a readable regular file (missing, a
     // folder, a FIFO, a device, no access) or one that changes length while read gives an error
-    // text; the open never blocks.
+    // text; the open never blocks. A file whose reads do not end at its size (a size of 0 of a
+    // file of /proc) is read on this thread to its end instead, and judged by what was read; so is
+    // every file when no reader thread can be started.
     FileCrc CalculateFile(const QString& path, const KeepReadingFn& keepReading = {});
     // The bytes of the file CalculateFile is reading that are hashed so far; safe to ask from
     // `keepReading`, which is what it is for.

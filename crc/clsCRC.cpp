@@ -71,7 +71,7 @@ qint32 clsCRC::CalculateString(const QString& text)
     return CalculateBytes(AsBytes(text.toLocal8Bit()));
 }
 
-FileCrc clsCRC::CalculateFile(const QString& path, const KeepReadingFn& keepReading)
+FileCrc clsCRC::CalculateFile(const QString& path, const KeepReadingFn& keepReading, const QString& following)
 {
     FileCrc result;
     const crc::RegularFile file(path);
@@ -106,7 +106,7 @@ FileCrc clsCRC::CalculateFile(const QString& path, const KeepReadingFn& keepRead
     crc::PieceReadOutcome outcome;
     outcome.sizeUntrue = true;
     if (file.length() > 0)
-        outcome = crc::ReadInPieces(file, threads_, readers, {memory, bytes}, consume, keepReading);
+        outcome = crc::ReadInPieces(file, following, threads_, readers, {memory, bytes}, consume, keepReading);
     if (outcome.sizeUntrue) {
         restart();
         outcome = crc::ReadToEnd(file, {memory, crc::kPieceSize}, consume, keepReading);

@@ -54,8 +54,9 @@ public:
     // folder, a FIFO, a device, no access) or one that changes length while read gives an error
     // text; the open never blocks. A file whose reads do not end at its size (a size of 0 of a
     // file of /proc) is read on this thread to its end instead, and judged by what was read; so is
-    // every file when no reader thread can be started.
-    FileCrc CalculateFile(const QString& path, const KeepReadingFn& keepReading = {});
+    // every file when no reader thread can be started. `following`, when given, is the file the
+    // caller reads next: its start is read into the page cache while the end of this one is hashed.
+    FileCrc CalculateFile(const QString& path, const KeepReadingFn& keepReading = {}, const QString& following = {});
     // The bytes of the file CalculateFile is reading that are hashed so far; safe to ask from
     // `keepReading`, which is what it is for.
     qint64 BytesHashed() const { return bytesHashed_.load(std::memory_order_relaxed); }

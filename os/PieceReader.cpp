@@ -3,6 +3,7 @@
 #include "os/PieceReader.h"
 
 #include "os/BusErrorGuard.h"
+#include "os/ReadAhead.h"
 
 #include <algorithm>
 #include <atomic>
@@ -146,15 +147,17 @@ QString ReadWindow(const RegularFile& file, const Window& window, std::size_t si
 
 }  // namespace
 
-PieceReadOutcome ReadInPieces(const RegularFile& file, ReaderThreads& threads, int readers, std::span<std::uint8_t> memory,
-                              const PieceFn& consume, const KeepReadingFn& keepReading)
+PieceReadOutcome ReadInPieces(const RegularFile& file, const QString& following, ReaderThreads& threads, int readers,
+                              std::span<std::uint8_t> memory, const PieceFn& consume, const KeepReadingFn& keepReading)
 {
     const std::uint64_t length = file.length();
     Claims claims((length + kWindowSize - 1) / kWindowSize);
+    ReadAhead ahead(file, kWindowSize, following);
     Asking caller(keepReading, [&claims] { claims.Stop(); });
     const auto read = [&](int reader, Asking* asked) {
         const auto buffer = memory.subspan(static_cast<std::size_t>(reader) * kPieceSize, kPieceSize);
         for (std::uint64_t index; claims.Next(index);) {
+            ahead.Claimed(index);
             const Window window{consume, claims, reader, index * kWindowSize, asked};
             const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(kWindowSize, length - window.offset));
             QString failure = ReadWindow(file, window, size, buffer);

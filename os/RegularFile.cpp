@@ -128,6 +128,13 @@ RegularFile::Mapping RegularFile::Map(std::uint64_t offset, std::size_t size) co
     return {System().mapFile(fd_, static_cast<off_t>(offset), size), size};
 }
 
+void RegularFile::ReadAhead(std::uint64_t offset, std::uint64_t size) const
+{
+    if (failure_.isEmpty() && offset < length_)
+        System().fadvise(fd_, static_cast<off_t>(offset), static_cast<off_t>(std::min(size, length_ - offset)),
+                         POSIX_FADV_WILLNEED);
+}
+
 QString RegularFile::Shrunk() const
 {
     return Failure(QStringLiteral("the file got shorter while it was read"));

@@ -52,6 +52,9 @@ public:
         std::size_t size_;
     };
     Mapping Map(std::uint64_t offset, std::size_t size) const;
+    // Asks the system to read `size` bytes from `offset` into its cache without waiting for them;
+    // only advice, so it cannot fail. Bytes past length() are not asked for.
+    void ReadAhead(std::uint64_t offset, std::uint64_t size) const;
 
     // "Cannot read PATH: " and the system's text for `error`.
     QString Failure(int error) const;

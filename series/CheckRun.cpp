@@ -52,14 +52,14 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     result_.FileCounter = 1;
 
     finder_.emplace(series.Folder);
+    walk_ = WalkNames(series);
+    walked_ = -1;
     CheckFirstMember();
     view_.ShowStatus(KindRow(series.Kind).walkStatus);
-    for (const QString& name : WalkNames(series)) {
-        if (stopRequested_)
-            break;
-        CheckMember(name);
-    }
+    for (walked_ = 0; walked_ < walk_.size() && !stopRequested_; ++walked_)
+        CheckMember(walk_[walked_]);
     finder_.reset();
+    walk_.clear();
     crc_.ReleaseBuffer();  // the reader threads and their memory go back to the system between runs
     result_.Cancelled = stopRequested_.exchange(false);  // the next run starts afresh
     return std::move(result_);
@@ -123,7 +123,7 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
     };
     switch (result_.Mode) {
     case CheckMode::SfvCheck: {
-        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, ExpectedCrc(name), keepReading);
+        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, ExpectedCrc(name), keepReading, FollowingPath());
         if (crc.cancelled)
             return;  // stopped midway: the member has no verdict
         AddRow(name, crc.readFailed() ? file.size : crc.bytes, crc.readFailed() ? kUnknown : crc.text,
@@ -135,7 +135,7 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
         break;
     case CheckMode::CrcReport: {
         // A volume that cannot be read has no CRC to report: it counts as missing.
-        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, std::nullopt, keepReading);
+        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, std::nullopt, keepReading, FollowingPath());
         if (crc.cancelled)
             return;
         if (crc.readFailed())
@@ -154,6 +154,14 @@ void CheckRun::CountPresentMember()
     const int shown = std::min(result_.FileCounter, progressMaximum_);
     view_.SetProgress(shown, progressMaximum_);
     view_.SetProgressTip(QStringLiteral("Checking File Number %1 Of %2").arg(shown).arg(progressMaximum_));
+}
+
+QString CheckRun::FollowingPath()
+{
+    if (walked_ + 1 >= walk_.size())
+        return {};
+    const MemberFile next = finder_->Members(walk_[walked_ + 1]).first();
+    return next.isRegularFile() ? next.path : QString();
 }
 
 QString CheckRun::ExpectedCrc(const QString& name) const

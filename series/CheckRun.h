@@ -46,6 +46,9 @@ private:
     void CountPresentMember();
     // What the SFV file lists for `name`; "" outside SFV checks.
     QString ExpectedCrc(const QString& name) const;
+    // The file of the member the walk checks after the current one, read ahead while the current
+    // one's end is hashed; "" when there is none.
+    QString FollowingPath();
 
     RunView& view_;
     clsCRC& crc_;
@@ -53,6 +56,8 @@ private:
     RunResult result_;
     const SfvTable* sfv_ = nullptr;
     std::optional<MemberFinder> finder_;
+    QStringList walk_;
+    qsizetype walked_ = -1;  // the index in walk_ of the member being checked; -1 for the first member
     int progressMaximum_ = 0;
     std::atomic<bool> stopRequested_ = false;
 };

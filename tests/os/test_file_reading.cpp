@@ -13,6 +13,7 @@
 #include <csignal>
 #include <thread>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 using namespace quil;
@@ -237,6 +238,43 @@ private slots:
         } else {
             QCOMPARE(result.value, expected);
             QVERIFY2(calls >= (readers == 0 ? 1 : 10), qPrintable(QStringLiteral("%1 calls in a stall of 300 ms").arg(calls)));
+        }
+    }
+
+    // The file to be read next is only asked for ahead, from its start; one that is missing or a FIFO
+    // changes nothing and never blocks.
+    void followingFileIsReadAheadOnly()
+    {
+        struct Advice : test::FailingCalls {
+            QString following;
+            int followingFd = -1;
+            QList<off_t> askedOfFollowing;  // offsets of its WILLNEED advice
+            int open(const char* path, int flags, mode_t mode) override
+            {
+                const int fd = FailingCalls::open(path, flags, mode);
+                if (QString::fromLocal8Bit(path) == following)
+                    followingFd = fd;
+                return fd;
+            }
+            int fadvise(int fd, off_t offset, off_t length, int advice) override
+            {
+                if (fd == followingFd && advice == POSIX_FADV_WILLNEED)
+                    askedOfFollowing.append(offset);
+                return FailingCalls::fadvise(fd, offset, length, advice);
+            }
+        };
+        test::TempSeries dir;
+        const QByteArray content = test::TempSeries::contentFor("v.r00", kLength);
+        const QString path = dir.write("v.r00", content);
+        const QString fifo = dir.path("v.r02");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const std::optional<qint32> expected = clsCRC().CalculateBytes(Bytes(content));
+        for (const QString& following : {dir.add("v.r01", 5000), fifo, dir.path("v.r03")}) {
+            Advice advice;
+            advice.following = following;
+            const crc::SystemCallsOverride installed(advice);
+            QCOMPARE(clsCRC().CalculateFile(path, {}, following).value, expected);
+            QCOMPARE(advice.askedOfFollowing, following.endsWith("r01") ? QList<off_t>{0} : QList<off_t>{});
         }
     }
 

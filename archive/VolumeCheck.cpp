@@ -105,7 +105,7 @@ VolumeVerdict CheckVolume(clsCRC& crc, const QString& path, ArchiveFormat format
     if (value.cancelled || value.failed())
         return verdict;
     if (static_cast<std::uint64_t>(value.size) != file.length()) {
-        verdict.readFailure = file.Shrunk();
+        verdict.readFailure = file.EndsElsewhere();
         return verdict;
     }
     verdict.crcText = CrcText(value.value);

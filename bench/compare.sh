@@ -6,10 +6,13 @@
 #        bench/compare.sh --archive [ROUNDS]   quillane-check --archive beside --crc and cat only, on a
 #        set of 20 stored RAR volumes of 100 MiB that bench/write_rar4_set writes (once)
 # Makes (once) two series of random data with an SFV file each, 20 volumes of 100 MiB and 3 of
-# 1.5 GiB, outside the repository. Every command runs once per round, interleaved and in a
-# rotating order: first right after the series was read into the page cache, then, as root, from
-# the disk (sync and the page cache dropped before each command). Prints for each the medians,
-# the ratios to quillane-check and to cat, the CPU time and the peak memory.
+# 1.5 GiB, and a folder of 10 series of 10 volumes of 100 MiB, outside the repository (16.5 GiB
+# in all). Every command runs once per round, interleaved and in a rotating order: first right
+# after the series was read into the page cache, then from the disk: as root, sync and the whole
+# page cache dropped before each command; otherwise each volume's pages dropped with
+# posix_fadvise(DONTNEED) (dd iflag=nocache), which the output says. The folder is checked with
+# --all against cat of all its volumes. Prints for each the medians, the ratios to
+# quillane-check and to cat, the CPU time and the peak memory.
 # SPDX-License-Identifier: MIT
 set -euo pipefail
 archive_only=
@@ -57,8 +60,7 @@ time_commands() {
       if [ "$cache" = warm ]; then
         cat "${volumes[@]}" >/dev/null  # the page cache forgets files left alone for a while
       else
-        sync
-        echo 3 >/proc/sys/vm/drop_caches
+        drop_cache
       fi
       start=$(date +%s%N)
       /usr/bin/time -f '%U %S %M' -o "$usage" "${command[@]}" >/dev/null 2>&1
@@ -76,7 +78,9 @@ time_commands() {
     cpu_median[$i]=$(echo "${cpu[$i]}" | median)
   done
   local cat_index=$((${#names[@]} - 1))
-  echo "$description, page cache $cache; medians of $rounds interleaved rounds on $(nproc) cores (load average before: $load)"
+  local how=""
+  [ "$cache" = cold ] && how=" ($cold_how)"
+  echo "$description, page cache $cache$how; medians of $rounds interleaved rounds on $(nproc) cores (load average before: $load)"
   printf '%-22s %7s %7s %6s %7s %9s   %s\n' command "wall s" "x quil" "x cat" "cpu s" "peak MiB" "wall s of every round"
   for i in "${!names[@]}"; do
     printf '%-22s %7.3f %7s %6s %7.2f %9d   %s\n' "${names[$i]}" "${wall_median[$i]}" \
@@ -86,17 +90,22 @@ time_commands() {
   echo
 }
 
-# Times the commands warm, then cold when the page cache can be dropped.
+# Empties the page cache of the volumes: all of it where allowed, else file by file.
+drop_cache() {
+  sync
+  if [ "$whole_cache" = yes ]; then
+    echo 3 >/proc/sys/vm/drop_caches
+  else
+    for v in "${volumes[@]}"; do dd if="$v" iflag=nocache count=0 status=none; done
+  fi
+}
+
+# Times the commands warm, then cold.
 time_warm_and_cold() {
   load=$(cut -d' ' -f1 /proc/loadavg)
   time_commands warm
-  if can_drop_caches; then
-    load=$(cut -d' ' -f1 /proc/loadavg)
-    time_commands cold
-  else
-    echo "$description, page cache cold: skipped (dropping the page cache needs root)"
-    echo
-  fi
+  load=$(cut -d' ' -f1 /proc/loadavg)
+  time_commands cold
 }
 
 # A checker that is fast but wrong says nothing: commands 0 to $2 must accept the series $1 first.
@@ -149,6 +158,22 @@ compare_archive() {
   time_warm_and_cold
 }
 
+# Checks every series of the folder of series in one --all run.
+compare_folder() {
+  local dir=$1 k v
+  volumes=()
+  for k in "${!folder_series[@]}"; do
+    for v in "${folder_volumes[@]/#/s$k/s$k}"; do volumes+=("$v"); done
+  done
+  cd "$dir"
+  names=("quillane-check --all" "cat (the floor)")
+  command0=("$check" --sfv auto --all . -r)
+  command1=(cat "${volumes[@]}")
+  "${command0[@]}" >/dev/null 2>&1 || { echo "compare: quillane-check --all did not accept $dir" >&2; exit 1; }
+  description="--all over ${#folder_series[@]} series of ${#folder_volumes[@]} volumes, $(du -cm "${volumes[@]}" | tail -1 | cut -f1) MiB"
+  time_warm_and_cold
+}
+
 # Checks one series with a digest list of each GNU tool, beside that tool ("x quil" of the tool: how
 # many times longer it takes).
 compare_digests() {
@@ -166,6 +191,15 @@ compare_digests() {
 
 usage=$(mktemp)
 trap 'rm -f "$usage"' EXIT
+if can_drop_caches; then
+  whole_cache=yes
+  cold_how="the whole page cache dropped before each command"
+else
+  whole_cache=no
+  cold_how="not root: each volume's pages dropped with fadvise DONTNEED before each command"
+fi
+echo "compare: $(nproc) cores; cold rounds: $cold_how"
+echo
 if [ -n "$archive_only" ]; then
   make_rar_set "$series_root/rar-20x100MiB" arch 20 100
   compare_archive arch
@@ -178,3 +212,7 @@ make_series "$series_root/3x1536MiB" big 3 1536
 compare_series big
 make_rar_set "$series_root/rar-20x100MiB" arch 20 100
 compare_archive arch
+folder_series=(0 1 2 3 4 5 6 7 8 9)
+for k in "${folder_series[@]}"; do make_series "$series_root/10x10x100MiB/s$k" "s$k" 10 100; done
+folder_volumes=("${volumes[@]#s9}")
+compare_folder "$series_root/10x10x100MiB"

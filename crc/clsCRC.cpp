@@ -72,13 +72,12 @@ qint32 clsCRC::CalculateString(const QString& text)
 }
 
 FileCrc clsCRC::CalculateFile(const QString& path, const KeepReadingFn& keepReading,
-                              std::span<const std::uint64_t> cuts)
+                              std::span<const std::uint64_t> cuts, const QString& following)
 {
     FileCrc result;
     const crc::RegularFile file(path);
     result.error = file.failure();
-    result.size = static_cast<qint64>(file.length());
-    if (result.failed() || file.length() == 0)
+    if (result.failed())
         return result;
     // Pieces come from every reader at once; only CRC-32 has the combine that puts them in order.
     const int readers = crc32Selected_ ? readerThreads_ : 1;
@@ -89,19 +88,21 @@ FileCrc clsCRC::CalculateFile(const QString& path, const KeepReadingFn& keepRead
         return result;
     }
 
-    // Each reader keeps one register per stretch, its offsets counted from the stretch's start.
+    // Each reader keeps one register per stretch, its offsets counted from the stretch's start. The
+    // last stretch runs to wherever the reads end, which only a read to the end tells for sure.
     const std::size_t stretchCount = cuts.size() + 1;
     const auto stretchStart = [&](std::size_t i) { return i == 0 ? std::uint64_t{0} : cuts[i - 1]; };
-    const auto stretchEnd = [&](std::size_t i) { return i == cuts.size() ? file.length() : cuts[i]; };
-    std::vector<crc::Crc32Stripes> stripes(static_cast<std::size_t>(readers) * stretchCount);
+    const auto stretchEnd = [&](std::size_t i, std::uint64_t length) { return i == cuts.size() ? length : cuts[i]; };
+    constexpr std::uint64_t kUnbounded = ~std::uint64_t{0};
+    std::vector<crc::Crc32Stripes> stripes;
     std::uint32_t crc16 = 0;
-    bytesHashed_.store(0, std::memory_order_relaxed);
     const auto consume = [&](int reader, std::uint64_t offset, std::span<const std::uint8_t> piece) {
         bytesHashed_.fetch_add(static_cast<qint64>(piece.size()), std::memory_order_relaxed);
         if (crc32Selected_) {
             std::size_t i = static_cast<std::size_t>(std::upper_bound(cuts.begin(), cuts.end(), offset) - cuts.begin());
             while (!piece.empty()) {
-                const std::size_t part = static_cast<std::size_t>(std::min<std::uint64_t>(piece.size(), stretchEnd(i) - offset));
+                const std::size_t part =
+                    static_cast<std::size_t>(std::min<std::uint64_t>(piece.size(), stretchEnd(i, kUnbounded) - offset));
                 stripes[static_cast<std::size_t>(reader) * stretchCount + i].Add(offset - stretchStart(i), piece.first(part));
                 piece = piece.subspan(part);
                 offset += part;
@@ -110,16 +111,35 @@ FileCrc clsCRC::CalculateFile(const QString& path, const KeepReadingFn& keepRead
         } else
             crc16 = crc::Crc16Bytewise(crc16, piece.data(), piece.size());
     };
-    const crc::PieceReadOutcome outcome = crc::ReadInPieces(file, threads_, readers, {memory, bytes}, consume, keepReading);
+    const auto restart = [&] {
+        stripes.assign(static_cast<std::size_t>(readers) * stretchCount, {});
+        crc16 = 0;
+        bytesHashed_.store(0, std::memory_order_relaxed);
+    };
+    restart();
+    // A size of 0 is what files of /proc give whatever they hold: only reading tells.
+    crc::PieceReadOutcome outcome;
+    outcome.sizeUntrue = true;
+    if (file.length() > 0)
+        outcome = crc::ReadInPieces(file, following, threads_, readers, {memory, bytes}, consume, keepReading);
+    if (outcome.sizeUntrue) {
+        restart();
+        outcome = crc::ReadToEnd(file, {memory, crc::kPieceSize}, consume, keepReading);
+    }
     result.error = outcome.failure;
     result.cancelled = outcome.cancelled;
     if (result.failed() || result.cancelled)
         return result;
 
+    result.size = static_cast<qint64>(outcome.length);
+    if (outcome.length == 0)
+        return result;
     if (crc32Selected_) {
         std::uint32_t reg = 0xFFFFFFFFu;
         for (std::size_t i = 0; i < stretchCount; ++i) {
-            const std::uint64_t length = stretchEnd(i) - stretchStart(i);
+            // Cuts past where the reads ended leave empty stretches.
+            const std::uint64_t end = std::min(stretchEnd(i, outcome.length), outcome.length);
+            const std::uint64_t length = end - std::min(stretchStart(i), end);
             std::uint32_t stretch = 0;
             for (int r = 0; r < readers; ++r)
                 stretch ^= stripes[static_cast<std::size_t>(r) * stretchCount + i].RegisterAt(length);

@@ -22,7 +22,7 @@ struct FileCrc {
     std::optional<qint32> value;
     QString error;           // "" unless the file could not be read; value is then empty
     bool cancelled = false;  // the caller's callback said stop; no value and no error
-    qint64 size = 0;         // the length of the file read, from the open descriptor: the CRC's own
+    qint64 size = 0;         // the length of the file as its reads gave it: the CRC's own
     // With cuts: the CRC-32 register over each stretch between them (the first from offset 0, the
     // last to the end), each started from 0, so Crc32Join puts any run of stretches together.
     std::vector<std::uint32_t> stretches;
@@ -56,10 +56,14 @@ public:
     // and its false gives a cancelled result within 256 KiB of reading. Only a value changes the
     // register: an empty file gives none. A path that is not a readable regular file (missing, a
     // folder, a FIFO, a device, no access) or one that changes length while read gives an error
-    // text; the open never blocks. `cuts` (increasing offsets inside the file) split it into
-    // stretches whose registers the same one read also gives; CRC-32 only.
+    // text; the open never blocks. A file whose reads do not end at its size (a size of 0 of a
+    // file of /proc) is read on this thread to its end instead, and judged by what was read; so is
+    // every file when no reader thread can be started. `cuts` (increasing offsets inside the file)
+    // split it into stretches whose registers the same one read also gives; CRC-32 only.
+    // `following`, when given, is the file the caller reads next: its start is read into the page
+    // cache while the end of this one is hashed.
     FileCrc CalculateFile(const QString& path, const KeepReadingFn& keepReading = {},
-                          std::span<const std::uint64_t> cuts = {});
+                          std::span<const std::uint64_t> cuts = {}, const QString& following = {});
     // The bytes of the file CalculateFile is reading that are hashed so far; safe to ask from
     // `keepReading`, which is what it is for.
     qint64 BytesHashed() const { return bytesHashed_.load(std::memory_order_relaxed); }

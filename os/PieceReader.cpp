@@ -3,9 +3,11 @@
 #include "os/PieceReader.h"
 
 #include "os/BusErrorGuard.h"
+#include "os/ReadAhead.h"
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <exception>
 #include <limits>
 #include <mutex>
@@ -54,11 +56,57 @@ private:
     QString failure_;
 };
 
+// Asks keepReading on the caller's thread; a false answer, or an exception (kept to be thrown on
+// once nothing reads any more), stops the read through `stop`.
+class Asking {
+public:
+    Asking(const KeepReadingFn& keepReading, std::function<void()> stop) : keepReading_(keepReading), stop_(std::move(stop)) {}
+
+    void operator()()
+    {
+        try {
+            if (!cancelled_ && !keepReading_()) {
+                cancelled_ = true;
+                stop_();
+            }
+        } catch (...) {
+            thrown_ = std::current_exception();
+            cancelled_ = true;
+            stop_();
+        }
+    }
+
+    // The same, but at most once every kPollInterval: for reading on the caller's thread.
+    void WhenDue()
+    {
+        const auto now = std::chrono::steady_clock::now();
+        if (!keepReading_ || now < due_)
+            return;
+        due_ = now + kPollInterval;
+        (*this)();
+    }
+
+    bool cancelled() const { return cancelled_; }
+    void ThrowOnIfThrown() const
+    {
+        if (thrown_)
+            std::rethrow_exception(thrown_);
+    }
+
+private:
+    const KeepReadingFn& keepReading_;
+    std::function<void()> stop_;
+    bool cancelled_ = false;
+    std::exception_ptr thrown_;
+    std::chrono::steady_clock::time_point due_ = std::chrono::steady_clock::now() + kPollInterval;
+};
+
 struct Window {
     const PieceFn& consume;
     const Claims& claims;
     int reader;
     std::uint64_t offset;
+    Asking* caller;  // when the caller's thread reads: asked between pieces
 };
 
 // Hands a mapped window on piece by piece, as long as the read goes on.
@@ -72,8 +120,18 @@ void ConsumeMapped(const void* context, const std::uint8_t* data, std::size_t si
 QString ReadWindow(const RegularFile& file, const Window& window, std::size_t size, std::span<std::uint8_t> buffer)
 {
     const RegularFile::Mapping mapping = file.Map(window.offset, size);
-    if (mapping.data())
-        return UseMappedBytes(ConsumeMapped, &window, mapping.data(), size) ? QString() : file.Shrunk();
+    if (mapping.data()) {
+        // The caller's thread is asked between pieces, outside the guard that a bus error jumps out of.
+        const std::size_t step = window.caller ? kPieceSize : size;
+        for (std::size_t done = 0; done < size && !window.claims.stopped(); done += step) {
+            const Window part{window.consume, window.claims, window.reader, window.offset + done, nullptr};
+            if (!UseMappedBytes(ConsumeMapped, &part, mapping.data() + done, std::min(step, size - done)))
+                return file.EndsElsewhere();
+            if (window.caller)
+                window.caller->WhenDue();
+        }
+        return {};
+    }
     // Some file systems cannot map files: their windows are read piece by piece into `buffer`.
     for (std::size_t done = 0; done < size && !window.claims.stopped(); done += kPieceSize) {
         const auto piece = buffer.first(std::min(kPieceSize, size - done));
@@ -81,21 +139,26 @@ QString ReadWindow(const RegularFile& file, const Window& window, std::size_t si
         if (!failure.isEmpty())
             return failure;
         window.consume(window.reader, window.offset + done, piece);
+        if (window.caller)
+            window.caller->WhenDue();
     }
     return {};
 }
 
 }  // namespace
 
-PieceReadOutcome ReadInPieces(const RegularFile& file, ReaderThreads& threads, int readers, std::span<std::uint8_t> memory,
-                              const PieceFn& consume, const KeepReadingFn& keepReading)
+PieceReadOutcome ReadInPieces(const RegularFile& file, const QString& following, ReaderThreads& threads, int readers,
+                              std::span<std::uint8_t> memory, const PieceFn& consume, const KeepReadingFn& keepReading)
 {
     const std::uint64_t length = file.length();
     Claims claims((length + kWindowSize - 1) / kWindowSize);
-    const ReaderThreads::Job job = [&](int reader) {
+    ReadAhead ahead(file, kWindowSize, following);
+    Asking caller(keepReading, [&claims] { claims.Stop(); });
+    const auto read = [&](int reader, Asking* asked) {
         const auto buffer = memory.subspan(static_cast<std::size_t>(reader) * kPieceSize, kPieceSize);
         for (std::uint64_t index; claims.Next(index);) {
-            const Window window{consume, claims, reader, index * kWindowSize};
+            ahead.Claimed(index);
+            const Window window{consume, claims, reader, index * kWindowSize, asked};
             const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(kWindowSize, length - window.offset));
             QString failure = ReadWindow(file, window, size, buffer);
             if (failure.isEmpty() && !claims.stopped() && claims.Finish())
@@ -104,33 +167,37 @@ PieceReadOutcome ReadInPieces(const RegularFile& file, ReaderThreads& threads, i
                 claims.Fail(index, failure);
         }
     };
+    const std::function<void()> poll = keepReading ? std::function<void()>(std::ref(caller)) : nullptr;
+    // Without a thread to be had (a process or thread limit), this thread reads, as one reader would.
+    if (threads.Run(readers, [&](int reader) { read(reader, nullptr); }, kPollInterval, poll) == 0)
+        read(0, &caller);
+    caller.ThrowOnIfThrown();
 
     PieceReadOutcome outcome;
-    std::exception_ptr thrown;
-    std::function<void()> poll;
-    if (keepReading) {
-        poll = [&] {
-            try {
-                if (!outcome.cancelled && !keepReading()) {
-                    outcome.cancelled = true;
-                    claims.Stop();
-                }
-            } catch (...) {
-                // The readers still use this frame: they are stopped first, and it is thrown on after.
-                thrown = std::current_exception();
-                outcome.cancelled = true;
-                claims.Stop();
-            }
-        };
-    }
-    int error = 0;
-    outcome.readers = threads.Run(readers, job, kPollInterval, poll, error);
-    if (thrown)
-        std::rethrow_exception(thrown);
-    if (outcome.readers == 0)
-        outcome.failure = file.Failure(error);
-    else if (!outcome.cancelled)
+    outcome.cancelled = caller.cancelled();
+    outcome.sizeUntrue = file.sizeUntrue();
+    if (!outcome.cancelled && !outcome.sizeUntrue)
         outcome.failure = claims.failure();
+    outcome.length = length;
+    return outcome;
+}
+
+PieceReadOutcome ReadToEnd(const RegularFile& file, std::span<std::uint8_t> buffer, const PieceFn& consume,
+                           const KeepReadingFn& keepReading)
+{
+    PieceReadOutcome outcome;
+    bool stopped = false;
+    Asking caller(keepReading, [&stopped] { stopped = true; });
+    for (std::size_t got = 1; !stopped && got > 0; outcome.length += got) {
+        outcome.failure = file.ReadSome(outcome.length, buffer, got);
+        if (!outcome.failure.isEmpty())
+            break;
+        if (got > 0)
+            consume(0, outcome.length, buffer.first(got));
+        caller.WhenDue();
+    }
+    caller.ThrowOnIfThrown();
+    outcome.cancelled = caller.cancelled();
     return outcome;
 }
 

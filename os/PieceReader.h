@@ -34,17 +34,25 @@ using PieceFn = std::function<void(int reader, std::uint64_t offset, std::span<c
 using KeepReadingFn = std::function<bool()>;
 
 struct PieceReadOutcome {
-    QString failure;         // "" unless the file could not be read to its end
-    bool cancelled = false;  // keepReading said stop
-    int readers = 0;         // how many threads read it
+    QString failure;           // "" unless the file could not be read to its end
+    bool cancelled = false;    // keepReading said stop
+    bool sizeUntrue = false;   // its reads do not end at its size: read it with ReadToEnd instead
+    std::uint64_t length = 0;  // the bytes handed to consume, once the file is read to its end
 };
 
-// Reads all of `file` on up to `readers` threads of `threads`, the windows claimed in file order
-// so that reading stays sequential, and checks that the file still ends where it did. `memory`
-// holds kPieceSize bytes per reader for windows that cannot be mapped. Each piece is handed to
-// `consume` once, unless a failure or cancellation stops the readers early, which happens within
-// a piece.
-PieceReadOutcome ReadInPieces(const RegularFile& file, ReaderThreads& threads, int readers, std::span<std::uint8_t> memory,
-                              const PieceFn& consume, const KeepReadingFn& keepReading);
+// Reads all of `file` (of a nonzero length) on up to `readers` threads of `threads`, the windows
+// claimed in file order so that reading stays sequential and read ahead (ReadAhead.h) into the
+// start of `following`, the file to be read next ("" for none), and checks that the file still
+// ends where it did. `memory` holds kPieceSize bytes per reader for windows that cannot be mapped. Each
+// piece is handed to `consume` once, unless a failure or cancellation stops the readers early,
+// which happens within a piece. Where no thread can be started, the caller's thread reads, asking
+// keepReading between pieces.
+PieceReadOutcome ReadInPieces(const RegularFile& file, const QString& following, ReaderThreads& threads, int readers,
+                              std::span<std::uint8_t> memory, const PieceFn& consume, const KeepReadingFn& keepReading);
+
+// Reads `file` on the caller's thread from its start until reads give no more, whatever its size
+// says, through `buffer`, as reader 0; keepReading is asked between reads.
+PieceReadOutcome ReadToEnd(const RegularFile& file, std::span<std::uint8_t> buffer, const PieceFn& consume,
+                           const KeepReadingFn& keepReading);
 
 }  // namespace quil::crc

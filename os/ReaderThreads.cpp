@@ -14,24 +14,22 @@ ReaderThreads::~ReaderThreads()
     Stop();
 }
 
-int ReaderThreads::StartUpTo(int count, int& error)
+int ReaderThreads::StartUpTo(int count)
 {
     while (static_cast<int>(threads_.size()) < count) {
         const int reader = static_cast<int>(threads_.size());
         try {
             threads_.push_back(System().startThread([this, reader] { Loop(reader); }));
-        } catch (const std::system_error& failure) {
-            error = failure.code().value();
-            break;
+        } catch (const std::system_error&) {
+            break;  // a process or thread limit: the threads there are do the work
         }
     }
     return std::min(count, static_cast<int>(threads_.size()));
 }
 
-int ReaderThreads::Run(int count, const Job& job, std::chrono::milliseconds interval, const std::function<void()>& poll,
-                       int& error)
+int ReaderThreads::Run(int count, const Job& job, std::chrono::milliseconds interval, const std::function<void()>& poll)
 {
-    const int started = StartUpTo(count, error);
+    const int started = StartUpTo(count);
     if (started == 0)
         return 0;
     std::unique_lock lock(mutex_);

@@ -25,14 +25,13 @@ public:
 
     // Runs `job` once on each of up to `count` threads (reader 0, 1, ...) and returns when all are
     // done; meanwhile calls `poll` (when given) on this thread every `interval`. Returns how many
-    // threads ran it: fewer when the system would not start more, 0 (with `error` set) for none.
-    int Run(int count, const Job& job, std::chrono::milliseconds interval, const std::function<void()>& poll,
-            int& error);
+    // threads ran it: fewer when the system would not start more, 0 (having run nothing) for none.
+    int Run(int count, const Job& job, std::chrono::milliseconds interval, const std::function<void()>& poll);
     // Ends the threads; the next Run starts them anew.
     void Stop();
 
 private:
-    int StartUpTo(int count, int& error);
+    int StartUpTo(int count);
     void Loop(int reader);
 
     std::mutex mutex_;

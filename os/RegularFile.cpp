@@ -68,20 +68,28 @@ QString RegularFile::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) c
         if (got < 0)
             return Failure(errno);
         if (got == 0)
-            return Shrunk();
+            return EndsElsewhere();
         done += static_cast<std::size_t>(got);
     }
     return {};
 }
 
+QString RegularFile::ReadSome(std::uint64_t offset, std::span<std::uint8_t> out, std::size_t& got) const
+{
+    const ssize_t read = ReadOnce(fd_, out.data(), out.size(), offset);
+    got = read > 0 ? static_cast<std::size_t>(read) : 0;
+    return read < 0 ? Failure(errno) : QString();
+}
+
 QString RegularFile::CheckEndsAtLength() const
 {
-    std::uint8_t probe;
-    const ssize_t got = ReadOnce(fd_, &probe, 1, length_);
+    // The last byte and the one after it: reads must give exactly the first.
+    std::uint8_t probe[2];
+    const ssize_t got = ReadOnce(fd_, probe, 2, length_ - 1);
     if (got < 0)
         return Failure(errno);
-    if (got > 0)
-        return Failure(QStringLiteral("the file grew while it was read"));
+    if (got != 1)
+        return EndsElsewhere();
     // A mapping reads the lost end of a last page that got shorter as zeros, with no signal.
     struct stat info {};
     if (System().fstat(fd_, &info) != 0)
@@ -89,6 +97,19 @@ QString RegularFile::CheckEndsAtLength() const
     if (static_cast<std::uint64_t>(info.st_size) < length_)
         return Shrunk();
     return {};
+}
+
+QString RegularFile::EndsElsewhere() const
+{
+    struct stat info {};
+    if (System().fstat(fd_, &info) != 0)
+        return Failure(errno);
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    if (size == length_) {
+        sizeUntrue_.store(true, std::memory_order_relaxed);
+        return Failure(QStringLiteral("its size is not the length its reads give"));
+    }
+    return size < length_ ? Shrunk() : Failure(QStringLiteral("the file grew while it was read"));
 }
 
 RegularFile::Mapping::Mapping(void* address, std::size_t size)
@@ -105,6 +126,13 @@ RegularFile::Mapping::~Mapping()
 RegularFile::Mapping RegularFile::Map(std::uint64_t offset, std::size_t size) const
 {
     return {System().mapFile(fd_, static_cast<off_t>(offset), size), size};
+}
+
+void RegularFile::ReadAhead(std::uint64_t offset, std::uint64_t size) const
+{
+    if (failure_.isEmpty() && offset < length_)
+        System().fadvise(fd_, static_cast<off_t>(offset), static_cast<off_t>(std::min(size, length_ - offset)),
+                         POSIX_FADV_WILLNEED);
 }
 
 QString RegularFile::Shrunk() const

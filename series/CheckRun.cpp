@@ -68,9 +68,10 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
 
     finder_.emplace(series.Folder);
     // An SFV check also looks for the volumes the SFV file lists after the last one found.
-    const QStringList walk = WalkNames(series, ListedNames());
+    walk_ = WalkNames(series, ListedNames());
+    walked_ = -1;
     if (sfv_ && sfv_->kind() != HashKind::Crc32)
-        digests_ = std::make_unique<DigestQueue>(sfv_->kind(), FilesToRead(walk));
+        digests_ = std::make_unique<DigestQueue>(sfv_->kind(), FilesToRead(walk_));
     walkedName_ = series.FirstMember;
     // A Stop that came before the run ends it after its first member, which is read whole: only a
     // Stop during that read may abandon it.
@@ -79,17 +80,16 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     if (stoppedBefore)
         stopRequested_ = true;
     view_.ShowStatus(KindRow(series.Kind).walkStatus);
-    for (const QString& name : walk) {
-        if (stopRequested_)
-            break;
+    for (walked_ = 0; walked_ < walk_.size() && !stopRequested_; ++walked_) {
         ++volumeNumber_;
-        walkedName_ = name;
-        CheckMember(name);
+        walkedName_ = walk_[walked_];
+        CheckMember(walkedName_);
     }
     digests_.reset();
     if (format_ && !stopRequested_)
         AddExpectedVolume();
     finder_.reset();
+    walk_.clear();
     crc_.ReleaseBuffer();  // the reader threads and their memory go back to the system between runs
     result_.Cancelled = stopRequested_.exchange(false);  // the next run starts afresh
     return std::move(result_);
@@ -169,7 +169,7 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
     switch (result_.Mode) {
     case CheckMode::SfvCheck: {
         const MemberCrc crc = digests_ ? digests_->Take(file.path, ExpectedCrc(name), keepReading)
-                                       : ComputeMemberCrc(crc_, file.path, ExpectedCrc(name), keepReading);
+                                       : ComputeMemberCrc(crc_, file.path, ExpectedCrc(name), keepReading, FollowingPath());
         if (crc.cancelled)
             return;  // stopped midway: the member has no verdict
         AddRow(name, crc.readFailed() ? file.size : crc.bytes, crc.readFailed() ? kUnknown : crc.text,
@@ -184,7 +184,7 @@ void CheckRun::AddVerdictFor(const QString& name, const MemberFile& file, bool r
         break;
     case CheckMode::CrcReport: {
         // A volume that cannot be read has no CRC to report: it counts as missing.
-        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, std::nullopt, keepReading);
+        const MemberCrc crc = ComputeMemberCrc(crc_, file.path, std::nullopt, keepReading, FollowingPath());
         if (crc.cancelled)
             return;
         if (crc.readFailed())
@@ -261,6 +261,14 @@ QStringList CheckRun::ListedNames() const
         for (const SfvEntry& entry : sfv_->entries())
             names.append(entry.name);
     return names;
+}
+
+QString CheckRun::FollowingPath()
+{
+    if (walked_ + 1 >= walk_.size())
+        return {};
+    const MemberFile next = finder_->Members(walk_[walked_ + 1]).first();
+    return next.isRegularFile() ? next.path : QString();
 }
 
 QString CheckRun::ExpectedCrc(const QString& name) const

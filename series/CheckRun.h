@@ -62,6 +62,9 @@ private:
     QStringList ListedNames() const;
     // What the SFV file lists for `name`; "" outside SFV checks.
     QString ExpectedCrc(const QString& name) const;
+    // The file of the member the walk checks after the current one, read ahead while the current
+    // one's end is hashed; "" when there is none.
+    QString FollowingPath();
 
     RunView& view_;
     clsCRC& crc_;
@@ -79,6 +82,8 @@ private:
     // How many volumes a split zip's .zip or a split 7z archive's first piece says the set has.
     std::optional<std::uint64_t> volumeCount_;
     QString walkedName_;
+    QStringList walk_;
+    qsizetype walked_ = -1;  // the index in walk_ of the member being checked; -1 for the first member
     int progressMaximum_ = 0;
     std::atomic<bool> stopRequested_ = false;
 };

@@ -8,9 +8,9 @@
 namespace quil {
 
 MemberCrc ComputeMemberCrc(clsCRC& crc, const QString& memberPath, const std::optional<QString>& expected,
-                           const KeepReadingFn& keepReading)
+                           const KeepReadingFn& keepReading, const QString& following)
 {
-    const FileCrc value = crc.CalculateFile(memberPath, keepReading);
+    const FileCrc value = crc.CalculateFile(memberPath, keepReading, {}, following);
     MemberCrc result;
     if (value.cancelled) {
         result.cancelled = true;

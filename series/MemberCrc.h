@@ -22,8 +22,8 @@ struct MemberCrc {
 
 // The CRC-32 text of the member file at `memberPath`; with an `expected` value, whether it equals
 // it (letter case ignored). `keepReading` is asked every few milliseconds while a volume is read,
-// so a Stop can abandon a large volume midway.
+// so a Stop can abandon a large volume midway; `following` is the volume to be read next, if known.
 MemberCrc ComputeMemberCrc(clsCRC& crc, const QString& memberPath, const std::optional<QString>& expected,
-                           const KeepReadingFn& keepReading = {});
+                           const KeepReadingFn& keepReading = {}, const QString& following = {});
 
 }  // namespace quil

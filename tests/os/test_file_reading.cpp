@@ -13,6 +13,9 @@
 #include <csignal>
 #include <thread>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 using namespace quil;
 using crc::kPieceSize;
 
@@ -27,7 +30,8 @@ std::span<const std::uint8_t> Bytes(const QByteArray& bytes)
 }
 
 // The failing calls of a row of the table, and what only reading goes through: threads refused, reads
-// at an offset failing, interrupted or short, the file resized once its length was taken, slow first calls.
+// at an offset failing, interrupted or short, the file resized once its length was taken, a size
+// that is not what reads give, slow first calls.
 struct Faults : test::FailingCalls {
     int threadsStarted = -1;  // how many threads the system starts before it refuses; -1: all
     int secondPieceError = 0;  // errno for reads at kPieceSize
@@ -35,6 +39,7 @@ struct Faults : test::FailingCalls {
     bool interruptEveryRead = false;
     std::size_t mostPerRead = 0;  // 0: no limit
     qint64 resizeAfterFstatTo = -1;  // the file's new length once its length was taken
+    qint64 sizeSays = -1;            // the size every fstat gives, whatever the file holds; -1: its own
     std::chrono::milliseconds slowFirstTwoCalls{0};  // of reads and maps
     QString path;
     std::atomic<int> calls{0};  // reads and maps
@@ -49,6 +54,8 @@ struct Faults : test::FailingCalls {
     int fstat(int fd, struct stat* info) override
     {
         const int result = FailingCalls::fstat(fd, info);
+        if (sizeSays >= 0)
+            info->st_size = sizeSays;
         if (resizeAfterFstatTo >= 0)
             QFile::resize(path, std::exchange(resizeAfterFstatTo, -1));
         return result;
@@ -74,7 +81,7 @@ struct Faults : test::FailingCalls {
         interrupted = false;
         if (secondPieceError && offset == off_t{kPieceSize})
             return errno = secondPieceError, -1;
-        if (endProbeError && offset == kLength)
+        if (endProbeError && offset == kLength - 1)
             return errno = endProbeError, -1;
         return FailingCalls::pread(fd, buffer, mostPerRead ? std::min(size, mostPerRead) : size, offset);
     }
@@ -111,12 +118,16 @@ private slots:
         row("fstat at the open: I/O error", [](Faults& f) { f.fail(Call::Fstat, EIO, 1, 1); }, "Input/output error");
         row("fstat at the end: I/O error", [](Faults& f) { f.fail(Call::Fstat, EIO, 2, 1); }, "Input/output error");
         row("no memory for the pieces", [](Faults& f) { f.fail(Call::MapMemory, ENOMEM); }, "Cannot allocate memory");
-        row("no thread starts", [](Faults& f) { f.threadsStarted = 0; }, "Resource temporarily unavailable");
+        row("no thread starts", [](Faults& f) { f.threadsStarted = 0; }, "");
         row("one thread starts", [](Faults& f) { f.threadsStarted = 1; }, "");
         row("shrinks under a mapping", [](Faults& f) { f.resizeAfterFstatTo = kLength / 2; }, shorter);
         row("shrinks within the last page", [](Faults& f) { f.resizeAfterFstatTo = kLength - 1; }, shorter);
         row("grows", [](Faults& f) { f.resizeAfterFstatTo = kLength + 1; }, "the file grew while it was read");
         row("read past the end: I/O error", [](Faults& f) { f.endProbeError = EIO; }, "Input/output error");
+        // Files of /proc say 0, and some file systems another size than their reads give: what is read counts.
+        for (const qint64 says : {qint64{0}, kLength - 5000, kLength + 5000, 2 * kLength})
+            row(qPrintable(QStringLiteral("size says %1").arg(says)), [says](Faults& f) { f.sizeSays = says; }, "");
+        row("size says 0, no thread starts", [](Faults& f) { f.sizeSays = 0; f.threadsStarted = 0; }, "");
         // Where the file system cannot map files, the same file is read piece by piece.
         auto unmappable = [&](const char* name, Arrange arrange, const char* reason) {
             row(name, [arrange](Faults& f) { f.fail(Call::MapFile, ENODEV); arrange(f); }, reason);
@@ -132,6 +143,9 @@ private slots:
         unmappable("unmappable, shrinks by a byte", [](Faults& f) { f.resizeAfterFstatTo = kLength - 1; }, shorter);
         unmappable("unmappable, grows", [](Faults& f) { f.resizeAfterFstatTo = kLength + 1; },
                    "the file grew while it was read");
+        unmappable("unmappable, size says less", [](Faults& f) { f.sizeSays = kLength - 1; }, "");
+        unmappable("unmappable, size says more", [](Faults& f) { f.sizeSays = kLength + 1; }, "");
+        unmappable("unmappable, no thread starts", [](Faults& f) { f.threadsStarted = 0; }, "");
     }
 
     void everyFaultIsReportedOrOvercome()
@@ -155,6 +169,7 @@ private slots:
             if (reason.isEmpty()) {
                 QVERIFY2(!result.failed(), qPrintable(result.error));
                 QCOMPARE(result.value, std::optional<qint32>(expected));
+                QCOMPARE(result.size, kLength);
             } else {
                 QCOMPARE(result.error, QStringLiteral("Cannot read %1: %2").arg(path, reason));
                 QVERIFY(!result.value);
@@ -168,15 +183,16 @@ private slots:
         QTest::addColumn<int>("readers");
         QTest::addColumn<bool>("mapped");
         QTest::addColumn<QString>("answer");  // the callback's: "go on", "stop" or "throw"
-        for (int readers : {1, 2})
+        for (int readers : {0, 1, 2})  // 0: no thread starts, the caller's thread reads
             for (bool mapped : {true, false})
                 for (const char* answer : {"go on", "stop", "throw"})
                     QTest::addRow("%d reader(s), %s, %s", readers, mapped ? "mapped" : "read", answer)
                         << readers << mapped << QString(answer);
     }
 
-    // The first calls stall for many poll intervals: the callback keeps coming meanwhile. A callback
-    // that throws stops the readers first, so the next file reads as ever.
+    // The first calls stall for many poll intervals: the callback keeps coming meanwhile, or between
+    // pieces where the caller's thread reads. A callback that throws stops the readers first, so the
+    // next file reads as ever.
     void callbackRunsOnTheCallersThreadAndCanStop()
     {
         QFETCH(int, readers);
@@ -188,6 +204,8 @@ private slots:
         const std::optional<qint32> expected = clsCRC().CalculateBytes(Bytes(content));
         Faults faults;
         faults.slowFirstTwoCalls = 30 * crc::kPollInterval;
+        if (readers == 0)
+            faults.threadsStarted = 0;
         if (!mapped)
             faults.fail(Call::MapFile, ENODEV);
         const crc::SystemCallsOverride installed(faults);
@@ -215,11 +233,61 @@ private slots:
         if (answer == "stop") {
             QVERIFY(!result.value);
             QCOMPARE(crc.Value(), before);
-            QVERIFY2(faults.calls <= readers, "the file was read on after the stop");
+            // The caller's thread, reading, is asked only once its first piece is read.
+            QVERIFY2(faults.calls <= (readers == 0 ? 2 : readers), "the file was read on after the stop");
         } else {
             QCOMPARE(result.value, expected);
-            QVERIFY2(calls >= 10, qPrintable(QStringLiteral("%1 calls in a stall of 300 ms").arg(calls)));
+            QVERIFY2(calls >= (readers == 0 ? 1 : 10), qPrintable(QStringLiteral("%1 calls in a stall of 300 ms").arg(calls)));
         }
+    }
+
+    // The file to be read next is only asked for ahead, from its start; one that is missing or a FIFO
+    // changes nothing and never blocks.
+    void followingFileIsReadAheadOnly()
+    {
+        struct Advice : test::FailingCalls {
+            QString following;
+            int followingFd = -1;
+            QList<off_t> askedOfFollowing;  // offsets of its WILLNEED advice
+            int open(const char* path, int flags, mode_t mode) override
+            {
+                const int fd = FailingCalls::open(path, flags, mode);
+                if (QString::fromLocal8Bit(path) == following)
+                    followingFd = fd;
+                return fd;
+            }
+            int fadvise(int fd, off_t offset, off_t length, int advice) override
+            {
+                if (fd == followingFd && advice == POSIX_FADV_WILLNEED)
+                    askedOfFollowing.append(offset);
+                return FailingCalls::fadvise(fd, offset, length, advice);
+            }
+        };
+        test::TempSeries dir;
+        const QByteArray content = test::TempSeries::contentFor("v.r00", kLength);
+        const QString path = dir.write("v.r00", content);
+        const QString fifo = dir.path("v.r02");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const std::optional<qint32> expected = clsCRC().CalculateBytes(Bytes(content));
+        for (const QString& following : {dir.add("v.r01", 5000), fifo, dir.path("v.r03")}) {
+            Advice advice;
+            advice.following = following;
+            const crc::SystemCallsOverride installed(advice);
+            QCOMPARE(clsCRC().CalculateFile(path, {}, {}, following).value, expected);
+            QCOMPARE(advice.askedOfFollowing, following.endsWith("r01") ? QList<off_t>{0} : QList<off_t>{});
+        }
+    }
+
+    // The system's own case of a size of 0 for a file that holds bytes.
+    void procFileIsJudgedByItsReads()
+    {
+        QFile file(QStringLiteral("/proc/self/cmdline"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        QCOMPARE(file.size(), 0);
+        const FileCrc result = clsCRC().CalculateFile(file.fileName());
+        QCOMPARE(result.value, std::optional<qint32>(clsCRC().CalculateBytes(Bytes(content))));
+        QCOMPARE(result.size, content.size());
     }
 
     // The guard against a file cut short under a mapping takes only the SIGBUS of its own reads.

@@ -51,7 +51,7 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     progressMaximum_ = ProgressMaximum(series);
     result_.FileCounter = 1;
 
-    finder_.emplace(series.Folder);
+    finder_.emplace(series.Folder, series.Listing);
     CheckFirstMember();
     view_.ShowStatus(KindRow(series.Kind).walkStatus);
     for (const QString& name : WalkNames(series)) {

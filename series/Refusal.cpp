@@ -12,6 +12,8 @@ QString RefusalCodeName(RefusalCode code)
     case RefusalCode::SfvUnreadable: return QStringLiteral("sfv_unreadable");
     case RefusalCode::SfvNotFound: return QStringLiteral("sfv_not_found");
     case RefusalCode::SfvAmbiguous: return QStringLiteral("sfv_ambiguous");
+    case RefusalCode::FolderUnreadable: return QStringLiteral("folder_unreadable");
+    case RefusalCode::SplitZipIncomplete: return QStringLiteral("split_zip_incomplete");
     }
     return {};
 }

@@ -10,6 +10,7 @@
 #include "series/NameEscapes.h"
 #include "prompts/Messages.h"
 #include "os/NativeNames.h"
+#include "series/Recognition.h"
 #include "series/StartFiles.h"
 
 #include <QJsonArray>
@@ -21,8 +22,10 @@ namespace quil::cli {
 
 namespace {
 
-QString SummaryLine(const SeriesOutcome& outcome)
+QString SummaryLine(const SeriesOutcome& outcome, const FolderFinding& finding)
 {
+    if (finding.kind == FolderFinding::Kind::Unreadable)
+        return EscapedLine({QStringLiteral("Unreadable"), outcome.startPath, finding.reason});
     if (IsSingleVolume(outcome))
         return EscapedLine({QStringLiteral("Single"), outcome.startPath});
     if (!outcome.run)
@@ -30,6 +33,27 @@ QString SummaryLine(const SeriesOutcome& outcome)
     const qsizetype problems = outcome.run->ProblemsFound();
     return EscapedLine({problems > 0 ? QStringLiteral("Problems") : QStringLiteral("OK"), outcome.startPath,
                         QString::number(problems)});
+}
+
+// A finding that is no series to check, as the refused outcome it is reported as.
+SeriesOutcome RefusedFinding(const QString& path, const FolderFinding& finding)
+{
+    SeriesOutcome outcome;
+    outcome.startPath = path;
+    outcome.refusal = finding.kind == FolderFinding::Kind::Unreadable
+                        ? Refusal{RefusalCode::FolderUnreadable, finding.reason}
+                        : Refusal{RefusalCode::SplitZipIncomplete, SplitZipIncompleteReason(finding.reason)};
+    return outcome;
+}
+
+// The exit status a finding's outcome asks for: a folder below the one given that cannot be read
+// is a problem found; the folder given itself unreadable, a refusal.
+int StatusOf(const SeriesOutcome& outcome, const FolderFinding& finding)
+{
+    if (finding.kind == FolderFinding::Kind::Unreadable)
+        return finding.relative.isEmpty() ? kRefused : kProblemsFound;
+    // A lone volume is a finding of the listing, not a refused check.
+    return IsSingleVolume(outcome) ? kNoProblem : ExitStatusOf(outcome);
 }
 
 }  // namespace
@@ -42,29 +66,35 @@ int RunFolderBatch(const CheckOptions& options, QTextStream& output, QTextStream
                << Qt::endl;
         return kRefused;
     }
-    const QStringList starts = StartFilesUnder(options.allFolder, options.recursive);
-    if (starts.isEmpty())
+    const QList<FolderFinding> findings = FindingsUnder(options.allFolder, options.recursive);
+    if (findings.isEmpty())
         errors << NoSeriesFoundMessage(options.allFolder) << Qt::endl;
     QJsonArray documents;
     QStringList summary;
     int worst = kNoProblem;
-    for (const QString& relative : starts) {
-        const QString startPath = JoinPath(options.allFolder, relative);
-        if (!options.json)
-            output << EscapedLine({"==> " + startPath + " <=="}) << '\n';
-        ConsoleView view(output, errors, showProgress, RowLinesFor(options));
-        const SeriesOutcome outcome = CheckSeries(startPath, RecognizeStartPath(startPath), options, view);
-        // A lone volume is a finding of the listing, not a refused check.
-        const bool single = IsSingleVolume(outcome);
-        worst = std::max(worst, single ? kNoProblem : ExitStatusOf(outcome));
-        summary.append(SummaryLine(outcome));
+    for (const FolderFinding& finding : findings) {
+        const QString path = finding.relative.isEmpty() ? options.allFolder : JoinPath(options.allFolder, finding.relative);
+        // A folder has no block of its own; a series, checked or refused, has.
+        const bool block = !options.json && finding.kind != FolderFinding::Kind::Unreadable;
+        if (block)
+            output << EscapedLine({"==> " + path + " <=="}) << '\n';
+        SeriesOutcome outcome;
+        if (finding.kind == FolderFinding::Kind::StartFile) {
+            ConsoleView view(output, errors, showProgress, RowLinesFor(options));
+            outcome = CheckSeries(path, RecognizeSeries(finding.listing, TextAfterLast(path, QStringLiteral("/"))),
+                                  options, view);
+        } else {
+            outcome = RefusedFinding(path, finding);
+        }
+        worst = std::max(worst, StatusOf(outcome, finding));
+        summary.append(SummaryLine(outcome, finding));
         if (options.json)
             documents.append(SeriesDocument(outcome, options));
-        else
+        else if (block)
             output << (outcome.run ? u'\n' + PrintedReportLines(outcome) + u'\n' : QString()) << '\n';
         output.flush();
-        if (!outcome.run && !single)
-            errors << startPath << ": " << outcome.refusal->text << Qt::endl;
+        if (!outcome.run && !IsSingleVolume(outcome))
+            errors << path << ": " << outcome.refusal->text << Qt::endl;
     }
     if (options.json)
         output << QJsonDocument(documents).toJson();

@@ -5,6 +5,8 @@
 #include <atomic>
 #include <cerrno>
 
+#include <dirent.h>
+
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/mman.h>
@@ -49,6 +51,21 @@ int SystemCalls::close(int fd)
 int SystemCalls::fadvise(int fd, off_t offset, off_t length, int advice)
 {
     return ::posix_fadvise(fd, offset, length, advice);
+}
+
+DIR* SystemCalls::openFolder(const char* path)
+{
+    return ::opendir(path);
+}
+
+dirent* SystemCalls::readFolder(DIR* folder)
+{
+    return ::readdir(folder);
+}
+
+int SystemCalls::closeFolder(DIR* folder)
+{
+    return ::closedir(folder);
 }
 
 ssize_t SystemCalls::write(int fd, const void* buffer, std::size_t size)

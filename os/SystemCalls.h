@@ -9,6 +9,8 @@
 #include <sys/types.h>
 
 struct stat;
+struct dirent;
+typedef struct __dirstream DIR;
 
 namespace quil::crc {
 
@@ -25,6 +27,11 @@ public:
     virtual ssize_t read(int fd, void* buffer, std::size_t size);  // for a list on standard input
     virtual int close(int fd);
     virtual int fadvise(int fd, off_t offset, off_t length, int advice);  // returns the error, as posix_fadvise does
+
+    // For folder listings: readFolder returns null at the end, and with errno set when it fails.
+    virtual DIR* openFolder(const char* path);
+    virtual dirent* readFolder(DIR* folder);
+    virtual int closeFolder(DIR* folder);
 
     // For the report writer.
     virtual ssize_t write(int fd, const void* buffer, std::size_t size);

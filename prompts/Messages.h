@@ -32,6 +32,12 @@ inline QString NoSeriesFoundMessage(const QString& folder)
     return QStringLiteral("No Archive Series Found In %1!").arg(folder);
 }
 
+// Why the split ZIP known by a volume is not checked: `missing`, which it cannot be without.
+inline QString SplitZipIncompleteReason(const QString& missing)
+{
+    return QStringLiteral("split ZIP without its volume %1").arg(missing);
+}
+
 // Why a path given as a start file opens no series, said after its path.
 inline QString NoSuchFileReason() { return QStringLiteral("no such file"); }
 inline QString IsFolderReason() { return QStringLiteral("is a folder"); }

@@ -66,7 +66,7 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     carried_.reset();
     volumeCount_.reset();
 
-    finder_.emplace(series.Folder);
+    finder_.emplace(series.Folder, series.Listing);
     // An SFV check also looks for the volumes the SFV file lists after the last one found.
     walk_ = WalkNames(series, ListedNames());
     walked_ = -1;

@@ -25,12 +25,9 @@ QList<MemberFile> MemberFinder::Members(const QString& name, const QString& pref
 {
     if (name.isEmpty())
         return {MemberFile{}};
-    if (!byFoldedName_) {
-        byFoldedName_.emplace();
-        for (const QString& entry : ListEntries(folder_))
-            (*byFoldedName_)[NameKey(entry)].append(entry);
-    }
-    QStringList names = byFoldedName_->value(NameKey(name));
+    if (!listing_)
+        listing_ = FolderListing::Read(folder_);
+    QStringList names = listing_->EntriesNamed(name);
     for (const QString& first : {name, preferred}) {
         if (!first.isEmpty() && SameName(first, name)) {
             names.removeAll(first);

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QHash>
+#include "series/FolderListing.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,12 +25,17 @@ struct MemberFile {
 // The file at `path` (links followed): a regular file with its size, something else, or absent.
 MemberFile DescribeFile(const QString& path);
 
-// Finds members of one folder. The folder's names are listed once, on the first lookup, so a walk
-// through a large folder does not list it again for every member; each entry found is looked at on
-// disk afresh, and the exact name is looked up even when it came after the listing.
+// Finds members of one folder in one listing of it, the one the series was recognised in when
+// there is one, so a walk through a large folder does not list it again for every member; each entry
+// found is looked at on disk afresh, and the exact name is looked up even when it came after the
+// listing.
 class MemberFinder {
 public:
-    explicit MemberFinder(QString folder) : folder_(std::move(folder)) {}
+    // `listing` of `folder`; none: the folder is listed on the first lookup.
+    explicit MemberFinder(QString folder, SharedListing listing = {})
+        : folder_(std::move(folder)), listing_(std::move(listing))
+    {
+    }
 
     const QString& folder() const { return folder_; }
 
@@ -41,7 +47,7 @@ public:
 
 private:
     QString folder_;
-    std::optional<QHash<QString, QStringList>> byFoldedName_;  // NameKey -> entries in name order
+    SharedListing listing_;
 };
 
 }  // namespace quil

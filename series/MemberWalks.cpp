@@ -33,27 +33,38 @@ int HighestNumber(const QStringList& seqList, NumberFn numberOf)
 
 }  // namespace
 
+// The older kinds' walks do not depend on the series: each is made once and shared, so a folder of
+// thousands of series does not build its hundreds of names for every one.
 QStringList WalkRar(const Series&)
 {
-    QStringList out;
-    for (char16_t letter = u'r'; letter <= u'z'; ++letter)
-        AppendNumbers(out, QString(QChar(letter)), 0, 99, 2);
+    static const QStringList out = [] {
+        QStringList names;
+        for (char16_t letter = u'r'; letter <= u'z'; ++letter)
+            AppendNumbers(names, QString(QChar(letter)), 0, 99, 2);
+        return names;
+    }();
     return out;
 }
 
 QStringList WalkArj(const Series&)
 {
-    QStringList out;
-    AppendNumbers(out, QStringLiteral("a"), 1, 99, 2);
-    AppendNumbers(out, QString(), 100, 999, 3);
+    static const QStringList out = [] {
+        QStringList names;
+        AppendNumbers(names, QStringLiteral("a"), 1, 99, 2);
+        AppendNumbers(names, QString(), 100, 999, 3);
+        return names;
+    }();
     return out;
 }
 
 QStringList WalkAce(const Series&)
 {
-    QStringList out;
-    AppendNumbers(out, QStringLiteral("c"), 0, 99, 2);
-    AppendNumbers(out, QString(), 100, 999, 3);
+    static const QStringList out = [] {
+        QStringList names;
+        AppendNumbers(names, QStringLiteral("c"), 0, 99, 2);
+        AppendNumbers(names, QString(), 100, 999, 3);
+        return names;
+    }();
     return out;
 }
 
@@ -62,6 +73,11 @@ QStringList WalkNumbered(const Series& series)
     const bool fromZero = !series.SeqList.isEmpty() && series.SeqList.front().endsWith(u".000");
     QStringList out;
     AppendNumbers(out, QString(), fromZero ? 1 : 2, 999, 3);
+    // Past .999 the archivers go on unpadded: .1000, .1001 …
+    const int last = HighestNumber(series.SeqList, [](const QString& name) {
+        return NumberedVolumeNumber(TextAfterLast(name, QStringLiteral(".")));
+    });
+    AppendNumbers(out, QString(), 1000, last, 4);
     return out;
 }
 

@@ -15,7 +15,8 @@ namespace quil {
 QStringList WalkExtensions(const Series& series);
 
 // Each kind's walk: .r00 … .z99; .a01 … .a99, .100 … .999; .c00 … .c99, .100 … .999; .002 … .999,
-// or from .001 when the first found member is the .000, so the start file is still checked; a
+// or from .001 when the first found member is the .000, so the start file is still checked, and
+// on from .1000 up to the highest found past .999; a
 // NAME.partN.rar set's parts in its width from 2 up to the highest found; .z02 up to the highest
 // .zNN found, then .zip.
 QStringList WalkRar(const Series& series);

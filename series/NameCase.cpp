@@ -9,6 +9,11 @@ QString NameKey(QStringView name)
     return name.toString().toCaseFolded();
 }
 
+QString NameKey(const QString& name)
+{
+    return name.toCaseFolded();
+}
+
 bool SameName(QStringView a, QStringView b)
 {
     return NameKey(a) == NameKey(b);

@@ -12,6 +12,8 @@ namespace quil {
 // member lookup and SFV lookup all compare names by this key, so a name one of them takes is never
 // missed by another.
 QString NameKey(QStringView name);
+// The same, sharing the name's text when folding changes nothing, as for most names of a large folder.
+QString NameKey(const QString& name);
 
 // True when `a` and `b` have the same key.
 bool SameName(QStringView a, QStringView b);

@@ -9,6 +9,7 @@
 #include "series/Recognition.h"
 #include "series/VolumeNames.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
@@ -24,12 +25,14 @@ struct FoundPart {
     QString name;  // as listed
 };
 
-// `numberOf` gives a name's volume number, or no value for a name outside the set.
+// `numberOf` gives a name's volume number, or no value for a name outside the set; only names
+// starting with `prefix` are asked.
 template <typename NumberFn>
-QList<FoundPart> FindParts(const QString& folder, NumberFn numberOf)
+QList<FoundPart> FindParts(const FolderListing& listing, const QString& prefix, NumberFn numberOf)
 {
     QList<FoundPart> parts;
-    for (const QString& name : ListOrdinaryFiles(folder, [&](const QString& n) { return numberOf(n).has_value(); }))
+    for (const QString& name :
+         listing.OrdinaryFilesStartingWith(prefix, [&](const QString& n) { return numberOf(n).has_value(); }))
         parts.append({*numberOf(name), name});
     // The listing is in name order, which a stable sort keeps among names equal but for case.
     std::stable_sort(parts.begin(), parts.end(),
@@ -37,12 +40,13 @@ QList<FoundPart> FindParts(const QString& folder, NumberFn numberOf)
     return parts;
 }
 
-Series SetOf(SeriesKind kind, const QString& folder, const QString& startFile, const QString& base,
+Series SetOf(SeriesKind kind, const SharedListing& listing, const QString& startFile, const QString& base,
              const QList<FoundPart>& parts, const QString& firstExtension)
 {
     Series series;
     series.Kind = kind;
-    series.Folder = folder;
+    series.Folder = listing->folder();
+    series.Listing = listing;
     series.StartFile = startFile;
     series.BaseName = base.toLower();
     series.FirstMember = series.BaseName + u'.' + firstExtension;
@@ -50,7 +54,7 @@ Series SetOf(SeriesKind kind, const QString& folder, const QString& startFile, c
     // The start file as picked, when it is the lowest part, rather than a name equal to it but for case.
     const bool startIsLowest = parts.isEmpty() || SameName(parts.first().name, startFile);
     series.ReferenceName = startIsLowest ? startFile : parts.first().name;
-    series.ReferenceSize = DescribeFile(JoinPath(folder, series.ReferenceName)).size;
+    series.ReferenceSize = DescribeFile(JoinPath(series.Folder, series.ReferenceName)).size;
     for (const FoundPart& part : parts)
         series.SeqList.append(part.name.toLower());
     return series;
@@ -114,12 +118,14 @@ QStringList OldStyleRarParts(const QStringList& names)
     return starts;
 }
 
-bool StartsOldStyleRar(const QString& folder, const QString& startFile)
+bool StartsOldStyleRar(const FolderListing& listing, const QString& startFile)
 {
-    if (!IsRarPart(startFile))
+    const std::optional<RarPartName> part = ParseRarPartName(startFile);
+    if (!part)
         return false;
-    const QStringList names =
-        ListOrdinaryFiles(folder, [](const QString& name) { return IsRarPart(name) || IsRarMemberName(name); });
+    // The other parts of its set and its older members all start NAME.part.
+    const QStringList names = listing.OrdinaryFilesStartingWith(
+        part->base + QStringLiteral(".part"), [](const QString& name) { return IsRarPart(name) || IsRarMemberName(name); });
     return OldStyleRarParts(names).contains(startFile);
 }
 
@@ -155,10 +161,10 @@ QStringList LowestRarParts(const QStringList& names)
     return lowest;
 }
 
-std::optional<Series> RecognizeRarParts(const QString& folder, const QString& startFile)
+std::optional<Series> RecognizeRarParts(const SharedListing& listing, const QString& startFile)
 {
     const std::optional<RarPartName> start = ParseRarPartName(startFile);
-    if (!start || StartsOldStyleRar(folder, startFile))
+    if (!start || StartsOldStyleRar(*listing, startFile))
         return std::nullopt;
     const int width = int(start->digits.size());
     const auto numberOf = [&](const QString& name) -> std::optional<int> {
@@ -167,13 +173,50 @@ std::optional<Series> RecognizeRarParts(const QString& folder, const QString& st
             return std::nullopt;
         return part->number;
     };
-    return SetOf(SeriesKind::RarParts, folder, startFile, start->base, FindParts(folder, numberOf),
-                 RarPartExtension(1, width));
+    return SetOf(SeriesKind::RarParts, listing, startFile, start->base,
+                 FindParts(*listing, start->base + QStringLiteral(".part"), numberOf), RarPartExtension(1, width));
 }
 
-bool IsZipOrFirstZipPart(const QString& name)
+bool IsSplitZipName(const QString& name)
 {
-    return IsZipName(name) || IsFirstZipPart(name);
+    return IsZipName(name) || ZipPartNumber(TextAfterLast(name, kDot)).has_value();
+}
+
+QList<IncompleteSplitZip> IncompleteSplitZips(const QStringList& names)
+{
+    // One pass, so a folder of many sets costs no more than its names.
+    struct Set {
+        QString lowestPart;  // as listed
+        int lowestNumber = 0;
+        QString zip;  // as listed; empty when there is none
+    };
+    QHash<QString, Set> sets;
+    QStringList order;  // the BaseKeys of the sets with volumes, as first met
+    for (const QString& name : names) {
+        const QString base = BaseKey(name);
+        Set& set = sets[base];
+        if (IsZipName(name) && set.zip.isEmpty())
+            set.zip = name;
+        const std::optional<int> number = ZipPartNumber(TextAfterLast(name, kDot));
+        if (!number)
+            continue;
+        if (set.lowestPart.isEmpty())
+            order.append(base);
+        if (set.lowestPart.isEmpty() || *number < set.lowestNumber) {
+            set.lowestPart = name;
+            set.lowestNumber = *number;
+        }
+    }
+    QList<IncompleteSplitZip> incomplete;
+    for (const QString& base : order) {
+        const Set& set = sets[base];
+        const QString stem = TextBeforeLast(set.lowestPart, kDot);
+        if (set.zip.isEmpty())
+            incomplete.append({set.lowestPart, stem + QStringLiteral(".zip")});
+        else if (set.lowestNumber != 1)
+            incomplete.append({set.zip, stem + u'.' + ZipPartExtension(1)});
+    }
+    return incomplete;
 }
 
 QStringList ZipsBesideFirstParts(const QStringList& names)
@@ -186,7 +229,7 @@ QStringList ZipsBesideFirstParts(const QStringList& names)
     return zips;
 }
 
-std::optional<Series> RecognizeSplitZip(const QString& folder, const QString& startFile)
+std::optional<Series> RecognizeSplitZip(const SharedListing& listing, const QString& startFile)
 {
     if (!IsZipName(startFile))
         return std::nullopt;
@@ -196,10 +239,11 @@ std::optional<Series> RecognizeSplitZip(const QString& folder, const QString& st
             return std::nullopt;
         return ZipPartNumber(TextAfterLast(name, kDot));
     };
-    Series series = SetOf(SeriesKind::Zip, folder, startFile, base, FindParts(folder, numberOf), ZipPartExtension(1));
+    Series series =
+        SetOf(SeriesKind::Zip, listing, startFile, base, FindParts(*listing, base + kDot, numberOf), ZipPartExtension(1));
     // The archiver writes the .zip last.
     AppendSameNames(series.SeqList,
-                    ListOrdinaryFiles(folder, [&](const QString& name) { return SameName(name, startFile); }),
+                    listing->OrdinaryFilesStartingWith(startFile, [&](const QString& name) { return SameName(name, startFile); }),
                     startFile);
     return series;
 }

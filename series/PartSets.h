@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "series/FolderListing.h"
 #include "series/Series.h"
 
 #include <QString>
@@ -19,8 +20,8 @@ bool IsRarPart(const QString& name);
 // in N's width) does, as archivers named such volumes before part sets came.
 QStringList OldStyleRarParts(const QStringList& names);
 
-// True when `startFile` in `folder` is one of the OldStyleRarParts of the folder's names.
-bool StartsOldStyleRar(const QString& folder, const QString& startFile);
+// True when `startFile` is one of the OldStyleRarParts of the listed folder's names.
+bool StartsOldStyleRar(const FolderListing& listing, const QString& startFile);
 
 // Of each NAME.partN.rar set among `names` (in name order), its lowest-numbered part present, once;
 // OldStyleRarParts are no sets.
@@ -32,18 +33,29 @@ QStringList LowestRarParts(const QStringList& names);
 // The set a NAME.partN.rar opens: every NAME.partM.rar beside it named in the start file's width
 // (N's digits), in part order; the run starts at part 1, there or not. No value for any other name,
 // nor for one of the OldStyleRarParts.
-std::optional<Series> RecognizeRarParts(const QString& folder, const QString& startFile);
+std::optional<Series> RecognizeRarParts(const SharedListing& listing, const QString& startFile);
 
-// True for a .zip name and for a .z01 name, which tells whether the .zip beside it starts a series.
-bool IsZipOrFirstZipPart(const QString& name);
+// True for a .zip name and for a .zNN name, which tells whether the .zip beside it starts a series or
+// the set is incomplete.
+bool IsSplitZipName(const QString& name);
 
 // The .zip names among `names` that have a NAME.z01 among them too, in their order.
 QStringList ZipsBesideFirstParts(const QStringList& names);
+
+// A split ZIP that starts no series because a volume it cannot be without is not there.
+struct IncompleteSplitZip {
+    QString name;     // the volume it is known by: its lowest .zNN, or its .zip
+    QString missing;  // NAME.zip when there is none, else NAME.z01
+};
+
+// Of each NAME whose .zNN volumes are among `names` (in name order), once: the set without its
+// .zip, or with its .zip but without its .z01 while later volumes are there; in `names`' order.
+QList<IncompleteSplitZip> IncompleteSplitZips(const QStringList& names);
 
 // The split ZIP a NAME.zip opens: NAME.z01, NAME.z02 … in order, then NAME.zip last; the run starts
 // at NAME.z01. No value for any other name.
 //
 // Either newer kind takes its first member found as the size reference.
-std::optional<Series> RecognizeSplitZip(const QString& folder, const QString& startFile);
+std::optional<Series> RecognizeSplitZip(const SharedListing& listing, const QString& startFile);
 
 }  // namespace quil

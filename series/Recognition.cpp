@@ -11,6 +11,8 @@
 #include "series/SeriesKinds.h"
 #include "series/VolumeNames.h"
 
+#include <algorithm>
+
 namespace quil {
 
 namespace {
@@ -26,27 +28,45 @@ struct OlderKind {
     QStringList patterns;
 };
 
+// Appends the members numbered past 999 (.1000 …) of `hidList`, whose names are all of one base,
+// in number order: name order would put .1000 before .101.
+void AddLongNumberedMembers(QStringList& seqList, const QStringList& hidList)
+{
+    QList<std::pair<int, QString>> found;
+    for (const QString& name : hidList) {
+        const std::optional<int> number = NumberedVolumeNumber(TextAfterLast(name, QStringLiteral(".")));
+        if (number && *number > 999)
+            found.append({*number, name.toLower()});
+    }
+    std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [number, name] : found)
+        seqList.append(name);
+}
+
 // The series of `rule`'s kind that `startFile` opens; no value when it is no start file (`isStart`).
-std::optional<Series> RecognizeOlderKind(bool isStart, const OlderKind& rule, const QString& folder,
+std::optional<Series> RecognizeOlderKind(bool isStart, const OlderKind& rule, const SharedListing& listing,
                                          const QString& startFile)
 {
     if (!isStart)
         return std::nullopt;
     Series series;
     series.Kind = rule.kind;
-    series.Folder = folder;
+    series.Folder = listing->folder();
+    series.Listing = listing;
     series.StartFile = startFile;
     const QString startBase = TextBeforeLast(startFile, QStringLiteral("."));
     series.BaseName = startBase.toLower();
-    series.ReferenceSize = DescribeFile(JoinPath(folder, startFile)).size;
-    // Only names of this series can be members; the rest of a large folder need not be sorted.
-    const QStringList hidList = ListOrdinaryFiles(folder, [&startBase](const QString& name) {
+    series.ReferenceSize = DescribeFile(JoinPath(series.Folder, startFile)).size;
+    // Only names of this series can be members; the rest of a large folder is not looked at.
+    const QStringList hidList = listing->OrdinaryFilesStartingWith(startBase + u'.', [&startBase](const QString& name) {
         return SameName(TextBeforeLast(name, QStringLiteral(".")), startBase);
     });
     if (rule.startFileFirst)
         AppendSameNames(series.SeqList, hidList, startFile);
     for (const QString& pattern : rule.patterns)
         AddFoundMembers(series.SeqList, hidList, startBase, pattern);
+    if (rule.kind == SeriesKind::Num)
+        AddLongNumberedMembers(series.SeqList, hidList);
     series.FirstMember = series.SeqList.value(0);
     // A numbered series is named by its .001 even when a .000 leads it.
     series.StartName = series.BaseName + rule.extension.toString();
@@ -120,39 +140,44 @@ bool IsNumberedStart(const QString& name)
     return NameEndsWith(name, u".001");
 }
 
-std::optional<Series> RecognizeRar(const QString& folder, const QString& startFile)
+std::optional<Series> RecognizeRar(const SharedListing& listing, const QString& startFile)
 {
-    const bool isStart = IsRarStart(startFile) || StartsOldStyleRar(folder, startFile);
-    return RecognizeOlderKind(isStart, {SeriesKind::Rar, u".rar", true, {kRarMemberPattern}}, folder, startFile);
+    const bool isStart = IsRarStart(startFile) || StartsOldStyleRar(*listing, startFile);
+    return RecognizeOlderKind(isStart, {SeriesKind::Rar, u".rar", true, {kRarMemberPattern}}, listing, startFile);
 }
 
-std::optional<Series> RecognizeArj(const QString& folder, const QString& startFile)
+std::optional<Series> RecognizeArj(const SharedListing& listing, const QString& startFile)
 {
     return RecognizeOlderKind(IsArjStart(startFile), {SeriesKind::Arj, u".arj", true,
                                {QStringLiteral("a[0-9][0-9]"), QStringLiteral("[0-9][0-9][0-9]")}},
-                              folder, startFile);
+                              listing, startFile);
 }
 
-std::optional<Series> RecognizeAce(const QString& folder, const QString& startFile)
+std::optional<Series> RecognizeAce(const SharedListing& listing, const QString& startFile)
 {
     return RecognizeOlderKind(IsAceStart(startFile), {SeriesKind::Ace, u".ace", true,
                                {QStringLiteral("c[0-9][0-9]"), QStringLiteral("[0-9][0-9][0-9]")}},
-                              folder, startFile);
+                              listing, startFile);
 }
 
-std::optional<Series> RecognizeNumbered(const QString& folder, const QString& startFile)
+std::optional<Series> RecognizeNumbered(const SharedListing& listing, const QString& startFile)
 {
     // The scan alone finds the members, a .000 before the .001 included.
     return RecognizeOlderKind(IsNumberedStart(startFile),
-                              {SeriesKind::Num, u".001", false, {QStringLiteral("[0-9][0-9][0-9]")}}, folder, startFile);
+                              {SeriesKind::Num, u".001", false, {QStringLiteral("[0-9][0-9][0-9]")}}, listing, startFile);
+}
+
+std::optional<Series> RecognizeSeries(const SharedListing& listing, const QString& startFile)
+{
+    for (const SeriesKindRow& row : SeriesKinds())
+        if (std::optional<Series> series = row.recognize(listing, startFile))
+            return series;
+    return std::nullopt;
 }
 
 std::optional<Series> RecognizeSeries(const QString& folder, const QString& startFile)
 {
-    for (const SeriesKindRow& row : SeriesKinds())
-        if (std::optional<Series> series = row.recognize(folder, startFile))
-            return series;
-    return std::nullopt;
+    return RecognizeSeries(FolderListing::Read(folder), startFile);
 }
 
 std::optional<QString> SeqListRefusal(const QStringList& seqList)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "series/FolderListing.h"
 #include "series/Series.h"
 
 #include <QString>
@@ -11,8 +12,11 @@
 
 namespace quil {
 
-// The series that `startFile` in `folder` opens, with the members present, as the first row of
-// SeriesKinds.h that recognises it; no value for a name of no kind.
+// The series that `startFile` in the listed folder opens, with the members present, as the first row
+// of SeriesKinds.h that recognises it; no value for a name of no kind. The series keeps the listing;
+// a listing cut short by a failure gives a series that ShortListRefusal refuses.
+std::optional<Series> RecognizeSeries(const SharedListing& listing, const QString& startFile);
+// The same, `folder` listed afresh.
 std::optional<Series> RecognizeSeries(const QString& folder, const QString& startFile);
 
 // The start files of the four older kinds: every .rar that is no NAME.partN.rar, every .arj, .ace
@@ -27,11 +31,12 @@ bool IsNumberedStart(const QString& name);
 
 // The older kinds' series, no value for a start file of another kind. A .rar (or a NAME.partN.rar
 // that OldStyleRarParts takes) lists itself, then .r00 … .z99; an .arj itself, then .a01 … .a99 and .100 …; an .ace itself, then .c00 … .c99 and
-// .100 …; a .001 every .NNN of its base name, a .000 included.
-std::optional<Series> RecognizeRar(const QString& folder, const QString& startFile);
-std::optional<Series> RecognizeArj(const QString& folder, const QString& startFile);
-std::optional<Series> RecognizeAce(const QString& folder, const QString& startFile);
-std::optional<Series> RecognizeNumbered(const QString& folder, const QString& startFile);
+// .100 …; a .001 every .NNN of its base name, a .000 included, then those numbered past 999 (.1000 …)
+// in number order.
+std::optional<Series> RecognizeRar(const SharedListing& listing, const QString& startFile);
+std::optional<Series> RecognizeArj(const SharedListing& listing, const QString& startFile);
+std::optional<Series> RecognizeAce(const SharedListing& listing, const QString& startFile);
+std::optional<Series> RecognizeNumbered(const SharedListing& listing, const QString& startFile);
 
 // Appends to `seqList`, lower-cased and in listing order, every name of `hidList` whose part
 // before the last dot is the same name as `baseName` (NameCase.h) and whose extension matches

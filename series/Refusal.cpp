@@ -13,6 +13,8 @@ QString RefusalCodeName(RefusalCode code)
     case RefusalCode::SfvNotFound: return QStringLiteral("sfv_not_found");
     case RefusalCode::SfvAmbiguous: return QStringLiteral("sfv_ambiguous");
     case RefusalCode::NoArchiveMarker: return QStringLiteral("no_archive_marker");
+    case RefusalCode::FolderUnreadable: return QStringLiteral("folder_unreadable");
+    case RefusalCode::SplitZipIncomplete: return QStringLiteral("split_zip_incomplete");
     }
     return {};
 }

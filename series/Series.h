@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "series/FolderListing.h"
 #include "series/SeriesKind.h"
 
 #include <QString>
@@ -19,6 +20,7 @@ struct Series {
     QString ReferenceName;     // as listed: the file whose size stands as the reference when the first member is gone
     qint64 ReferenceSize = 0;  // byte size of that file when the series was recognised
     QStringList SeqList;       // members found in the folder, lower case, in series order
+    SharedListing Listing;     // the reading of Folder the members were found in; the run looks members up in it
 };
 
 }  // namespace quil

@@ -25,9 +25,13 @@ QString SeriesOutcome::PrintedReport() const
 std::optional<Series> RecognizeListedStartFile(const QString& startPath)
 {
     const QString path = AbsolutePath(startPath);
-    if (!StartFiles(TextBeforeLast(path, QStringLiteral("/"))).contains(TextAfterLast(path, QStringLiteral("/"))))
+    const QString name = TextAfterLast(path, QStringLiteral("/"));
+    const SharedListing listing = FolderListing::Read(TextBeforeLast(path, QStringLiteral("/")));
+    // A listing cut short is refused with its reason (ShortListRefusal), not taken for a folder
+    // without the start file.
+    if (!listing->failed() && !StartFiles(*listing).contains(name))
         return std::nullopt;
-    return RecognizeStartPath(path);
+    return RecognizeSeries(listing, name);
 }
 
 std::optional<Series> RecognizeStartPath(const QString& startPath)
@@ -50,6 +54,9 @@ QString NoStartFileReason(const QString& startPath)
 
 std::optional<Refusal> ShortListRefusal(const std::optional<Series>& series)
 {
+    // A listing cut short would pass for a shorter series.
+    if (series && series->Listing && series->Listing->failed())
+        return Refusal{RefusalCode::FolderUnreadable, series->Listing->Failure()};
     const QStringList seqList = series ? series->SeqList : QStringList();
     const std::optional<QString> text = SeqListRefusal(seqList);
     if (!text)

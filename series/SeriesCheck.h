@@ -48,8 +48,8 @@ std::optional<Series> RecognizeStartPath(const QString& startPath);
 // folder", "is an SFV file, not a start file" or "is not a start file of any series kind".
 QString NoStartFileReason(const QString& startPath);
 
-// Why `series` cannot be checked or listed: no start file picked, or a found list of one member (see
-// SeqListRefusal); no value when it can.
+// Why `series` cannot be checked or listed: its folder could not be read to its end, no start file
+// picked, or a found list of one member (see SeqListRefusal); no value when it can.
 std::optional<Refusal> ShortListRefusal(const std::optional<Series>& series);
 
 // The table of the SFV file at `path`; or "Error While Opening SFV File!" and, on the next line, why

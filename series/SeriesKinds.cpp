@@ -40,7 +40,7 @@ constexpr std::array kRows{
                   L("Checking RAR Archive Members"), L("rar"), L(".rar")},
     SeriesKindRow{SeriesKind::RarParts, IsRarPart, LowestRarParts, RecognizeRarParts, WalkRarParts,
                   L("Checking RAR Archive Members"), L("rar-parts"), L(".partN.rar")},
-    SeriesKindRow{SeriesKind::Zip, IsZipOrFirstZipPart, ZipsBesideFirstParts, RecognizeSplitZip, WalkSplitZip,
+    SeriesKindRow{SeriesKind::Zip, IsSplitZipName, ZipsBesideFirstParts, RecognizeSplitZip, WalkSplitZip,
                   L("Checking ZIP Archive Members"), L("zip"), L(".zip beside a .z01")},
     SeriesKindRow{SeriesKind::Arj, IsArjStart, NamesThat<IsArjStart>, RecognizeArj, WalkArj,
                   L("Checking ARJ Archive Members"), L("arj"), L(".arj")},

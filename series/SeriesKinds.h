@@ -20,8 +20,8 @@ struct SeriesKindRow {
     bool (*looksAt)(const QString& name);
     // The start files of this kind among `names`: the folder's names some kind looks at, in name order.
     QStringList (*startFilesAmong)(const QStringList& names);
-    // The series `startFile` in `folder` opens; no value when it starts no series of this kind.
-    std::optional<Series> (*recognize)(const QString& folder, const QString& startFile);
+    // The series `startFile` in the listed folder opens; no value when it starts no series of this kind.
+    std::optional<Series> (*recognize)(const SharedListing& listing, const QString& startFile);
     // The extensions the walk takes after the first member (see WalkExtensions).
     QStringList (*walk)(const Series& series);
     QLatin1StringView walkStatus;  // the status line while the walk runs

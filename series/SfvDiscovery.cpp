@@ -11,8 +11,9 @@ namespace quil {
 
 std::variant<SfvTable, Refusal> FindListingSfv(const Series& series)
 {
-    QStringList candidates =
-        ListOrdinaryFiles(series.Folder, [](const QString& name) { return NameEndsWith(name, u".sfv"); });
+    const NameFilter isSfv = [](const QString& name) { return NameEndsWith(name, u".sfv"); };
+    // The listing the series was found in, when it has one, rather than a fresh one for every series.
+    QStringList candidates = series.Listing ? series.Listing->OrdinaryFiles(isSfv) : ListOrdinaryFiles(series.Folder, isSfv);
     for (QString& name : candidates)
         name = JoinPath(series.Folder, name);
     QList<SfvTable> listing;

@@ -212,7 +212,8 @@ void SfvTable::AddLine(const QByteArray& bytes, bool overlong)
     }
     if (bytes.startsWith(';'))
         return;
-    const QString line = QString::fromUtf8(bytes);
+    // Decoded as the folder listing decodes names, so a name that is not UTF-8 still matches its file.
+    const QString line = NameFromNative(bytes);
     const auto [name, written] = SplitEntry(line);
     const QString value = written.toUpper();
     values_.insert(Key(name), value);

@@ -1,10 +1,12 @@
-// VolumeNames.cpp - the volume names of the two newer schemes: NAME.partN.rar and NAME.z01 … NAME.zip.
+// VolumeNames.cpp - volume numbers in names: NAME.partN.rar, NAME.z01 … NAME.zip and NAME.001 … NAME.1000 ….
 // SPDX-License-Identifier: MIT
 #include "series/VolumeNames.h"
 
 #include "series/NameCase.h"
 
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace quil {
 
@@ -70,6 +72,19 @@ std::optional<int> ZipPartNumber(const QString& extension)
     if (extension.size() < 3 || !SameName(extension.first(1), u"z"))
         return std::nullopt;
     return NumberOfWidth(extension.mid(1), 2);
+}
+
+std::optional<int> NumberedVolumeNumber(const QString& extension)
+{
+    constexpr qsizetype kMostNumberedDigits = 6;
+    if (extension.size() == 3) {
+        const bool digits = std::all_of(extension.cbegin(), extension.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        return digits ? std::optional<int>(extension.toInt()) : std::nullopt;
+    }
+    if (extension.size() > kMostNumberedDigits)
+        return std::nullopt;
+    const std::optional<int> number = NumberOfWidth(extension, 4);
+    return number && *number >= 1000 ? number : std::nullopt;
 }
 
 }  // namespace quil

@@ -1,4 +1,4 @@
-// VolumeNames.h - the volume names of the two newer schemes: NAME.partN.rar and NAME.z01 … NAME.zip.
+// VolumeNames.h - volume numbers in names: NAME.partN.rar, NAME.z01 … NAME.zip and NAME.001 … NAME.1000 ….
 // SPDX-License-Identifier: MIT
 #pragma once
 
@@ -31,5 +31,10 @@ QString ZipPartExtension(int number);
 // The volume number of a split-ZIP extension ("z01" gives 1, "Z100" gives 100); no value for any
 // other extension, "z1" and "z001" included.
 std::optional<int> ZipPartNumber(const QString& extension);
+
+// The number of a numbered volume's extension: three digits ("000" … "999"), then, as the
+// archivers go on past 999, four to six digits without padding ("1000" … "999999"); no value for
+// any other extension. Six digits at most, so that no stray name makes a walk of millions.
+std::optional<int> NumberedVolumeNumber(const QString& extension);
 
 }  // namespace quil

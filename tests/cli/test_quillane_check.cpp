@@ -5,6 +5,7 @@
 #include "cli/ProgressText.h"
 #include "os/SystemCalls.h"
 #include "report/Product.h"
+#include "tests/support/FailingCalls.h"
 #include "series/MemberStatus.h"
 #include "series/Refusal.h"
 #include "series/SeriesKinds.h"
@@ -179,7 +180,8 @@ private slots:
         QCOMPARE(SchemaEnum({"$defs", "series", "properties", "kind"}), kinds);
         QStringList codes;
         for (const RefusalCode code : {RefusalCode::NoStartFile, RefusalCode::SingleVolume, RefusalCode::SfvUnreadable,
-                                       RefusalCode::SfvNotFound, RefusalCode::SfvAmbiguous, RefusalCode::NoArchiveMarker})
+                                       RefusalCode::SfvNotFound, RefusalCode::SfvAmbiguous, RefusalCode::NoArchiveMarker,
+                                       RefusalCode::FolderUnreadable, RefusalCode::SplitZipIncomplete})
             codes << RefusalCodeName(code);
         QCOMPARE(SchemaEnum({"$defs", "document", "properties", "code"}), codes);
         QStringList statuses;
@@ -845,43 +847,124 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("summary");
         QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("extra");  // files laid out besides the common ones
+        QTest::addColumn<QString>("failing");    // the folder whose opening fails with EACCES
         // A lone volume is no refusal: it does not raise the status.
         const QStringList top{"OK\t./a.rar\t0", "Problems\t./b.zip\t1", "Single\t./lone.arj"};
-        QTest::newRow("the folder alone") << QStringList{"--all", "."} << top << 1;
+        QTest::newRow("the folder alone") << QStringList{"--all", "."} << top << 1 << QStringList() << "";
         QTest::newRow("and its subfolders")
             << QStringList{"-r", "--all", "."}
-            << top + QStringList{"OK\t./sub/c.part1.rar\t0", "Problems\t./sub/deeper/d.7z.001\t2"} << 1;
+            << top + QStringList{"OK\t./sub/c.part1.rar\t0", "Problems\t./sub/deeper/d.7z.001\t2"} << 1
+            << QStringList() << "";
         QTest::newRow("a refusal is the worst")
             << QStringList{"--all", "sub", "--sfv", "none.sfv"}
-            << QStringList{"Refused\tsub/c.part1.rar\tError While Opening SFV File!"} << 2;
+            << QStringList{"Refused\tsub/c.part1.rar\tError While Opening SFV File!"} << 2 << QStringList() << "";
         QTest::newRow("worst a problem") << QStringList{"--all=sub", "--recursive"}
                                          << QStringList{"OK\tsub/c.part1.rar\t0", "Problems\tsub/deeper/d.7z.001\t2"}
-                                         << 1;
-        QTest::newRow("all OK") << QStringList{"--all", "sub"} << QStringList{"OK\tsub/c.part1.rar\t0"} << 0;
+                                         << 1 << QStringList() << "";
+        QTest::newRow("all OK") << QStringList{"--all", "sub"} << QStringList{"OK\tsub/c.part1.rar\t0"} << 0
+                                << QStringList() << "";
+        // Skipped work is said, never passed over with a clean exit.
+        QTest::newRow("a subfolder unreadable") << QStringList{"--all", "sub", "-r"}
+                                                << QStringList{"OK\tsub/c.part1.rar\t0",
+                                                               "Unreadable\tsub/deeper\tPermission denied"}
+                                                << 1 << QStringList() << "/sub/deeper";
+        QTest::newRow("the folder given unreadable") << QStringList{"--all", "sub"}
+                                                     << QStringList{"Unreadable\tsub\tPermission denied"} << 2
+                                                     << QStringList() << "/sub";
+        QTest::newRow("split zips without a volume")
+            << QStringList{"--all", "zips"}
+            << QStringList{"OK\tzips/v.zip\t0", "Refused\tzips/w.zip\tsplit ZIP without its volume w.z01",
+                           "Refused\tzips/y.z02\tsplit ZIP without its volume y.zip"}
+            << 2 << QStringList{"zips/v.z01", "zips/v.zip", "zips/w.zip", "zips/w.z02", "zips/y.z03", "zips/y.z02"}
+            << "";
+        // The walk goes on to .1000: .002 and .004 … .999 missing, .003 of another size.
+        QTest::newRow("numbered past .999")
+            << QStringList{"--all", "sub/deeper"} << QStringList{"Problems\tsub/deeper/d.7z.001\t998"} << 1
+            << QStringList{"sub/deeper/d.7z.1000"} << "";
     }
     void allChecksEachSeriesOnceAndExitsAsTheWorst()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, summary);
         QFETCH(int, status);
+        QFETCH(QStringList, extra);
+        QFETCH(QString, failing);
         TempSeries tree;
-        for (const char* folder : {"sub/deeper", ".hidden"})
+        for (const char* folder : {"sub/deeper", ".hidden", "zips"})
             QVERIFY(QDir(tree.folder()).mkpath(folder));
         tree.addAll({"a.rar", "a.r00", "b.z01", "lone.arj", "sub/c.part1.rar", "sub/C.PART2.RAR",
                     "sub/deeper/d.7z.001", ".hidden/e.rar", ".hidden/e.r00"}, 10);
+        tree.addAll(extra, 10);
         tree.addAll({"b.zip", "sub/deeper/d.7z.003"}, 4);
-        const Outcome run = Run(arguments, tree.folder());
+        test::FailingFolder calls(failing.toUtf8(), failing.isEmpty() ? 0 : EACCES);
+        const crc::SystemCallsOverride installed(calls);
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(tree.folder()));
+        const Outcome run = RunHere(arguments);
+        QVERIFY(QDir::setCurrent(before));
         QCOMPARE(run.status, status);
         QCOMPARE(run.output.split('\n').mid(run.output.count('\n') - summary.size()), summary + QStringList{""});
-        QCOMPARE(run.output.count("==> "), summary.size());
-        QCOMPARE(run.errors.contains("lone.arj"), false);
+        QCOMPARE(run.output.count("==> "), summary.filter(QRegularExpression("^(?!Unreadable)")).size());
+        QCOMPARE(run.output.contains("lone.arj: "), false);
         // Each series' block opens with its path; the part set's found its capitalised part 2.
         for (const QString& line : summary) {
             const QString header = "==> " + line.section('\t', 1, 1) + " <==\n";
             const QString partRows = "OK\tc.part1.rar\t0,010\tSkipped\nOK\tc.part2.rar\t";
             const bool partRowsShown = line.startsWith("OK\t") && line.contains("c.part1");
-            QVERIFY(run.output.contains(partRowsShown ? header + partRows : header));
+            QVERIFY(run.output.contains(partRowsShown ? header + partRows : header) || line.startsWith("Unreadable"));
+            // Whatever was not checked says why on standard error too.
+            if (line.startsWith("Refused") || line.startsWith("Unreadable"))
+                QVERIFY(run.output.contains(line.section('\t', 1, 1) + ": " + line.section('\t', 2)));
         }
+    }
+
+    // A folder read only partly is a refusal with the system's reason, never a shorter series.
+    void listingCutShortRefusesTheSeries()
+    {
+        TempSeries series;
+        series.addAll({"x.rar", "x.r00", "x.r01", "x.r02", "x.r03"}, 10);
+        test::FailingFolder calls(QFile::encodeName(series.folder()), 0, EIO, 4);
+        const crc::SystemCallsOverride installed(calls);
+        const Outcome run = RunHere({series.path("x.rar")});
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.output.contains("Cannot read " + series.folder() + ": Input/output error"), qPrintable(run.output));
+    }
+
+    // A folder deeper than a path can name is a finding of its own, not a silent gap.
+    void folderBeyondThePathLengthIsUnreadable()
+    {
+        TempSeries tree;
+        const QString level(200, u'd');
+        int fd = ::open(QFile::encodeName(tree.folder()).constData(), O_DIRECTORY | O_RDONLY);
+        QString relative = ".";
+        for (int depth = 0; depth < 24; ++depth) {
+            QCOMPARE(::mkdirat(fd, level.toUtf8().constData(), 0700), 0);
+            const int next = ::openat(fd, level.toUtf8().constData(), O_DIRECTORY | O_RDONLY);
+            ::close(fd);
+            fd = next;
+            relative += '/' + level;
+        }
+        ::close(fd);
+        const Outcome run = Run({"--all", ".", "-r"}, tree.folder());
+        QCOMPARE(QProcess::execute("rm", {"-rf", tree.path(level)}), 0);
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.output.contains(QRegularExpression("^Unreadable\t\\./(d{200}/)+d{200}\tFile name too long\n$")),
+                 qPrintable(run.output.right(200)));
+    }
+
+    // Scale: --all lists each folder once, however many series it holds; each series' recognition and
+    // member lookup share that listing.
+    void allListsEachFolderOnce()
+    {
+        TempSeries tree;
+        QVERIFY(QDir(tree.folder()).mkdir("sub"));
+        tree.addAll({"a.rar", "a.r00", "b.001", "b.002", "c.part1.rar", "c.part2.rar", "d.z01", "d.zip",
+                    "sub/e.arj", "sub/e.a01"}, 10);
+        test::FailingFolder calls;
+        const crc::SystemCallsOverride installed(calls);
+        QCOMPARE(RunHere({"--all", tree.folder(), "-r"}).status, 0);
+        QCOMPARE(calls.opens, 2);
     }
 
     // Every display text has its machine code beside it: "status|code" in each row, the refusal and its code.

@@ -6,7 +6,9 @@
 #include "series/NameCase.h"
 #include "series/Recognition.h"
 #include "series/SfvLookup.h"
+#include "series/SeriesCheck.h"
 #include "series/StartFiles.h"
+#include "tests/support/FailingCalls.h"
 #include "tests/support/TempSeries.h"
 
 #include <QFile>
@@ -60,6 +62,9 @@ private slots:
                                   << QStringList{"n.000", "n.001", "n.001"};
         QTest::newRow("numbered 7z") << "n.7z.001" << SeriesKind::Num << QStringList{"n.7z.001", "n.7z.002"}
                                      << QStringList{"n.7z.001", "n.7z.001", "n.7z.001"};
+        // Past .999 unpadded, in number order; padded or seven digits is no member.
+        QTest::newRow("numbered past 999") << "p.001" << SeriesKind::Num << QStringList{"p.001", "p.999", "p.1000", "p.1002"}
+                                           << QStringList{"p.001", "p.001", "p.001"};
         // Part 1 absent: the run starts there, the first part present is the reference.
         QTest::newRow("rar parts: in the start file's width, number order")
             << "Movie.Part02.rar" << SeriesKind::RarParts
@@ -86,7 +91,7 @@ private slots:
                                  "x.a02", "x.a01", "x.c00", "n.002", "n.001", "n.000", "n.01", "n.7z.002", "n.7z.001",
                                  "movie.part100.rar", "movie.part10.rar", "movie.part1.rar", "movie.part003.rar",
                                  "movie.PART03.rar", "Movie.Part02.rar", "n.zip", "n.z100", "n.z99", "N.Z01", "n.z1",
-                                 "n.z001", "o.z02"})
+                                 "n.z001", "o.z02", "p.001", "p.1002", "p.999", "p.1000", "p.01001", "p.1234567"})
             dir.add(name, ++size);
         const std::optional<Series> series = RecognizeSeries(dir.folder(), startFile);
         QVERIFY(series);
@@ -95,6 +100,21 @@ private slots:
         QCOMPARE(series->StartFile, startFile);
         QCOMPARE(QStringList({series->FirstMember, series->StartName, series->ReferenceName}), firstStartReference);
         QCOMPARE(series->ReferenceSize, QFileInfo(dir.path(firstStartReference.last())).size());
+    }
+
+    // A folder read only partly must not pass for a shorter series: the series is refused with the
+    // system's reason, in the window and on the command line alike.
+    void listingCutShortIsRefusedWithItsReason()
+    {
+        test::TempSeries dir;
+        dir.addAll({"x.rar", "x.r00", "x.r01", "x.r02", "x.r03"}, 3);
+        test::FailingFolder calls(QFile::encodeName(dir.folder()), 0, EIO, 4);
+        const crc::SystemCallsOverride installed(calls);
+        const std::optional<Series> series = RecognizeSeries(dir.folder(), "x.rar");
+        QVERIFY(series);
+        QCOMPARE(ShortListRefusal(series), std::optional<Refusal>({RefusalCode::FolderUnreadable,
+                                                                   "Cannot read " + dir.folder() + ": Input/output error"}));
+        QCOMPARE(StartFiles(dir.folder()), QStringList());
     }
 
     void otherExtensionsAndShortListsAreRefused()

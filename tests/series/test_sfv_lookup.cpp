@@ -1,6 +1,7 @@
 // test_sfv_lookup.cpp - reading SFV files and comparing a member's CRC-32 text with its entry.
 // SPDX-License-Identifier: MIT
 #include "crc/clsCRC.h"
+#include "os/NativeNames.h"
 #include "series/MemberCrc.h"
 #include "series/SfvLookup.h"
 #include "tests/support/FailingCalls.h"
@@ -37,6 +38,9 @@ private slots:
         QTest::newRow("sharp s is no SS") << QByteArray("STRASSE.R00 0A1B2C3D\n") << "straße.r00" << "";
         QTest::newRow("dotless i is no I") << QByteArray("FILM.R00 0A1B2C3D\n") << "fılm.r00" << "";
         QTest::newRow("folded letters match") << QByteArray("ÉTÉ.R00 0A1B2C3D\n") << "été.r00" << "0A1B2C3D";
+        // By its bytes, as the folder listing gives the name.
+        QTest::newRow("name not UTF-8") << QByteArray("d\xE9j\xE0.r00 0A1B2C3D\n") << NameFromNative("d\xE9j\xE0.r00")
+                                        << "0A1B2C3D";
         QTest::newRow("last line wins")
             << QByteArray("movie.r00 11111111\r\nmovie.r01 22222222\r\nmovie.r00 33333333\r\n") << "movie.r00"
             << "33333333";

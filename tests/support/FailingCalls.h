@@ -9,7 +9,9 @@
 #include <cerrno>
 #include <functional>
 #include <mutex>
+#include <utility>
 
+#include <dirent.h>
 #include <sys/mman.h>
 
 namespace quil::test {
@@ -92,6 +94,47 @@ private:
 
     std::mutex mutex_;
     QMap<Call, int> uses_;
+};
+
+// The real calls, but the folder whose path ends in `suffix` cannot be opened (`openError`), or its
+// reading fails with `readError` from its `failingRead`-th read on; `opens` counts the folders opened.
+struct FailingFolder : crc::SystemCalls {
+    explicit FailingFolder(QByteArray suffix = {}, int openError = 0, int readError = 0, int failingRead = 1)
+        : suffix(std::move(suffix)), openError(openError), readError(readError), failingRead(failingRead)
+    {
+    }
+
+    QByteArray suffix;
+    int openError;
+    int readError;
+    int failingRead;
+    int opens = 0;
+
+    DIR* openFolder(const char* path) override
+    {
+        ++opens;
+        const bool named = QByteArray(path).endsWith(suffix);
+        if (named && openError != 0) {
+            errno = openError;
+            return nullptr;
+        }
+        DIR* folder = SystemCalls::openFolder(path);
+        if (named)
+            failing_ = folder;
+        return folder;
+    }
+    dirent* readFolder(DIR* folder) override
+    {
+        if (folder == failing_ && readError != 0 && ++reads_ >= failingRead) {
+            errno = readError;
+            return nullptr;
+        }
+        return SystemCalls::readFolder(folder);
+    }
+
+private:
+    DIR* failing_ = nullptr;
+    int reads_ = 0;
 };
 
 }  // namespace quil::test

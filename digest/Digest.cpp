@@ -54,6 +54,8 @@ void Digest::addData(std::span<const std::uint8_t> data)
         portable_->addData(QByteArrayView(data.data(), qsizetype(data.size())));
         return;
     }
+    if (data.empty())
+        return;  // an empty span may hold no pointer at all, and memcpy wants one
     length_ += data.size();
     if (pendingBytes_ > 0) {
         const std::size_t taken = std::min(kBlock - pendingBytes_, data.size());

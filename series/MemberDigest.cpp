@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "series/MemberDigest.h"
 
+#include "digest/Digest.h"
 #include "os/RegularFile.h"
-
-#include <QCryptographicHash>
 
 #include <algorithm>
 #include <chrono>
@@ -42,7 +41,7 @@ MemberCrc ComputeMemberDigest(HashKind kind, const QString& path, const std::ato
         result.error = file.failure();
         return result;
     }
-    QCryptographicHash hash(AlgorithmOf(kind));
+    digest::Digest hash(AlgorithmOf(kind));
     std::vector<std::uint8_t> buffer(kChunk);
     for (std::uint64_t offset = 0; offset < file.length(); offset += kChunk) {
         if (stop.load(std::memory_order_relaxed)) {
@@ -54,7 +53,7 @@ MemberCrc ComputeMemberDigest(HashKind kind, const QString& path, const std::ato
             result.error = failure;
             return result;
         }
-        hash.addData(QByteArrayView(piece.data(), qsizetype(piece.size())));
+        hash.addData(piece);
         bytesDone.fetch_add(qint64(piece.size()), std::memory_order_relaxed);
     }
     if (const QString failure = file.CheckEndsAtLength(); !failure.isEmpty()) {

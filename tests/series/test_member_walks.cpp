@@ -61,7 +61,7 @@ private slots:
                                             << QStringList{"x.001", "x.002"};
         QTest::newRow("numbered from .001") << SeriesKind::Num << "" << QStringList{"x.001", "x.002", "x.003"} << QStringList{} << 2
                                             << QStringList{"x.002", "x.003"};
-        QTest::newRow("numbered on past .999") << SeriesKind::Num << "" << QStringList{"x.001", "x.1002"} << 1001
+        QTest::newRow("numbered on past .999") << SeriesKind::Num << "" << QStringList{"x.001", "x.1002"} << QStringList{} << 1001
                                                << QStringList{"x.999", "x.1000", "x.1001", "x.1002"};
         QTest::newRow("rar parts, part 1 absent") << SeriesKind::RarParts << "x.part01.rar"
                                                   << QStringList{"x.part02.rar", "x.part04.rar"} << QStringList{} << 3

@@ -72,8 +72,12 @@ int RunFolderBatch(const CheckOptions& options, QTextStream& output, QTextStream
     QJsonArray documents;
     QStringList summary;
     int worst = kNoProblem;
-    for (const FolderFinding& finding : findings) {
-        const QString path = finding.relative.isEmpty() ? options.allFolder : JoinPath(options.allFolder, finding.relative);
+    const auto pathOf = [&options](const FolderFinding& finding) {
+        return finding.relative.isEmpty() ? options.allFolder : JoinPath(options.allFolder, finding.relative);
+    };
+    for (auto at = findings.begin(); at != findings.end(); ++at) {
+        const FolderFinding& finding = *at;
+        const QString path = pathOf(finding);
         // A folder has no block of its own; a series, checked or refused, has.
         const bool block = !options.json && finding.kind != FolderFinding::Kind::Unreadable;
         if (block)
@@ -81,8 +85,12 @@ int RunFolderBatch(const CheckOptions& options, QTextStream& output, QTextStream
         SeriesOutcome outcome;
         if (finding.kind == FolderFinding::Kind::StartFile) {
             ConsoleView view(output, errors, showProgress, RowLinesFor(options));
+            // The next series' start file is read ahead while this one's last volume is hashed.
+            const auto next = std::find_if(at + 1, findings.end(), [](const FolderFinding& later) {
+                return later.kind == FolderFinding::Kind::StartFile;
+            });
             outcome = CheckSeries(path, RecognizeSeries(finding.listing, TextAfterLast(path, QStringLiteral("/"))),
-                                  options, view);
+                                  options, view, next != findings.end() ? pathOf(*next) : QString());
         } else {
             outcome = RefusedFinding(path, finding);
         }

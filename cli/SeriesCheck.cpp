@@ -26,11 +26,11 @@ qint64 PresentBytes(const Series& series)
 }  // namespace
 
 SeriesOutcome CheckSeries(const QString& startPath, const std::optional<Series>& series, const CheckOptions& options,
-                          ConsoleView& view)
+                          ConsoleView& view, const QString& readNext)
 {
     const bool sfvNamed = options.mode == CheckMode::SfvCheck && !options.sfvAuto;
     const QString sfvPath = NamesStandardInput(options.sfvFile) ? options.sfvFile : AbsolutePath(options.sfvFile);
-    const CheckRequest request{options.mode, sfvNamed ? sfvPath : QString(), options.sfvAuto};
+    const CheckRequest request{options.mode, sfvNamed ? sfvPath : QString(), options.sfvAuto, readNext};
     // Only a drawn progress line needs the series' size; scripts and --all are spared a stat per volume.
     if (series && view.ShowsProgress())
         view.SetSeriesBytes(PresentBytes(*series));

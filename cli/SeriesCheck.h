@@ -14,9 +14,9 @@ namespace quil::cli {
 
 // Checks `series` (none: refused as no start file) in the mode `options` asks for, through the
 // core's CheckSeries; the rows reach `view`, whose progress line is cleared at the end. A relative
-// SFV path is taken from the working folder.
+// SFV path is taken from the working folder. `readNext` is the file read after this series, if any.
 SeriesOutcome CheckSeries(const QString& startPath, const std::optional<Series>& series, const CheckOptions& options,
-                          ConsoleView& view);
+                          ConsoleView& view, const QString& readNext = {});
 
 // kRefused when `outcome` has no run; otherwise kProblemsFound or kNoProblem by its report's count.
 int ExitStatusOf(const SeriesOutcome& outcome);

@@ -266,7 +266,7 @@ QStringList CheckRun::ListedNames() const
 QString CheckRun::FollowingPath()
 {
     if (walked_ + 1 >= walk_.size())
-        return {};
+        return readAfterLast_;
     const MemberFile next = finder_->Members(walk_[walked_ + 1]).first();
     return next.isRegularFile() ? next.path : QString();
 }

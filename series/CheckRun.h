@@ -36,6 +36,10 @@ public:
     // member, so a run started on another thread cannot miss it.
     void Stop() { stopRequested_ = true; }
 
+    // `path` (or none, "") is the file read after this run's last volume: its start is read into the
+    // page cache while that volume is hashed, so a batch of series keeps the disk streaming.
+    void ReadAheadAfterLast(const QString& path) { readAfterLast_ = path; }
+
     // The progress bar's maximum for a series: its number of found members.
     static int ProgressMaximum(const Series& series);
 
@@ -82,6 +86,7 @@ private:
     // How many volumes a split zip's .zip or a split 7z archive's first piece says the set has.
     std::optional<std::uint64_t> volumeCount_;
     QString walkedName_;
+    QString readAfterLast_;
     QStringList walk_;
     qsizetype walked_ = -1;  // the index in walk_ of the member being checked; -1 for the first member
     int progressMaximum_ = 0;

@@ -106,6 +106,7 @@ SeriesOutcome CheckSeries(const QString& startPath, const std::optional<Series>&
     }
     clsCRC crc;
     CheckRun run(view, crc);
+    run.ReadAheadAfterLast(request.readNext);
     outcome.run = run.Run(*series, request.mode, outcome.sfv ? &*outcome.sfv : nullptr);
     outcome.reportText = ReportText(ComposeReport(*outcome.run));
     return outcome;

@@ -22,6 +22,7 @@ struct CheckRequest {
     CheckMode mode = CheckMode::SizeOnly;
     QString sfvPath;       // the SFV file of an SFV check, as named; unused with findSfv
     bool findSfv = false;  // take the one .sfv file beside the series that lists its start file
+    QString readNext;      // the file the caller reads after this series (a batch's next start file), or ""
 };
 
 // One series checked from its start file, or why it was not.

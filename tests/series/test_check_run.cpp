@@ -16,6 +16,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <mutex>
 
 #include <sys/stat.h>
 
@@ -304,6 +305,30 @@ private slots:
         const RunResult result = run.Run(series, CheckMode::CrcReport);
         const QString shortCrc = test::TempSeries::crcTextOf(test::TempSeries::contentFor("x.r00", 10).left(4));
         QCOMPARE(result.Rows.at(1), (MemberRow{"x.r00", "0,004", shortCrc, MemberStatus::BadSize, "", 4, "", "x.r00"}));
+    }
+
+    // In a batch, the next series' start file is opened for read-ahead advice while this run's last
+    // volume is read, so the disk streams on from one series into the next.
+    void fileReadAfterTheLastVolumeIsAskedForAhead()
+    {
+        struct Opens : test::FailingCalls {
+            std::mutex lock;
+            QStringList opened;
+            int open(const char* path, int flags, mode_t mode) override
+            {
+                const std::lock_guard guard(lock);
+                opened.append(QString::fromLocal8Bit(path));
+                return FailingCalls::open(path, flags, mode);
+            }
+        };
+        test::TempSeries dir;
+        add(dir, {"x.rar", "x.r00", "y.rar"});
+        Opens opens;
+        const crc::SystemCallsOverride installed(opens);
+        CheckRun run(view, crc);
+        run.ReadAheadAfterLast(dir.path("y.rar"));
+        QCOMPARE(run.Run(recognised(dir, "x.rar"), CheckMode::CrcReport).Rows.size(), 2);
+        QVERIFY2(opens.opened.contains(dir.path("y.rar")), qPrintable(opens.opened.join(", ")));
     }
 
     // A Stop ends the walk before its next member; one given before the run ends that run after its

@@ -18,7 +18,8 @@ namespace {
 constexpr std::uint64_t kStartHeaderSize = 32;
 constexpr std::size_t kCoveredFrom = 12;
 
-// The layout the first piece's start header gives, or `plan` ended by why it gives none.
+// The layout the first piece's start header gives; none when it gives none, with `plan`'s problem set
+// when the header is cut short or damaged.
 std::optional<SevenZipLayout> ReadStartHeader(const crc::RegularFile& file, VolumePlan& plan)
 {
     const auto head = ReadBytes(file, 0, std::min<std::uint64_t>(kStartHeaderSize, file.length()));
@@ -27,7 +28,7 @@ std::optional<SevenZipLayout> ReadStartHeader(const crc::RegularFile& file, Volu
     if (!first)
         return std::nullopt;
     if (head->size() < kStartHeaderSize) {
-        plan = Ended(std::move(plan), {MemberStatus::BadSize, CutShortReason()});
+        plan.problem = Finding{MemberStatus::BadSize, CutShortReason()};
         return std::nullopt;
     }
     const std::span<const std::uint8_t> bytes(*head);
@@ -35,7 +36,7 @@ std::optional<SevenZipLayout> ReadStartHeader(const crc::RegularFile& file, Volu
     const auto stored = static_cast<std::uint32_t>(*in.Fixed(4));
     const std::uint32_t computed = Crc32Of(bytes.subspan(kCoveredFrom));
     if (computed != stored) {
-        plan = Ended(std::move(plan), {MemberStatus::BadCrc, HeaderChecksumReason({}, stored, computed, 8)});
+        plan.problem = Finding{MemberStatus::BadCrc, HeaderChecksumReason({}, stored, computed, 8)};
         return std::nullopt;
     }
     plan.headersMatched.push_back({0, kStartHeaderSize});
@@ -59,7 +60,7 @@ void JudgePiece(VolumePlan& plan, std::uint64_t length, std::uint64_t number, co
     const std::uint64_t begin = number < count ? number * layout.pieceLength : layout.archiveLength;
     const bool last = number + 1 >= count;
     if (last && length != layout.archiveLength - begin) {
-        plan = Ended(std::move(plan), {MemberStatus::BadSize, PieceLengthReason(length, layout.archiveLength - begin)});
+        plan.problem = Finding{MemberStatus::BadSize, PieceLengthReason(length, layout.archiveLength - begin)};
         return;
     }
     const ByteRange header = layout.nextHeader;

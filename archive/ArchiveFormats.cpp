@@ -46,13 +46,14 @@ std::optional<ArchiveFormat> FormatAt(const QString& path)
     return std::nullopt;
 }
 
-VolumePlan PlanVolume(const crc::RegularFile& file, ArchiveFormat format)
+VolumePlan PlanVolume(const crc::RegularFile& file, ArchiveFormat format, std::uint64_t number,
+                      const std::optional<SevenZipLayout>& sevenZip)
 {
     switch (format) {
     case ArchiveFormat::Rar4: return PlanRar4Volume(file);
     case ArchiveFormat::Rar5: return PlanRar5Volume(file);
     case ArchiveFormat::SplitZip: return PlanSplitZipVolume(file);
-    case ArchiveFormat::SevenZip: return PlanSevenZipPiece(file);
+    case ArchiveFormat::SevenZip: return PlanSevenZipPiece(file, number, sevenZip);
     }
     return {};
 }

@@ -16,7 +16,9 @@ std::optional<ArchiveFormat> FormatAt(const QString& path);
 // The same for an open file; a read that fails throws ReadFailed.
 std::optional<ArchiveFormat> FormatAt(const crc::RegularFile& file);
 
-// Reads the headers of `file`, whose marker says it is in `format`; a read that fails throws ReadFailed.
-VolumePlan PlanVolume(const crc::RegularFile& file, ArchiveFormat format);
+// Reads the headers of `file`, volume `number` (from 0), whose marker says it is in `format`; a read
+// that fails throws ReadFailed. `sevenZip` is what the first piece of a split 7z archive said.
+VolumePlan PlanVolume(const crc::RegularFile& file, ArchiveFormat format, std::uint64_t number,
+                      const std::optional<SevenZipLayout>& sevenZip);
 
 }  // namespace quil::archive

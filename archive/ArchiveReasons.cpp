@@ -25,6 +25,11 @@ QString TrailingBytesReason()
     return u"The volume carries bytes after its end-of-archive block that are not zero padding"_s;
 }
 
+QString PieceLengthReason(std::uint64_t length, std::uint64_t needed)
+{
+    return u"The piece holds %1 bytes where the archive's length needs %2"_s.arg(length).arg(needed);
+}
+
 QString ChecksumReason(Subject subject, const QString& fileName, std::uint32_t stored, std::uint32_t computed)
 {
     QString what;
@@ -33,6 +38,7 @@ QString ChecksumReason(Subject subject, const QString& fileName, std::uint32_t s
     case Subject::PackedPart: what = u"The packed part of "_s + fileName + u" in this volume"_s; break;
     case Subject::WholeFile: what = fileName; break;
     case Subject::WholeVolume: what = u"The whole volume"_s; break;
+    case Subject::ArchiveHeader: what = u"The header at the archive's end"_s; break;
     }
     return what + u" has a bad CRC-32 value: stored "_s + Hex(stored, 8) + u", computed "_s + Hex(computed, 8);
 }

@@ -15,6 +15,7 @@ enum class Unverifiable { Compressed, Blake2sp, EncryptedHeaders, EncryptedData,
 
 QString CutShortReason();
 QString TrailingBytesReason();
+QString PieceLengthReason(std::uint64_t length, std::uint64_t needed);
 QString ChecksumReason(Subject subject, const QString& fileName, std::uint32_t stored, std::uint32_t computed);
 QString HeaderChecksumReason(const QString& fileName, std::uint32_t stored, std::uint32_t computed, int digits);
 QString VolumeNumberReason(std::uint64_t stored, std::uint64_t expected);

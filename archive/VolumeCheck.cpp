@@ -55,7 +55,8 @@ qint64 CoveredBytes(std::vector<ByteRange> ranges)
     return static_cast<qint64>(covered);
 }
 
-VolumePlan ReadPlan(const crc::RegularFile& file, ArchiveFormat format)
+VolumePlan ReadPlan(const crc::RegularFile& file, ArchiveFormat format, std::uint64_t number,
+                    const std::optional<SevenZipLayout>& sevenZip)
 {
     // Every RAR volume starts with the marker; a split zip's or 7z archive's other volumes start anyhow.
     const bool marksEveryVolume = format == ArchiveFormat::Rar4 || format == ArchiveFormat::Rar5;
@@ -64,7 +65,7 @@ VolumePlan ReadPlan(const crc::RegularFile& file, ArchiveFormat format)
         plan.problem = Finding{MemberStatus::BadCrc, NotAVolumeReason()};
         return plan;
     }
-    return PlanVolume(file, format);
+    return PlanVolume(file, format, number, sevenZip);
 }
 
 Finding Decide(const VolumePlan& plan, std::uint64_t number, const std::optional<Finding>& mismatch, bool wholeVolume,
@@ -85,7 +86,7 @@ Finding Decide(const VolumePlan& plan, std::uint64_t number, const std::optional
 }  // namespace
 
 VolumeVerdict CheckVolume(clsCRC& crc, const QString& path, ArchiveFormat format, std::uint64_t number,
-                          std::optional<CarriedFile>& carried, const KeepReadingFn& keepReading)
+                          Carried& carried, const KeepReadingFn& keepReading)
 {
     VolumeVerdict verdict;
     const crc::RegularFile file(path);
@@ -93,7 +94,9 @@ VolumeVerdict CheckVolume(clsCRC& crc, const QString& path, ArchiveFormat format
     try {
         if (!file.failure().isEmpty())
             throw ReadFailed{file.failure()};
-        plan = ReadPlan(file, format);
+        plan = ReadPlan(file, format, number, carried.sevenZip);
+        if (number == 0)
+            carried.sevenZip = plan.sevenZip;
     } catch (const ReadFailed& failed) {
         verdict.readFailure = failed.failure;
         return verdict;
@@ -133,8 +136,8 @@ VolumeVerdict CheckVolume(clsCRC& crc, const QString& path, ArchiveFormat format
         std::optional<std::uint32_t> reg;
         if (part.first)
             reg = RangeRegister(cuts, value.stretches, part.bytes, 0xFFFFFFFFu);
-        else if (carried && carried->fileName == part.fileName)
-            reg = RangeRegister(cuts, value.stretches, part.bytes, carried->reg);
+        else if (carried.part && carried.part->fileName == part.fileName)
+            reg = RangeRegister(cuts, value.stretches, part.bytes, carried.part->reg);
         if (!part.fileCrc) {
             if (reg)
                 next = CarriedFile{part.fileName, *reg};
@@ -143,12 +146,12 @@ VolumeVerdict CheckVolume(clsCRC& crc, const QString& path, ArchiveFormat format
         } else if (~*reg == *part.fileCrc) {
             matched.push_back(part.bytes);
         } else if (!mismatch) {
-            mismatch = Finding{MemberStatus::BadCrc, ChecksumReason(Subject::WholeFile, part.fileName, *part.fileCrc, ~*reg)};
+            mismatch = Finding{MemberStatus::BadCrc, ChecksumReason(part.subject, part.fileName, *part.fileCrc, ~*reg)};
         }
     }
     verdict.finding = Decide(plan, number, mismatch, wholeVolume, unverified);
     // Only a volume that passed hands its part on: one damaged part must not fail the volumes after.
-    carried = Passed(verdict.finding.status) ? next : std::nullopt;
+    carried.part = Passed(verdict.finding.status) ? next : std::nullopt;
     verdict.verifiedBytes = CoveredBytes(std::move(matched));
     return verdict;
 }

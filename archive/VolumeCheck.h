@@ -29,10 +29,16 @@ struct CarriedFile {
     std::uint32_t reg = 0;
 };
 
+// What the volumes before hand on to the next one.
+struct Carried {
+    std::optional<CarriedFile> part;          // lost with a volume that fails or is missing
+    std::optional<SevenZipLayout> sevenZip;   // from a split 7z archive's first piece
+};
+
 // Judges the volume at `path`, which should be volume `number` (from 0) of a `format` archive:
 // its headers are read first, then its bytes once, on the reader threads of `crc`. `carried` comes
-// from the volume before and is left for the next one.
+// from the volumes before and is left for the next one.
 VolumeVerdict CheckVolume(clsCRC& crc, const QString& path, ArchiveFormat format, std::uint64_t number,
-                          std::optional<CarriedFile>& carried, const KeepReadingFn& keepReading);
+                          Carried& carried, const KeepReadingFn& keepReading);
 
 }  // namespace quil::archive

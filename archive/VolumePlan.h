@@ -15,7 +15,7 @@ namespace quil::archive {
 enum class ArchiveFormat { Rar4, Rar5, SplitZip, SevenZip };
 
 // What a stored checksum vouches for; the reason of a mismatch names it.
-enum class Subject { Header, PackedPart, WholeFile, WholeVolume };
+enum class Subject { Header, PackedPart, WholeFile, WholeVolume, ArchiveHeader };
 
 // Bytes [begin, end) of the volume.
 struct ByteRange {
@@ -38,6 +38,15 @@ struct StoredPart {
     QString fileName;
     bool first = false;                    // not continued from the volume before
     std::optional<std::uint32_t> fileCrc;  // in the last part only
+    Subject subject = Subject::WholeFile;  // what the last part's CRC-32 vouches for
+};
+
+// What the first piece of a split 7z archive says of all of them, in the archive's own offsets.
+struct SevenZipLayout {
+    std::uint64_t pieceLength = 0;    // the first piece's: every piece but the last is as long
+    std::uint64_t archiveLength = 0;
+    ByteRange nextHeader;             // the header at the archive's end, after its packed streams
+    std::uint32_t nextHeaderCrc = 0;
 };
 
 // A verdict with its reason.
@@ -56,6 +65,7 @@ struct VolumePlan {
     std::optional<bool> moreVolumes;        // none when the headers do not say
     std::optional<std::uint64_t> volumeNumber;  // from 0; none when the volume does not say
     std::optional<std::uint64_t> volumeCount;   // how many volumes the set has, when the volume says
+    std::optional<SevenZipLayout> sevenZip;     // from a 7z archive's first piece, for the pieces after
 };
 
 // `plan` as `problem` ends it: no header after it is read.

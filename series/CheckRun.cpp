@@ -63,7 +63,7 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     format_ = mode == CheckMode::ArchiveCheck ? archive::FormatAt(series.Folder + u'/' + series.StartFile) : std::nullopt;
     volumeNumber_ = 0;
     expectsMore_ = false;
-    carried_.reset();
+    carried_ = {};
     volumeCount_.reset();
 
     finder_.emplace(series.Folder, series.Listing);
@@ -278,7 +278,7 @@ QString CheckRun::ExpectedCrc(const QString& name) const
 
 void CheckRun::AddMissing(const QString& name, const QString& reason)
 {
-    carried_.reset();  // a split file's parts after a gap cannot be joined
+    carried_.part.reset();  // a split file's parts after a gap cannot be joined
     AddRow(name, std::nullopt, kUnknown, MemberStatus::Missing, reason);
 }
 

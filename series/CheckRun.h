@@ -82,7 +82,7 @@ private:
     std::optional<archive::ArchiveFormat> format_;
     std::uint64_t volumeNumber_ = 0;
     bool expectsMore_ = false;
-    std::optional<archive::CarriedFile> carried_;
+    archive::Carried carried_;
     // How many volumes a split zip's .zip or a split 7z archive's first piece says the set has.
     std::optional<std::uint64_t> volumeCount_;
     QString walkedName_;

@@ -248,38 +248,61 @@ private slots:
     }
 
     // A split 7z archive's first piece gives the archive's length: 3100 bytes in pieces of 1000 take
-    // four, so a set that ends at .003 lacks .004. A damaged start header is caught.
+    // four, so a set that ends at .003 lacks .004, and .004 must hold 100 bytes. The header at the
+    // archive's end is checked where it lies, across pieces when it spans them.
     void splitSevenZipCountsItsPieces_data()
     {
-        QTest::addColumn<int>("pieces");  // written, from .001
-        QTest::addColumn<bool>("damaged");
+        QTest::addColumn<int>("headerSize");  // of the header at the end
+        QTest::addColumn<int>("pieces");      // written, from .001
+        QTest::addColumn<int>("flip");        // the archive's byte flipped; -1 none
+        QTest::addColumn<int>("lastDelta");   // bytes added to the last piece written, or cut from it
         QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("reason");
         const QString p = "Partly Verified";
-        QTest::newRow("whole") << 4 << false << QStringList{"z.001 " + p, "z.002 " + p, "z.003 " + p, "z.004 " + p};
-        QTest::newRow("last piece absent") << 3 << false << QStringList{"z.001 " + p, "z.002 " + p, "z.003 " + p, "z.004 Missing"};
-        QTest::newRow("start header damaged") << 2 << true << QStringList{"z.001 Bad CRC", "z.002 " + p};
+        const QStringList three{"z.001 " + p, "z.002 " + p, "z.003 " + p};
+        QTest::newRow("whole") << 100 << 4 << -1 << 0 << three + QStringList{"z.004 " + p} << "";
+        QTest::newRow("last piece absent") << 100 << 3 << -1 << 0 << three + QStringList{"z.004 Missing"} << "4 volumes";
+        QTest::newRow("start header damaged") << 100 << 2 << 20 << 0 << QStringList{"z.001 Bad CRC", "z.002 " + p} << "A block header";
+        QTest::newRow("end header damaged") << 100 << 4 << 3050 << 0 << three + QStringList{"z.004 Bad CRC"}
+                                            << "The header at the archive's end has a bad CRC-32 value";
+        QTest::newRow("end header spans pieces") << 150 << 4 << -1 << 0 << three + QStringList{"z.004 " + p} << "";
+        QTest::newRow("spanning end header damaged") << 150 << 4 << 2960 << 0 << three + QStringList{"z.004 Bad CRC"}
+                                                     << "The header at the archive's end";
+        QTest::newRow("last piece cut short") << 100 << 4 << -1 << -1 << three + QStringList{"z.004 Bad Size"}
+                                              << "The piece holds 99 bytes where the archive's length needs 100";
+        QTest::newRow("last piece too long") << 100 << 4 << -1 << 5 << three + QStringList{"z.004 Bad Size"} << "holds 105 bytes";
     }
     void splitSevenZipCountsItsPieces()
     {
+        QFETCH(int, headerSize);
         QFETCH(int, pieces);
-        QFETCH(bool, damaged);
+        QFETCH(int, flip);
+        QFETCH(int, lastDelta);
         QFETCH(QStringList, rows);
+        QFETCH(QString, reason);
+        const auto crcOf = [](const QByteArray& bytes) {
+            return quint32(clsCRC().CalculateBytes({reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())}));
+        };
+        QByteArray archive = test::TempSeries::contentFor("z", 3100);
         QByteArray covered(20, 0);
-        qToLittleEndian<quint64>(3100 - 32 - 100, covered.data());  // where the next header starts
-        qToLittleEndian<quint64>(100, covered.data() + 8);          // and its size
-        QByteArray archive("7z\xBC\xAF\x27\x1C\x00\x04", 8);
-        archive.append(4, 0);
-        qToLittleEndian<quint32>(quint32(clsCRC().CalculateBytes(
-                                     {reinterpret_cast<const std::uint8_t*>(covered.constData()), std::size_t(covered.size())})),
-                                 archive.data() + 8);
-        archive += covered + test::TempSeries::contentFor("z", 3100 - 32);
-        if (damaged)
-            archive[20] = char(archive[20] ^ 1);
+        qToLittleEndian<quint64>(3100 - 32 - headerSize, covered.data());  // where the end header starts
+        qToLittleEndian<quint64>(headerSize, covered.data() + 8);          // its size and CRC-32
+        qToLittleEndian<quint32>(crcOf(archive.right(headerSize)), covered.data() + 16);
+        archive.replace(0, 12, QByteArray("7z\xBC\xAF\x27\x1C\x00\x04", 8) + QByteArray(4, 0));
+        qToLittleEndian<quint32>(crcOf(covered), archive.data() + 8);
+        archive.replace(12, 20, covered);
+        if (flip >= 0)
+            archive[flip] = char(archive[flip] ^ 1);
         test::TempSeries dir;
-        for (int i = 0; i < pieces; ++i)
-            dir.write(QStringLiteral("z.%1").arg(i + 1, 3, 10, QChar(u'0')), archive.mid(i * 1000, 1000));
+        for (int i = 0; i < pieces; ++i) {
+            QByteArray piece = archive.mid(i * 1000, 1000);
+            if (i == pieces - 1)
+                piece = lastDelta < 0 ? piece.chopped(-lastDelta) : piece + QByteArray(lastDelta, 'x');
+            dir.write(QStringLiteral("z.%1").arg(i + 1, 3, 10, QChar(u'0')), piece);
+        }
         const SeriesOutcome outcome = CheckArchive(dir.path("z.001"));
         QCOMPARE(RowTexts(outcome), rows);
+        QVERIFY2(Reasons(outcome).contains(reason), qPrintable(Reasons(outcome)));
     }
 
     // An independent reader follows the same volumes: as many rows as it finds volumes.

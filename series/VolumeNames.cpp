@@ -12,8 +12,9 @@ namespace quil {
 
 namespace {
 
-// Nine digits at most, so a number always fits an int.
-constexpr qsizetype kMostDigits = 9;
+// Six digits at most in every kind: a number fits an int, and no stray name (x.part999999999.rar,
+// x.z999999999) makes a walk of a billion names beside a real set.
+constexpr qsizetype kMostDigits = 6;
 
 QString Padded(int number, int width)
 {
@@ -76,13 +77,10 @@ std::optional<int> ZipPartNumber(const QString& extension)
 
 std::optional<int> NumberedVolumeNumber(const QString& extension)
 {
-    constexpr qsizetype kMostNumberedDigits = 6;
     if (extension.size() == 3) {
         const bool digits = std::all_of(extension.cbegin(), extension.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
         return digits ? std::optional<int>(extension.toInt()) : std::nullopt;
     }
-    if (extension.size() > kMostNumberedDigits)
-        return std::nullopt;
     const std::optional<int> number = NumberOfWidth(extension, 4);
     return number && *number >= 1000 ? number : std::nullopt;
 }

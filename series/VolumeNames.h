@@ -8,7 +8,7 @@
 
 namespace quil {
 
-// A name of the form NAME.partN.rar (letter case ignored as NameKey ignores it), N one or more digits.
+// A name of the form NAME.partN.rar (letter case ignored as NameKey ignores it), N one to six digits.
 struct RarPartName {
     QString base;    // NAME, letter case kept
     QString digits;  // N as written
@@ -28,13 +28,14 @@ bool IsRarPartOfWidth(const RarPartName& part, int width);
 // "z01" … "z99", then "z100" and on: the extension of split-ZIP volume `number`, counted from 1.
 QString ZipPartExtension(int number);
 
-// The volume number of a split-ZIP extension ("z01" gives 1, "Z100" gives 100); no value for any
-// other extension, "z1" and "z001" included.
+// The volume number of a split-ZIP extension ("z01" gives 1, "Z100" gives 100, "z999999" the last);
+// no value for any other extension, "z1", "z001" and "z1000000" included.
 std::optional<int> ZipPartNumber(const QString& extension);
 
 // The number of a numbered volume's extension: three digits ("000" … "999"), then, as the
 // archivers go on past 999, four to six digits without padding ("1000" … "999999"); no value for
-// any other extension. Six digits at most, so that no stray name makes a walk of millions.
+// any other extension. Six digits at most, as in the other kinds' numbers, so that no stray name
+// makes a walk of millions.
 std::optional<int> NumberedVolumeNumber(const QString& extension);
 
 }  // namespace quil

@@ -93,6 +93,14 @@ private slots:
         QTest::newRow("zip, listed parts before .zip") << SeriesKind::Zip << "x.z01" << QStringList{"x.z01", "x.zip"}
                                                        << QStringList{"x.z03", "y.z05"} << 3
                                                        << QStringList{"x.z02", "x.z03", "x.zip"};
+        // A listed number of seven digits or more is no member and stretches no walk (no hang).
+        QTest::newRow("rar parts, stray listed part") << SeriesKind::RarParts << "x.part1.rar"
+                                                      << QStringList{"x.part1.rar", "x.part2.rar"}
+                                                      << QStringList{"x.part999999999.rar"} << 1 << QStringList{"x.part2.rar"};
+        QTest::newRow("zip, stray listed part") << SeriesKind::Zip << "x.z01" << QStringList{"x.z01", "x.zip"}
+                                                << QStringList{"x.z999999999"} << 1 << QStringList{"x.zip"};
+        QTest::newRow("numbered, stray listed volume") << SeriesKind::Num << "" << QStringList{"x.001", "x.002"}
+                                                       << QStringList{"x.999999999"} << 1 << QStringList{"x.002"};
     }
     void walksGoPastGapsToTheLastFound()
     {

@@ -31,6 +31,15 @@ int HighestNumber(const QStringList& seqList, NumberFn numberOf)
     return highest;
 }
 
+// The .a01 and .c00 kinds: two digits after their letter up to 99, then the three-digit names.
+QStringList LetterThenNumbers(const QString& letter, int first)
+{
+    QStringList names;
+    AppendNumbers(names, letter, first, 99, 2);
+    AppendNumbers(names, QString(), 100, 999, 3);
+    return names;
+}
+
 }  // namespace
 
 // The older kinds' walks do not depend on the series: each is made once and shared, so a folder of
@@ -48,23 +57,13 @@ QStringList WalkRar(const Series&)
 
 QStringList WalkArj(const Series&)
 {
-    static const QStringList out = [] {
-        QStringList names;
-        AppendNumbers(names, QStringLiteral("a"), 1, 99, 2);
-        AppendNumbers(names, QString(), 100, 999, 3);
-        return names;
-    }();
+    static const QStringList out = LetterThenNumbers(QStringLiteral("a"), 1);
     return out;
 }
 
 QStringList WalkAce(const Series&)
 {
-    static const QStringList out = [] {
-        QStringList names;
-        AppendNumbers(names, QStringLiteral("c"), 0, 99, 2);
-        AppendNumbers(names, QString(), 100, 999, 3);
-        return names;
-    }();
+    static const QStringList out = LetterThenNumbers(QStringLiteral("c"), 0);
     return out;
 }
 

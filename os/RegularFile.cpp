@@ -47,7 +47,7 @@ RegularFile::RegularFile(const QString& path) : path_(path)
         return;
     }
     if (!S_ISREG(info.st_mode)) {
-        failure_ = Failure(QStringLiteral("not a regular file"));
+        failure_ = Failure(NotRegularReason());
         return;
     }
     length_ = static_cast<std::uint64_t>(info.st_size);

@@ -18,7 +18,7 @@ MemberFile DescribeFile(const QString& path)
         return {};
     if (S_ISREG(info->st_mode))
         return {MemberFile::Kind::RegularFile, path, info->st_size, {}};
-    return {MemberFile::Kind::NotAFile, path, 0, ReadFailure(path, QStringLiteral("not a regular file"))};
+    return {MemberFile::Kind::NotAFile, path, 0, ReadFailure(path, NotRegularReason())};
 }
 
 QList<MemberFile> MemberFinder::Members(const QString& name, const QString& preferred)

@@ -121,7 +121,7 @@ std::variant<SfvTable, QString> SfvTable::Read(const QString& path)
         return ReadStandardInput();
     const std::optional<struct stat> info = StatPath(path);
     if (!info || !S_ISREG(info->st_mode))
-        return ReadFailure(path, info ? QStringLiteral("not a regular file") : QStringLiteral("no such file"));
+        return ReadFailure(path, info ? NotRegularReason() : QStringLiteral("no such file"));
     crc::SystemCalls& system = crc::System();
     // O_NONBLOCK: should a FIFO take the file's place after the look, the open still returns.
     const int fd = system.open(NativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0);
@@ -132,7 +132,7 @@ std::variant<SfvTable, QString> SfvTable::Read(const QString& path)
     if (system.fstat(fd, &opened) != 0)
         refusal = SystemReason(errno);
     else if (!S_ISREG(opened.st_mode))
-        refusal = QStringLiteral("not a regular file");
+        refusal = NotRegularReason();
     off_t offset = 0;
     int error = 0;
     const auto read = [&](char* buffer, qint64 size) -> qint64 {

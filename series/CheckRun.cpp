@@ -61,7 +61,6 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     result_.FileCounter = 1;
 
     format_ = mode == CheckMode::ArchiveCheck ? archive::FormatAt(series.Folder + u'/' + series.StartFile) : std::nullopt;
-    volumeNumber_ = 0;
     expectsMore_ = false;
     carried_ = {};
     volumeCount_.reset();
@@ -72,7 +71,6 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     walked_ = -1;
     if (sfv_ && sfv_->kind() != HashKind::Crc32)
         digests_ = std::make_unique<DigestQueue>(sfv_->kind(), FilesToRead(walk_));
-    walkedName_ = series.FirstMember;
     // A Stop that came before the run ends it after its first member, which is read whole: only a
     // Stop during that read may abandon it.
     const bool stoppedBefore = stopRequested_.exchange(false);
@@ -80,11 +78,8 @@ RunResult CheckRun::Run(const Series& series, CheckMode mode, const SfvTable* sf
     if (stoppedBefore)
         stopRequested_ = true;
     view_.ShowStatus(KindRow(series.Kind).walkStatus);
-    for (walked_ = 0; walked_ < walk_.size() && !stopRequested_; ++walked_) {
-        ++volumeNumber_;
-        walkedName_ = walk_[walked_];
-        CheckMember(walkedName_);
-    }
+    for (walked_ = 0; walked_ < walk_.size() && !stopRequested_; ++walked_)
+        CheckMember(walk_[walked_]);
     digests_.reset();
     if (format_ && !stopRequested_)
         AddExpectedVolume();
@@ -200,7 +195,7 @@ void CheckRun::AddArchiveVerdict(const QString& name, const MemberFile& file, co
                                  const KeepReadingFn& keepReading)
 {
     const archive::VolumeVerdict verdict =
-        archive::CheckVolume(crc_, file.path, *format_, volumeNumber_, carried_, keepReading);
+        archive::CheckVolume(crc_, file.path, *format_, VolumeNumber(), carried_, keepReading);
     if (verdict.cancelled)
         return;
     expectsMore_ = verdict.moreVolumes.value_or(false);
@@ -214,7 +209,7 @@ void CheckRun::AddArchiveVerdict(const QString& name, const MemberFile& file, co
         result_.ReferenceSize = verdict.bytes;
     archive::Finding finding = verdict.finding;
     // Volumes before the last are all as long as the first; the last one is judged by what it holds.
-    const bool last = walkedName_ == result_.LastMemberName && !expectsMore_;
+    const bool last = CheckedName() == result_.LastMemberName && !expectsMore_;
     if (Passed(finding.status) && !reference && !last && verdict.bytes != result_.ReferenceSize)
         finding = {MemberStatus::BadSize, {}};
     AddRow(name, verdict.bytes, verdict.crcText, finding.status, finding.reason, fileName, verdict.verifiedBytes);
@@ -228,8 +223,8 @@ void CheckRun::AddExpectedVolume()
     // the older kinds' walks have.
     constexpr std::uint64_t kMostVolumes = 999;
     const Series& series = result_.CheckedSeries;
-    QString name = walkedName_;
-    for (std::uint64_t number = volumeNumber_ + 1; volumeCount_ && number < std::min(*volumeCount_, kMostVolumes); ++number) {
+    QString name = CheckedName();
+    for (std::uint64_t number = VolumeNumber() + 1; volumeCount_ && number < std::min(*volumeCount_, kMostVolumes); ++number) {
         const std::optional<QString> next =
             series.Kind == SeriesKind::Zip
                 ? std::optional<QString>(series.BaseName.toLower() + u'.' + ZipPartExtension(static_cast<int>(number)))
@@ -241,7 +236,7 @@ void CheckRun::AddExpectedVolume()
     }
     if (!expectsMore_ || result_.Rows.isEmpty() || !Passed(result_.Rows.last().status))
         return;
-    if (const std::optional<QString> next = NameAfter(result_.CheckedSeries, walkedName_))
+    if (const std::optional<QString> next = NameAfter(result_.CheckedSeries, CheckedName()))
         AddMissing(*next, archive::ExpectsMoreReason(result_.Rows.last().name));
 }
 
@@ -261,6 +256,17 @@ QStringList CheckRun::ListedNames() const
         for (const SfvEntry& entry : sfv_->entries())
             names.append(entry.name);
     return names;
+}
+
+qsizetype CheckRun::CheckedIndex() const
+{
+    return std::min(walked_, walk_.size() - 1);
+}
+
+QString CheckRun::CheckedName() const
+{
+    const qsizetype index = CheckedIndex();
+    return index < 0 ? result_.CheckedSeries.FirstMember : walk_[index];
 }
 
 QString CheckRun::FollowingPath()

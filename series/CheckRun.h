@@ -69,6 +69,11 @@ private:
     // The file of the member the walk checks after the current one, read ahead while the current
     // one's end is hashed; "" when there is none.
     QString FollowingPath();
+    // The walk's member being checked, or once the walk is over its last one: -1 for the first member.
+    qsizetype CheckedIndex() const;
+    QString CheckedName() const;
+    // The checked member's volume number in the set, counted from 0.
+    std::uint64_t VolumeNumber() const { return static_cast<std::uint64_t>(CheckedIndex() + 1); }
 
     RunView& view_;
     clsCRC& crc_;
@@ -77,15 +82,12 @@ private:
     const SfvTable* sfv_ = nullptr;
     std::optional<MemberFinder> finder_;
     std::unique_ptr<DigestQueue> digests_;  // the volumes of a digest list's check, read ahead
-    // Archive checks: the start file's format, the walked volume's number (from 0), and whether the
-    // last volume examined says another follows.
+    // Archive checks: the start file's format, and whether the last volume examined says another follows.
     std::optional<archive::ArchiveFormat> format_;
-    std::uint64_t volumeNumber_ = 0;
     bool expectsMore_ = false;
     archive::Carried carried_;
     // How many volumes a split zip's .zip or a split 7z archive's first piece says the set has.
     std::optional<std::uint64_t> volumeCount_;
-    QString walkedName_;
     QString readAfterLast_;
     QStringList walk_;
     qsizetype walked_ = -1;  // the index in walk_ of the member being checked; -1 for the first member

@@ -31,8 +31,13 @@ FolderListing::EntryType TypeOf(const QByteArray& folder, const dirent& entry)
         return Type::Other;
     const QByteArray path = folder + '/' + entry.d_name;
     struct stat info {};
-    if (entry.d_type == DT_UNKNOWN && ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode))
-        return Type::Folder;
+    // One look at the entry itself; only a link needs a second, at what it leads to.
+    if (entry.d_type == DT_UNKNOWN) {
+        if (::lstat(path.constData(), &info) != 0)
+            return Type::Other;
+        if (!S_ISLNK(info.st_mode))
+            return S_ISDIR(info.st_mode) ? Type::Folder : S_ISREG(info.st_mode) ? Type::OrdinaryFile : Type::Other;
+    }
     return ::stat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) ? Type::OrdinaryFile : Type::Other;
 }
 

@@ -3,6 +3,7 @@
 #include "series/MemberDigest.h"
 
 #include "digest/Digest.h"
+#include "os/PieceReader.h"
 #include "os/RegularFile.h"
 
 #include <algorithm>
@@ -109,7 +110,7 @@ MemberCrc DigestQueue::Take(const QString& path, const std::optional<QString>& e
         result = ComputeMemberDigest(kind_, path, stop_, bytesDone_);
     } else {
         std::unique_lock lock(mutex_);
-        while (!finished_.wait_for(lock, std::chrono::milliseconds(10), [&] { return slot->done; })) {
+        while (!finished_.wait_for(lock, crc::kPollInterval, [&] { return slot->done; })) {
             lock.unlock();
             const bool keep = !keepReading || keepReading();
             lock.lock();

@@ -4,6 +4,7 @@
 
 #include "os/ReadFailure.h"
 #include "os/SystemCalls.h"
+#include "prompts/Messages.h"
 #include "series/FunctionModule.h"
 #include "series/NameCase.h"
 
@@ -121,7 +122,7 @@ std::variant<SfvTable, QString> SfvTable::Read(const QString& path)
         return ReadStandardInput();
     const std::optional<struct stat> info = StatPath(path);
     if (!info || !S_ISREG(info->st_mode))
-        return ReadFailure(path, info ? NotRegularReason() : QStringLiteral("no such file"));
+        return ReadFailure(path, info ? NotRegularReason() : NoSuchFileReason());
     crc::SystemCalls& system = crc::System();
     // O_NONBLOCK: should a FIFO take the file's place after the look, the open still returns.
     const int fd = system.open(NativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0);

@@ -86,7 +86,7 @@ Finding Decide(const VolumePlan& plan, std::uint64_t number, const std::optional
 }  // namespace
 
 VolumeVerdict CheckVolume(clsCRC& crc, const QString& path, ArchiveFormat format, std::uint64_t number,
-                          Carried& carried, const KeepReadingFn& keepReading)
+                          Carried& carried, const KeepReadingFn& keepReading, const QString& following)
 {
     VolumeVerdict verdict;
     const crc::RegularFile file(path);
@@ -102,7 +102,7 @@ VolumeVerdict CheckVolume(clsCRC& crc, const QString& path, ArchiveFormat format
         return verdict;
     }
     const std::vector<std::uint64_t> cuts = Cuts(plan);
-    const FileCrc value = crc.CalculateFile(path, keepReading, cuts);
+    const FileCrc value = crc.CalculateFile(path, keepReading, cuts, following);
     verdict.cancelled = value.cancelled;
     verdict.readFailure = value.error;
     if (value.cancelled || value.failed())

@@ -37,8 +37,9 @@ struct Carried {
 
 // Judges the volume at `path`, which should be volume `number` (from 0) of a `format` archive:
 // its headers are read first, then its bytes once, on the reader threads of `crc`. `carried` comes
-// from the volumes before and is left for the next one.
+// from the volumes before and is left for the next one. `following`, when given, is the file read
+// next, whose start is read ahead as CalculateFile does.
 VolumeVerdict CheckVolume(clsCRC& crc, const QString& path, ArchiveFormat format, std::uint64_t number,
-                          Carried& carried, const KeepReadingFn& keepReading);
+                          Carried& carried, const KeepReadingFn& keepReading, const QString& following = {});
 
 }  // namespace quil::archive

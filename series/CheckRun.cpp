@@ -195,7 +195,7 @@ void CheckRun::AddArchiveVerdict(const QString& name, const MemberFile& file, co
                                  const KeepReadingFn& keepReading)
 {
     const archive::VolumeVerdict verdict =
-        archive::CheckVolume(crc_, file.path, *format_, VolumeNumber(), carried_, keepReading);
+        archive::CheckVolume(crc_, file.path, *format_, VolumeNumber(), carried_, keepReading, FollowingPath());
     if (verdict.cancelled)
         return;
     expectsMore_ = verdict.moreVolumes.value_or(false);

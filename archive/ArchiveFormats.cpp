@@ -35,6 +35,17 @@ std::optional<ArchiveFormat> FormatAt(const crc::RegularFile& file)
     return std::nullopt;
 }
 
+bool StartsWithMarkerOf(const crc::RegularFile& file, ArchiveFormat format)
+{
+    switch (format) {
+    case ArchiveFormat::Rar4: return StartsWith(file, kRar4Marker);
+    case ArchiveFormat::Rar5: return StartsWith(file, kRar5Marker);
+    case ArchiveFormat::SevenZip: return StartsWith(file, kSevenZipMarker);
+    case ArchiveFormat::SplitZip: return false;
+    }
+    return false;
+}
+
 std::optional<ArchiveFormat> FormatAt(const QString& path)
 {
     const crc::RegularFile file(path);

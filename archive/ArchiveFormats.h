@@ -16,6 +16,10 @@ std::optional<ArchiveFormat> FormatAt(const QString& path);
 // The same for an open file; a read that fails throws ReadFailed.
 std::optional<ArchiveFormat> FormatAt(const crc::RegularFile& file);
 
+// True when `file` starts with the marker of `format`; a split zip has none. A read that fails throws
+// ReadFailed.
+bool StartsWithMarkerOf(const crc::RegularFile& file, ArchiveFormat format);
+
 // Reads the headers of `file`, volume `number` (from 0), whose marker says it is in `format`; a read
 // that fails throws ReadFailed. `sevenZip` is what the first piece of a split 7z archive said.
 VolumePlan PlanVolume(const crc::RegularFile& file, ArchiveFormat format, std::uint64_t number,

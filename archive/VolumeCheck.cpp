@@ -60,7 +60,7 @@ VolumePlan ReadPlan(const crc::RegularFile& file, ArchiveFormat format, std::uin
 {
     // Every RAR volume starts with the marker; a split zip's or 7z archive's other volumes start anyhow.
     const bool marksEveryVolume = format == ArchiveFormat::Rar4 || format == ArchiveFormat::Rar5;
-    if (marksEveryVolume && FormatAt(file) != format) {
+    if (marksEveryVolume && !StartsWithMarkerOf(file, format)) {
         VolumePlan plan;
         plan.problem = Finding{MemberStatus::BadCrc, NotAVolumeReason()};
         return plan;
